@@ -1,0 +1,58 @@
+#pragma once
+// The host's shared picture object: a bitmap, icon or metafile handle with its size
+// in HIMETRIC units. An empty picture has handle 0. Pictures remember where they came
+// from so that a saved property bag can refer to them.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace host {
+
+enum class PictureType : int16_t { None = 0, Bitmap = 1, Metafile = 2, Icon = 3, EnhMetafile = 4 };
+
+struct PictureSource {
+    enum class Kind { Empty, Resource, File } kind = Kind::Empty;
+    std::wstring name;  // resource name or file path
+    bool operator==(const PictureSource&) const = default;
+};
+
+class Picture;
+using PicturePtr = std::shared_ptr<Picture>;
+
+class Picture {
+public:
+    // Takes ownership of the handle (deleted with the picture).
+    Picture(PictureType type, uintptr_t handle, int32_t widthHimetric, int32_t heightHimetric,
+            PictureSource source);
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    PictureType Type() const { return type_; }
+    uintptr_t Handle() const { return handle_; }
+    int32_t Width() const { return width_; }   // HIMETRIC
+    int32_t Height() const { return height_; }  // HIMETRIC
+    const PictureSource& Source() const { return source_; }
+    bool IsEmpty() const { return handle_ == 0; }
+
+private:
+    PictureType type_;
+    uintptr_t handle_;
+    int32_t width_;
+    int32_t height_;
+    PictureSource source_;
+};
+
+// LoadPicture(): an empty picture (handle 0).
+PicturePtr LoadPicture();
+// LoadPicture(file): a .bmp or .ico file; a missing or unreadable file raises
+// error 53 (file not found) or 481 (invalid picture).
+PicturePtr LoadPicture(const std::wstring& file);
+// A bitmap or icon resource of this executable, by name.
+PicturePtr LoadResPicture(const std::wstring& name);
+// Resolves a stored reference (used when loading bags and design data).
+PicturePtr LoadPictureFromSource(const PictureSource& source);
+// Wraps a bitmap handle made by the caller (ownership passes to the picture).
+PicturePtr PictureFromBitmap(uintptr_t hbitmap);
+
+}  // namespace host
