@@ -1,0 +1,47 @@
+#pragma once
+
+// Names of the program's pictures as embedded by artwork.rc. Each bitmap is
+// stored as artwork/<name in lower case>.bmp.
+
+// The program icon; the lowest icon id, so it is the one the shell shows.
+#define IDI_APP_ICON 1
+
+#ifndef RC_INVOKED
+
+// The skinned window frame: title-bar ends and middle, borders and corners.
+inline constexpr wchar_t kTitleLeft[] = L"TITLE_LEFT";
+inline constexpr wchar_t kTitleMiddle[] = L"TITLE_MIDDLE";
+inline constexpr wchar_t kTitleRight[] = L"TITLE_RIGHT";
+inline constexpr wchar_t kBorderLeft[] = L"BORDER_LEFT";
+inline constexpr wchar_t kBorderRight[] = L"BORDER_RIGHT";
+inline constexpr wchar_t kCornerBottomLeft[] = L"CORNER_BOTTOM_LEFT";
+inline constexpr wchar_t kBorderBottom[] = L"BORDER_BOTTOM";
+inline constexpr wchar_t kCornerBottomRight[] = L"CORNER_BOTTOM_RIGHT";
+
+// The round title-bar buttons: glyph 0 a cross on red, 1 and 3 a bar on
+// blue, 2 a square on blue; each normal, pressed and disabled.
+inline constexpr wchar_t kTopBt0Normal[] = L"TOPBT_0_NORMAL";
+inline constexpr wchar_t kTopBt0Pressed[] = L"TOPBT_0_PRESSED";
+inline constexpr wchar_t kTopBt0Disabled[] = L"TOPBT_0_DISABLED";
+inline constexpr wchar_t kTopBt1Normal[] = L"TOPBT_1_NORMAL";
+inline constexpr wchar_t kTopBt1Pressed[] = L"TOPBT_1_PRESSED";
+inline constexpr wchar_t kTopBt1Disabled[] = L"TOPBT_1_DISABLED";
+inline constexpr wchar_t kTopBt2Normal[] = L"TOPBT_2_NORMAL";
+inline constexpr wchar_t kTopBt2Pressed[] = L"TOPBT_2_PRESSED";
+inline constexpr wchar_t kTopBt2Disabled[] = L"TOPBT_2_DISABLED";
+inline constexpr wchar_t kTopBt3Normal[] = L"TOPBT_3_NORMAL";
+inline constexpr wchar_t kTopBt3Pressed[] = L"TOPBT_3_PRESSED";
+inline constexpr wchar_t kTopBt3Disabled[] = L"TOPBT_3_DISABLED";
+
+// The same twelve by glyph (0 to 3), then look: normal, pressed, disabled.
+inline constexpr const wchar_t* kTopBtPictures[4][3] = {
+    {kTopBt0Normal, kTopBt0Pressed, kTopBt0Disabled},
+    {kTopBt1Normal, kTopBt1Pressed, kTopBt1Disabled},
+    {kTopBt2Normal, kTopBt2Pressed, kTopBt2Disabled},
+    {kTopBt3Normal, kTopBt3Pressed, kTopBt3Disabled},
+};
+
+// The 71 x 24 "chat with me" badge of the contact link.
+inline constexpr wchar_t kChatBadge[] = L"CHAT_BADGE";
+
+#endif  // RC_INVOKED

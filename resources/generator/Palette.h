@@ -1,0 +1,57 @@
+#pragma once
+
+#include "Colour.h"
+
+// Every colour of the artwork, in one place so the pieces stay in one family.
+
+// The blue window frame: title bar and borders.
+inline constexpr Colour kFrameOutline = Rgb(18, 52, 112);
+inline constexpr Colour kFrameHighlight = Rgb(148, 194, 246);
+inline constexpr Colour kFrameShadow = Rgb(28, 76, 152);
+inline constexpr Colour kFrameInnerLine = Rgb(22, 62, 132);
+inline constexpr Colour kBarGlossTop = Rgb(112, 172, 242);
+inline constexpr Colour kBarGlossBottom = Rgb(78, 142, 226);
+inline constexpr Colour kBarBaseTop = Rgb(66, 130, 216);
+inline constexpr Colour kBarBaseBottom = Rgb(44, 104, 192);
+inline constexpr Colour kBorderBody = kBarBaseBottom;
+
+// The green socket on the title bar and the surround of the title-bar buttons.
+inline constexpr Colour kSocketGreen = Rgb(70, 156, 66);
+inline constexpr Colour kSocketRim = Rgb(30, 90, 42);
+inline constexpr Colour kSocketInnerShade = Rgb(50, 122, 50);
+inline constexpr Colour kSocketLowerLight = Rgb(120, 182, 240);
+
+// The round title-bar buttons.
+inline constexpr Colour kRedButtonLight = Rgb(246, 112, 96);
+inline constexpr Colour kRedButtonDark = Rgb(176, 30, 22);
+inline constexpr Colour kRedButtonRim = Rgb(104, 18, 14);
+inline constexpr Colour kBlueButtonLight = Rgb(120, 180, 250);
+inline constexpr Colour kBlueButtonDark = Rgb(28, 78, 172);
+inline constexpr Colour kBlueButtonRim = Rgb(14, 44, 108);
+inline constexpr Colour kGlyphWhite = Rgb(255, 255, 255);
+inline constexpr Colour kGlyphShadow = Rgb(0, 0, 0);
+inline constexpr Colour kGloss = Rgb(255, 255, 255);
+inline constexpr Colour kDisabledWash = Rgb(236, 238, 240);
+
+// The program icon: a ballot going into a ballot box on a green tile.
+inline constexpr Colour kTransparent = {0.0, 0.0, 0.0, 0.0};
+inline constexpr Colour kIconGreenTop = Rgb(118, 206, 96);
+inline constexpr Colour kIconGreenBottom = Rgb(34, 136, 52);
+inline constexpr Colour kIconOutline = Rgb(22, 96, 36);
+inline constexpr Colour kIconPaper = Rgb(255, 255, 255);
+inline constexpr Colour kIconBoxFront = Rgb(246, 250, 246);
+inline constexpr Colour kIconBoxShade = Rgb(206, 222, 208);
+inline constexpr Colour kIconSlot = Rgb(20, 84, 34);
+inline constexpr Colour kIconCheck = Rgb(36, 150, 58);
+inline constexpr Colour kIconShadow = Rgb(10, 60, 20);
+
+// The chat badge.
+inline constexpr Colour kBadgeSurround = Rgb(240, 240, 240);
+inline constexpr Colour kBadgeFaceTop = Rgb(255, 255, 255);
+inline constexpr Colour kBadgeFaceBottom = Rgb(222, 230, 240);
+inline constexpr Colour kBadgeBorder = Rgb(132, 156, 190);
+inline constexpr Colour kBadgeText = Rgb(34, 38, 48);
+inline constexpr Colour kPenguinBlack = Rgb(28, 28, 34);
+inline constexpr Colour kPenguinWhite = Rgb(255, 255, 255);
+inline constexpr Colour kPenguinOrange = Rgb(250, 164, 20);
+inline constexpr Colour kPenguinOrangeDark = Rgb(206, 112, 10);
