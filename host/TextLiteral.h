@@ -10,6 +10,8 @@
 //   Picture(Empty) Picture(Resource "NAME") Picture(File "path")
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "Variant.h"
 
@@ -20,5 +22,13 @@ std::wstring FormatLiteral(const Variant& value);
 // Parses one literal (the whole of `text`, blanks around allowed). Raises
 // TextFormatError with `line` and a description of the problem.
 Variant ParseLiteral(std::wstring_view text, int line);
+
+// The lines of a saved bag or design-data file, element i being line i + 1: a leading
+// byte-order mark dropped, split at LF (a CR before it dropped), blanks trimmed, and
+// comment lines (starting with "'" or "#") given as empty.
+std::vector<std::wstring_view> SplitTextLines(std::wstring_view text);
+// Splits a "key = literal" line into its trimmed key and parsed value; raises
+// TextFormatError for a missing "=", an empty key or a bad literal.
+std::pair<std::wstring_view, Variant> ParseAssignment(std::wstring_view text, int line);
 
 }  // namespace host

@@ -1,0 +1,162 @@
+// Property bags: the default rule, keys, and the saved text form.
+#include <gtest/gtest.h>
+
+#include "host/Error.h"
+#include "host/PropertyBag.h"
+
+using namespace host;
+using namespace std::literals;
+
+namespace {
+
+struct MalformedText {
+    const char* label;
+    int line;
+    std::wstring text;
+};
+
+const MalformedText kMalformedBags[] = {
+#include "malformed/bags.inc"
+};
+
+// Same value; fonts and pictures, which come back as new objects, by content.
+bool SameValue(const Variant& a, const Variant& b) {
+    if (a.Type() == VarType::Font && b.Type() == VarType::Font) return a.ToFont()->Desc() == b.ToFont()->Desc();
+    if (a.Type() == VarType::Picture && b.Type() == VarType::Picture)
+        return a.ToPicture()->Source() == b.ToPicture()->Source();
+    return a.SameAs(b);
+}
+
+}  // namespace
+
+TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
+    FontPtr font = Font::Create();
+    PicturePtr picture = LoadPictureFromSource({});
+    struct Row { const char* label; Variant value; Variant defaultValue; bool stored; };
+    const Row rows[] = {
+        {"Boolean true, Integer default 1", Variant::Bool(true), Variant::Int(1), false},
+        {"Boolean false, Integer default 1", Variant::Bool(false), Variant::Int(1), true},
+        {"Boolean true, Boolean default true", Variant::Bool(true), Variant::Bool(true), false},
+        {"Integer 1, Boolean default true (-1)", Variant::Int(1), Variant::Bool(true), true},
+        {"Long 1, Long default 1", Variant::Lng(1), Variant::Lng(1), false},
+        {"Long 1, Integer default 1", Variant::Lng(1), Variant::Int(1), false},
+        {"Integer 0, Integer default 0", Variant::Int(0), Variant::Int(0), false},
+        {"Integer 0, Empty default", Variant::Int(0), Variant(), false},
+        {"Integer 1, default Long 70000 (overflows)", Variant::Int(1), Variant::Lng(70000), true},
+        {"text \"1\", Integer default 1", Variant(L"1"), Variant::Int(1), false},
+        {"text \"1.0\", Integer default 1", Variant(L"1.0"), Variant::Int(1), true},
+        {"text \"True\", Boolean default true", Variant(L"True"), Variant::Bool(true), false},
+        {"Integer 1, text default \"1\"", Variant::Int(1), Variant(L"1"), false},
+        {"Integer 5, text default \"abc\"", Variant::Int(5), Variant(L"abc"), true},
+        {"Single 0.1, Double default 0.1", Variant::Sng(0.1f), Variant::Dbl(0.1), false},
+        {"Double 0.1, Single default 0.1", Variant::Dbl(0.1), Variant::Sng(0.1f), true},
+        {"font, the same font as default", Variant(font), Variant(font), false},
+        {"font, an equal copy as default", Variant(font), Variant(font->Clone()), true},
+        {"font, Nothing default", Variant(font), Variant::Nothing(), true},
+        {"Nothing, Nothing default", Variant::Nothing(), Variant::Nothing(), false},
+        {"Nothing, font default", Variant::Nothing(), Variant(font), true},
+        {"picture, the same picture as default", Variant(picture), Variant(picture), false},
+        {"picture, Nothing default", Variant(picture), Variant::Nothing(), true},
+        {"Empty, Integer default 0", Variant(), Variant::Int(0), true},
+        {"font, Integer default", Variant(font), Variant::Int(0), true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        PropertyBag bag;
+        bag.WriteProperty(L"Key", Variant(L"previous"));
+        bag.WriteProperty(L"Key", row.value, row.defaultValue);
+        EXPECT_EQ(row.stored, bag.Contains(L"key"));  // a value equal to its default also removes the old one
+    }
+}
+
+TEST(PropertyBag, KeysAreLowerCaseAndKeepTheirOrder) {
+    PropertyBag bag;
+    bag.WriteProperty(L"PictureSize", Variant::Int(0));
+    bag.WriteProperty(L"Caption", Variant(L"开始"));
+    bag.WriteProperty(L"XPColor_Hover", Variant::Lng(0x80C0FF));
+    bag.WriteProperty(L"pictureSIZE", Variant::Int(2));
+    EXPECT_EQ((std::vector<std::wstring>{L"picturesize", L"caption", L"xpcolor_hover"}), bag.Keys());
+    EXPECT_TRUE(bag.ReadProperty(L"PICTURESIZE").SameAs(Variant::Int(2)));
+    EXPECT_TRUE(bag.ReadProperty(L"Missing", Variant::Int(1)).SameAs(Variant::Int(1)));
+    EXPECT_EQ(L"\u00C4bc_\u0130", ToLowerKey(L"\u00C4BC_\u0130"));  // only ASCII letters fold
+}
+
+TEST(PropertyBag, FontsAreStoredAndReadAsCopies) {
+    FontPtr ambient = Font::Create();
+    PropertyBag bag;
+    EXPECT_EQ(ambient, bag.ReadProperty(L"Font", Variant(ambient)).ToFont());  // the default itself
+
+    FontPtr mine = Font::Create({L"Arial", 12, 700, 0});
+    bag.WriteProperty(L"Font", Variant(mine));
+    mine->SetSize(20);  // a later change does not reach into the bag
+    FontPtr first = bag.ReadProperty(L"Font", Variant(ambient)).ToFont();
+    EXPECT_NE(mine, first);
+    EXPECT_EQ(12, first->Size());
+    first->SetBold(false);
+    EXPECT_EQ(700, bag.ReadProperty(L"Font").ToFont()->Weight());
+}
+
+TEST(PropertyBag, NamesThatCannotBeSavedAreRefused) {
+    for (const wchar_t* name : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines"}) {
+        PropertyBag bag;
+        try {
+            bag.WriteProperty(name, Variant::Int(1));
+            ADD_FAILURE() << testing::PrintToString(std::wstring(name));
+        } catch (const HostError& e) {
+            EXPECT_EQ(err::InvalidProcedureCall, e.Number());
+        }
+    }
+}
+
+TEST(PropertyBag, SavedTextLoadsBackTheSameEntries) {
+    PropertyBag bag;
+    bag.WriteProperty(L"Caption", Variant(L"退出投票    \"q\"\r\n\\"));
+    bag.WriteProperty(L"Raised", Variant::Bool(false));
+    bag.WriteProperty(L"BEVEL", Variant::Int(-2));
+    bag.WriteProperty(L"MaskColor", Variant::Lng(static_cast<int32_t>(0x8000000Fu)));
+    bag.WriteProperty(L"X", Variant::Sng(0.3f));
+    bag.WriteProperty(L"Y", Variant::Dbl(0.1 + 0.2));
+    bag.WriteProperty(L"Nothing", Variant::Nothing());
+    bag.WriteProperty(L"Blank", Variant());
+    bag.WriteProperty(L"Font", Variant(Font::Create({L"宋体", 10.5, 400, 134, true, true, true})));
+    bag.WriteProperty(L"Picture", Variant(LoadPictureFromSource({})));
+    bag.WriteProperty(L"Key with spaces", Variant(L"v"));
+
+    PropertyBag back = PropertyBag::LoadText(bag.SaveText());
+    ASSERT_EQ(bag.Keys(), back.Keys());
+    for (size_t i = 0; i < bag.Entries().size(); ++i) {
+        SCOPED_TRACE(testing::PrintToString(bag.Keys()[i]));
+        EXPECT_TRUE(SameValue(bag.Entries()[i].second, back.Entries()[i].second));
+    }
+}
+
+TEST(PropertyBag, SaveTextIsOneLinePerEntry) {
+    PropertyBag bag;
+    bag.WriteProperty(L"Caption", Variant(L"a\nb"));
+    bag.WriteProperty(L"BEVEL", Variant::Int(2));
+    bag.WriteProperty(L"MaskColor", Variant::Lng(255));
+    EXPECT_EQ(L"caption = \"a\\nb\"\nbevel = 2\nmaskcolor = 255&\n", bag.SaveText());
+    EXPECT_EQ(L"", PropertyBag().SaveText());
+}
+
+TEST(PropertyBag, LoadTextAcceptsCrLfBomCommentsAndIndentation) {
+    PropertyBag bag = PropertyBag::LoadText(
+        L"\xFEFF' saved by hand\r\n\r\n   Caption   =   \"x = 'y' # z\"   \r\n# comment\n\tBevel=3\r\nEmpty = \"\"");
+    EXPECT_EQ((std::vector<std::wstring>{L"caption", L"bevel", L"empty"}), bag.Keys());
+    EXPECT_TRUE(bag.ReadProperty(L"caption").SameAs(Variant(L"x = 'y' # z")));
+    EXPECT_TRUE(bag.ReadProperty(L"bevel").SameAs(Variant::Int(3)));
+    EXPECT_TRUE(PropertyBag::LoadText(L"").Empty());
+}
+
+TEST(PropertyBag, MalformedTextNamesTheLine) {
+    for (const MalformedText& bad : kMalformedBags) {
+        SCOPED_TRACE(bad.label);
+        try {
+            PropertyBag::LoadText(bad.text);
+            ADD_FAILURE() << "loaded";
+        } catch (const TextFormatError& e) {
+            EXPECT_EQ(bad.line, e.Line()) << testing::PrintToString(e.Problem());
+            EXPECT_EQ(err::InvalidFileFormat, e.Number());
+        }
+    }
+}
