@@ -12,7 +12,7 @@ constexpr int kHeight = 24;
 constexpr Box kFace = {0.0, 0.0, kWidth, kHeight};
 constexpr double kCornerRadius = 3.5;
 constexpr double kBorderWidth = 1.0;
-constexpr Point kPenguinOrigin = {4.0, 2.0};
+constexpr Point kPenguinOrigin = {4.0, (kHeight - kPenguinHeight) / 2.0};
 constexpr Box kTextArea = {21.0, 1.0, kWidth - 2.0, kHeight - 1.0};
 // Song-style 9 point text at 96 dpi, the size of the program's own labels.
 constexpr int kTextPixelHeight = 12;

@@ -14,6 +14,7 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <iostream>
 #include <string>
 #include <vector>
