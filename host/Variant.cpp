@@ -281,8 +281,7 @@ Variant Variant::ConvertTo(VarType type) const {
     case VarType::Picture: return Variant(ToPicture());
     case VarType::Empty:
     case VarType::Nothing:
-        // Only an Empty is Empty and only Nothing is Nothing: a font "converted" to
-        // Nothing would make a bag drop a stored font whose default is Nothing.
+        // No value turns into Empty or Nothing; only they themselves are of those types.
         if (Type() != type) Raise(err::TypeMismatch);
         return *this;
     }

@@ -1,0 +1,27 @@
+#pragma once
+// A command button: a system BUTTON window.
+#include "host/SystemControl.h"
+
+namespace host {
+
+class CommandButton : public SystemControl {
+public:
+    explicit CommandButton(std::wstring name);
+
+    std::wstring Caption() const { return ReadWindowText(); }
+    void SetCaption(const std::wstring& caption) { StoreWindowText(caption); }
+    // Presses the button as a click would.
+    void PerformClick() { Click(); }
+
+    Event<> Click;
+
+    wchar_t AccessKey() const override { return AccessKeyOf(Caption()); }
+    void OnAccessKey(wchar_t key) override;
+    void OnCommand(WORD code) override;
+    void SetDesignProperty(const std::wstring& key, const Variant& value) override;
+
+protected:
+    void CreateControlWindow(HWND parent) override;
+};
+
+}  // namespace host

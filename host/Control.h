@@ -1,0 +1,103 @@
+#pragma once
+// The base of every control a container holds: its name and kind, its container,
+// its place (twips, relative to the container), visibility, enabled state, tab
+// order and tag, and access to its properties by name.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/Variant.h"
+
+namespace host {
+
+class Container;
+class Form;
+
+class Control {
+public:
+    Control(std::wstring kind, std::wstring name);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::wstring& Kind() const { return kind_; }
+    const std::wstring& Name() const { return name_; }
+    Container* GetContainer() const { return container_; }
+    Form* ParentForm() const;
+    // A control a user control made for itself, not one its container placed on it.
+    bool IsConstituent() const { return constituent_; }
+
+    double Left() const { return left_; }
+    double Top() const { return top_; }
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    void SetLeft(double v) { Move(v, top_, width_, height_); }
+    void SetTop(double v) { Move(left_, v, width_, height_); }
+    virtual void SetWidth(double v) { Move(left_, top_, v, height_); }
+    virtual void SetHeight(double v) { Move(left_, top_, width_, v); }
+    void Move(double left, double top, double width, double height);
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool enabled);
+    int16_t TabIndex() const { return tabIndex_; }
+    void SetTabIndex(int16_t index) { tabIndex_ = index; }
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool stop) { tabStop_ = stop; }
+    const std::wstring& Tag() const { return tag_; }
+    void SetTag(std::wstring tag) { tag_ = std::move(tag); }
+
+    // Visible, and every container up to the form too; likewise enabled.
+    bool Showing() const;
+    bool EnabledInTree() const;
+
+    virtual bool IsWindowless() const { return true; }
+    virtual HWND Hwnd() const { return nullptr; }
+    // Takes the focus in tab order (windowed, tab stop, showing, enabled).
+    virtual bool CanTakeFocus() const { return false; }
+    // The character after "&" in the caption, 0 when none.
+    virtual wchar_t AccessKey() const { return 0; }
+    // Called by the keyboard router for the control's access key.
+    virtual void OnAccessKey(wchar_t key);
+
+    // Place in pixels within the container's client area.
+    virtual RECT PixelRect() const;
+
+    // Applies one property read from a form's design data; unknown keys raise 438.
+    virtual void SetDesignProperty(const std::wstring& key, const Variant& value);
+    // Property access by name, with optional index arguments (property pages).
+    virtual Variant GetProperty(const std::wstring& name, const std::vector<Variant>& index = {});
+    virtual void LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index = {});
+
+    // Called once by the container that takes the control.
+    virtual void Attach(Container* container, bool constituent);
+
+protected:
+    // The place, visibility or enabled state changed.
+    virtual void PlaceChanged();
+    virtual void VisibilityChanged();
+    // Asks the container to repaint the control's area (windowless controls).
+    void InvalidateArea() const;
+
+private:
+    std::wstring kind_;
+    std::wstring name_;
+    Container* container_ = nullptr;
+    bool constituent_ = false;
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    int16_t tabIndex_ = 0;
+    bool tabStop_ = true;
+    std::wstring tag_;
+};
+
+// Compares property names the host's way (ASCII case-insensitive).
+bool SameName(std::wstring_view a, std::wstring_view b);
+// The character after the first single "&" of a caption, upper-cased; 0 when none.
+wchar_t AccessKeyOf(const std::wstring& caption);
+
+}  // namespace host

@@ -1,0 +1,141 @@
+#include "host/FormBuilder.h"
+
+#include <map>
+
+#include "host/CommandButton.h"
+#include "host/Error.h"
+#include "host/HostFrame.h"
+#include "host/Image.h"
+#include "host/Label.h"
+#include "host/LineControl.h"
+#include "host/ListControls.h"
+#include "host/PictureBox.h"
+#include "host/Shape.h"
+#include "host/TextBox.h"
+#include "host/Timer.h"
+#include "host/UserControl.h"
+
+namespace host {
+
+namespace {
+
+template <class T>
+ControlFactory Make() {
+    return [](const std::wstring& name) { return std::make_unique<T>(name); };
+}
+
+std::map<std::wstring, ControlFactory>& Registry() {
+    static std::map<std::wstring, ControlFactory> registry{
+        {L"Label", Make<Label>()},           {L"Image", Make<Image>()},
+        {L"Line", Make<LineControl>()},      {L"Shape", Make<Shape>()},
+        {L"PictureBox", Make<PictureBox>()}, {L"TextBox", Make<TextBox>()},
+        {L"ComboBox", Make<ComboBox>()},     {L"ListBox", Make<ListBox>()},
+        {L"CommandButton", Make<CommandButton>()}, {L"HostFrame", Make<HostFrame>()},
+        {L"Timer", Make<Timer>()},
+    };
+    return registry;
+}
+
+bool IsExtenderKey(const std::wstring& key) {
+    for (const wchar_t* k : {L"Left", L"Top", L"Width", L"Height", L"Visible", L"TabIndex", L"TabStop", L"Tag"})
+        if (SameName(key, k)) return true;
+    return false;
+}
+
+bool IsFormButtonKey(const std::wstring& key) { return SameName(key, L"Default") || SameName(key, L"Cancel"); }
+
+void InLine(const DesignNode& node, const std::function<void()>& fn) {
+    try {
+        fn();
+    } catch (const TextFormatError&) {
+        throw;
+    } catch (const HostError& e) {
+        throw TextFormatError(node.line, L"'" + node.name + L"': " + e.Description());
+    }
+}
+
+void ApplyFormButtons(Form& form, Control& control, const DesignNode& node) {
+    for (auto& [key, value] : node.properties) {
+        if (!IsFormButtonKey(key) || !value.ToBool()) continue;
+        if (SameName(key, L"Default")) form.SetDefaultControl(&control);
+        else form.SetCancelControl(&control);
+    }
+}
+
+void BuildChildren(Form& form, Container& container, const DesignNode& node);
+
+void BuildControl(Form& form, Container& container, const DesignNode& node) {
+    std::unique_ptr<Control> control;
+    InLine(node, [&] { control = CreateControl(node.kind, node.name); });
+    if (form.FindControl(node.name)) throw TextFormatError(node.line, L"a second control named '" + node.name + L"'");
+
+    auto* uc = dynamic_cast<UserControl*>(control.get());
+    PropertyBag bag;
+    for (auto& [key, value] : node.properties) {
+        if (IsFormButtonKey(key)) continue;
+        if (uc && !IsExtenderKey(key)) bag.WriteProperty(key, value);
+        else InLine(node, [&] { control->SetDesignProperty(key, value); });
+    }
+    Control& placed = container.Add(std::move(control));
+    ApplyFormButtons(form, placed, node);
+    if (uc) InLine(node, [&] { uc->Load(&bag); });
+    if (auto* inner = dynamic_cast<Container*>(&placed)) BuildChildren(form, *inner, node);
+    else if (!node.children.empty())
+        throw TextFormatError(node.children.front().line, L"'" + node.name + L"' cannot contain controls");
+}
+
+void BuildChildren(Form& form, Container& container, const DesignNode& node) {
+    for (auto& child : node.children) BuildControl(form, container, child);
+}
+
+void ApplyFormProperty(Form& form, const std::wstring& key, const Variant& value) {
+    if (SameName(key, L"Caption")) form.SetCaption(value.ToString());
+    else if (SameName(key, L"BorderStyle")) form.SetBorderStyle(static_cast<Form::BorderStyle>(value.ToInteger()));
+    else if (SameName(key, L"MaxButton")) form.SetMaxButton(value.ToBool());
+    else if (SameName(key, L"MinButton")) form.SetMinButton(value.ToBool());
+    else if (SameName(key, L"StartUpPosition")) form.SetCenteredOnScreen(value.ToInteger() == 2);
+    else if (SameName(key, L"Icon")) form.SetIcon(value.ToPicture());
+    else if (SameName(key, L"BackColor")) form.SetBackColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"ForeColor")) form.SetForeColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"Font")) form.SetFont(value.ToFont());
+    else if (SameName(key, L"ScaleMode")) form.SetScaleMode(ToScaleMode(value.ToInteger()));
+    else if (SameName(key, L"Picture")) form.SetPicture(value.ToPicture());
+    else Raise(err::PropertyNotFound, L"a form has no property '" + key + L"'");
+}
+
+}  // namespace
+
+void RegisterControlKind(const std::wstring& kind, ControlFactory factory) { Registry()[kind] = std::move(factory); }
+
+std::unique_ptr<Control> CreateControl(const std::wstring& kind, const std::wstring& name) {
+    auto it = Registry().find(kind);
+    if (it == Registry().end()) Raise(err::InvalidPropertyValue, L"unknown control kind '" + kind + L"'");
+    return it->second(name);
+}
+
+void BuildForm(Form& form, const DesignNode& root) {
+    if (root.kind != L"Form") throw TextFormatError(root.line, L"the design data must start with a Form");
+    const Variant* width = root.Find(L"ClientWidth");
+    const Variant* height = root.Find(L"ClientHeight");
+    for (auto& [key, value] : root.properties) {
+        if (SameName(key, L"ClientWidth") || SameName(key, L"ClientHeight")) continue;
+        InLine(root, [&] { ApplyFormProperty(form, key, value); });
+    }
+    if (width && height) InLine(root, [&] { form.SetClientSize(width->ToDouble(), height->ToDouble()); });
+    BuildChildren(form, form, root);
+}
+
+std::wstring LoadTextResource(const std::wstring& name) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC info = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!info) Raise(err::FileNotFound, L"No text resource named " + name);
+    HGLOBAL data = LoadResource(module, info);
+    auto* bytes = static_cast<const char*>(LockResource(data));
+    int size = static_cast<int>(SizeofResource(module, info));
+    int n = MultiByteToWideChar(CP_UTF8, 0, bytes, size, nullptr, 0);
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes, size, text.data(), n);
+    return text;
+}
+
+}  // namespace host

@@ -1,0 +1,46 @@
+#include "host/Image.h"
+
+#include "host/Surface.h"
+#include "host/Units.h"
+
+namespace host {
+
+Image::Image(std::wstring name) : WindowlessControl(L"Image", std::move(name)) {}
+
+void Image::SetPicture(PicturePtr picture) {
+    picture_ = std::move(picture);
+    FitToPicture();
+    InvalidateArea();
+}
+
+void Image::SetStretch(bool on) {
+    stretch_ = on;
+    FitToPicture();
+    InvalidateArea();
+}
+
+void Image::FitToPicture() {
+    if (stretch_) return;
+    if (!picture_ || picture_->IsEmpty()) return;
+    Move(Left(), Top(), ScaleX(picture_->Width(), ScaleMode::Himetric, ScaleMode::Twips),
+         ScaleY(picture_->Height(), ScaleMode::Himetric, ScaleMode::Twips));
+}
+
+void Image::Paint(HDC dc) const {
+    if (!picture_ || picture_->IsEmpty()) return;
+    RECT r = PixelRect();
+    if (!stretch_) {
+        SIZE natural = PicturePixelSize(*picture_);
+        r.right = r.left + natural.cx;
+        r.bottom = r.top + natural.cy;
+    }
+    DrawPictureInto(dc, *picture_, r);
+}
+
+void Image::SetDesignProperty(const std::wstring& key, const Variant& value) {
+    if (SameName(key, L"Picture")) SetPicture(value.ToPicture());
+    else if (SameName(key, L"Stretch")) SetStretch(value.ToBool());
+    else WindowlessControl::SetDesignProperty(key, value);
+}
+
+}  // namespace host

@@ -1,0 +1,51 @@
+#pragma once
+// Routing of window messages to the objects that own the windows: our own window
+// classes (form, picture box, frame, user control) and subclassed system controls.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace host {
+
+class WindowOwner {
+public:
+    virtual ~WindowOwner();
+    static WindowOwner* FromHwnd(HWND hwnd);
+    HWND Handle() const { return hwnd_; }
+
+    // Handles a message of the owned window. The default routes notifications from
+    // child windows to their owners and then runs the window's default procedure.
+    virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // A WM_COMMAND notification about this window, sent to its parent.
+    virtual void OnCommand(WORD /*code*/) {}
+    // WM_CTLCOLOR* for this window: the brush to paint with, or null for the default.
+    virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+
+protected:
+    // Creates a window of one of the host's own classes, owned by this object.
+    HWND CreateOwnWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, const wchar_t* text);
+    // Creates a system control window and subclasses it.
+    HWND CreateSystemWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, const wchar_t* text);
+    LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    void DestroyOwnedWindow();
+
+private:
+    friend LRESULT CALLBACK HostWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK HostSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
+};
+
+// The host's window class names (registered on first use).
+namespace window_class {
+const wchar_t* Form();
+const wchar_t* Container();  // picture box, frame and user control windows
+}  // namespace window_class
+
+// Button and Shift arguments of mouse and key events.
+int16_t ShiftState();                      // 1 Shift, 2 Ctrl, 4 Alt
+int16_t ButtonsDown(WPARAM mouseWParam);   // 1 left, 2 right, 4 middle
+
+}  // namespace host
