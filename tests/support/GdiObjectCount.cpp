@@ -1,0 +1,65 @@
+#include "GdiObjectCount.h"
+
+#include <windows.h>
+#include <winternl.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+
+namespace testsupport {
+namespace {
+
+// One slot of the GDI handle table Wine keeps in each process's memory. The
+// process environment block points at an array of these; a handle's low 16 bits
+// are its index. Wine leaves the owner field zero: the table is per process.
+struct GdiHandleEntry {
+    std::uint64_t object;
+    std::uint32_t owner;
+    std::uint16_t unique;  // low byte: the object's type and the stock flag; high: generation
+    std::uint8_t type;     // 0: a free slot
+    std::uint8_t flags;
+    std::uint64_t userPointer;
+};
+static_assert(sizeof(GdiHandleEntry) == 24);
+
+constexpr std::size_t GdiHandleTableSize = 0x10000;
+constexpr std::uint16_t StockObjectFlag = 0x80;
+
+// Offset of GdiSharedHandleTable in the 64-bit process environment block.
+static_assert(sizeof(void*) == 8, "the offset below is the 64-bit one");
+constexpr std::size_t PebGdiHandleTableOffset = 0xF8;
+
+bool RunningUnderWine()
+{
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+const GdiHandleEntry* WineGdiHandleTable()
+{
+    PROCESS_BASIC_INFORMATION info{};
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info,
+                                  nullptr) != 0) {
+        return nullptr;
+    }
+    const auto* peb = reinterpret_cast<const std::byte*>(info.PebBaseAddress);
+    return *reinterpret_cast<const GdiHandleEntry* const*>(peb + PebGdiHandleTableOffset);
+}
+
+bool IsLiveOwnObject(const GdiHandleEntry& entry)
+{
+    return entry.type != 0 && (entry.unique & StockObjectFlag) == 0;
+}
+
+}  // namespace
+
+int CountLiveGdiObjects()
+{
+    const GdiHandleEntry* table = RunningUnderWine() ? WineGdiHandleTable() : nullptr;
+    if (table == nullptr) {
+        return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    }
+    return static_cast<int>(std::count_if(table, table + GdiHandleTableSize, IsLiveOwnObject));
+}
+
+}  // namespace testsupport
