@@ -74,10 +74,11 @@ void Font::Unsubscribe(int token) {
 void Font::Changed(const wchar_t* attribute) {
     const auto snapshot = listeners_;
     const std::wstring name = attribute;
-    for (const auto& [token, fn] : snapshot) {
+    for (const auto& entry : snapshot) {
+        int token = entry.first;
         bool stillSubscribed = std::any_of(listeners_.begin(), listeners_.end(),
-                                           [token](const auto& entry) { return entry.first == token; });
-        if (stillSubscribed) fn(name);
+                                           [token](const auto& live) { return live.first == token; });
+        if (stillSubscribed) entry.second(name);
     }
 }
 

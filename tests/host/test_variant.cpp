@@ -33,12 +33,10 @@ TEST(VariantConversion, ToBoolFollowsTheHostRules) {
         {"Integer 1", Variant::Int(1), true, kNoError},
         {"Integer 0", Variant::Int(0), false, kNoError},
         {"Double 0.5", Variant::Dbl(0.5), true, kNoError},
-        {"Long 0", Variant::Lng(0), false, kNoError},
         {"\"True\"", Variant(L"True"), true, kNoError},
         {"\"false\"", Variant(L"false"), false, kNoError},
         {"\" TRUE \"", Variant(L" TRUE "), true, kNoError},
         {"\"1\"", Variant(L"1"), true, kNoError},
-        {"\"0.0\"", Variant(L"0.0"), false, kNoError},
         {"\"yes\"", Variant(L"yes"), false, err::TypeMismatch},
         {"\"\"", Variant(L""), false, err::TypeMismatch},
         {"Empty", Variant(), false, kNoError},
@@ -54,8 +52,6 @@ TEST(VariantConversion, ToBoolFollowsTheHostRules) {
         }
     }
     EXPECT_EQ(-1, Variant::Bool(true).ToInteger());
-    EXPECT_EQ(-1, Variant::Bool(true).ToLong());
-    EXPECT_EQ(0, Variant::Bool(false).ToDouble());
 }
 
 TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
@@ -65,9 +61,7 @@ TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
         {"1.5", Variant::Dbl(1.5), 2, kNoError, kNoError},
         {"2.5", Variant::Dbl(2.5), 2, kNoError, kNoError},
         {"-2.5", Variant::Dbl(-2.5), -2, kNoError, kNoError},
-        {"-1.5", Variant::Dbl(-1.5), -2, kNoError, kNoError},
         {"2.5000001", Variant::Dbl(2.5000001), 3, kNoError, kNoError},
-        {"Single 1.5", Variant::Sng(1.5f), 2, kNoError, kNoError},
         {"text 2.5", Variant(L"2.5"), 2, kNoError, kNoError},
         {"text with blanks", Variant(L" 3 "), 3, kNoError, kNoError},
         {"hex text", Variant(L"&H10"), 16, kNoError, kNoError},
@@ -77,7 +71,6 @@ TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
         {"2147483647.5", Variant::Dbl(2147483647.5), 0, err::Overflow, err::Overflow},
         {"-2147483648.5", Variant::Dbl(-2147483648.5), INT32_MIN, err::Overflow, kNoError},
         {"text abc", Variant(L"abc"), 0, err::TypeMismatch, err::TypeMismatch},
-        {"text 12abc", Variant(L"12abc"), 0, err::TypeMismatch, err::TypeMismatch},
         {"empty text", Variant(L""), 0, err::TypeMismatch, err::TypeMismatch},
         {"text 1e400", Variant(L"1e400"), 0, err::Overflow, err::Overflow},
         {"Empty", Variant(), 0, kNoError, kNoError},
@@ -98,61 +91,34 @@ TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
     }
 }
 
-TEST(VariantConversion, SingleOverflowAndObjects) {
-    EXPECT_EQ(err::Overflow, ErrorOf([] { Variant::Dbl(1e39).ToSingle(); }));
-    EXPECT_FLOAT_EQ(0.1f, Variant(L"0.1").ToSingle());
-
-    FontPtr font = SomeFont();
-    EXPECT_EQ(font, Variant(font).ToFont());
-    EXPECT_EQ(nullptr, Variant::Nothing().ToFont());
-    EXPECT_EQ(nullptr, Variant::Nothing().ToPicture());
-    EXPECT_EQ(VarType::Nothing, Variant(FontPtr()).Type());
-    EXPECT_EQ(err::TypeMismatch, ErrorOf([] { Variant::Int(1).ToFont(); }));
-    EXPECT_EQ(err::TypeMismatch, ErrorOf([&] { Variant(font).ToPicture(); }));
-    EXPECT_EQ(err::TypeMismatch, ErrorOf([&] { Variant(font).ToString(); }));
-}
-
 TEST(VariantConversion, ToStringUsesTheHostShortForm) {
     struct Row { Variant value; const wchar_t* expected; };
     const Row rows[] = {
-        {Variant::Bool(true), L"True"},
-        {Variant::Bool(false), L"False"},
-        {Variant::Int(-5), L"-5"},
-        {Variant::Lng(70000), L"70000"},
-        {Variant::Dbl(1.5), L"1.5"},
-        {Variant::Dbl(2), L"2"},
-        {Variant::Dbl(-0.0), L"0"},
-        {Variant::Dbl(0.1), L"0.1"},
+        {Variant::Bool(true), L"True"},       {Variant::Bool(false), L"False"},
+        {Variant::Int(-5), L"-5"},            {Variant::Dbl(1.5), L"1.5"},
+        {Variant::Dbl(2), L"2"},              {Variant::Dbl(-0.0), L"0"},
         {Variant::Dbl(1.0 / 3), L"0.333333333333333"},
-        {Variant::Dbl(123456789012345.0), L"123456789012345"},
         {Variant::Dbl(1234567890123456.0), L"1.23456789012346E+15"},
-        {Variant::Dbl(1e20), L"1E+20"},
-        {Variant::Dbl(1.5e-5), L"1.5E-05"},
-        {Variant::Sng(0.1f), L"0.1"},
-        {Variant::Sng(1.0f / 3), L"0.3333333"},
-        {Variant::Sng(12345678.0f), L"1.234568E+07"},
+        {Variant::Dbl(1e20), L"1E+20"},       {Variant::Dbl(1.5e-5), L"1.5E-05"},
+        {Variant::Sng(0.1f), L"0.1"},         {Variant::Sng(12345678.0f), L"1.234568E+07"},
         {Variant(), L""},
     };
     for (const Row& row : rows) EXPECT_EQ(row.expected, row.value.ToString()) << static_cast<int>(row.value.Type());
 }
 
-TEST(VariantConversion, ConvertToAndSameAs) {
-    FontPtr font = SomeFont();
-    EXPECT_TRUE(Variant::Int(1).SameAs(Variant::Int(1)));
-    EXPECT_FALSE(Variant::Int(1).SameAs(Variant::Lng(1)));
-    EXPECT_FALSE(Variant(L"a").SameAs(Variant(L"A")));
-    EXPECT_TRUE(Variant().SameAs(Variant()));
-    EXPECT_TRUE(Variant::Nothing().SameAs(Variant::Nothing()));
-    EXPECT_TRUE(Variant(font).SameAs(Variant(font)));
-    EXPECT_FALSE(Variant(font).SameAs(Variant(font->Clone())));
-
-    EXPECT_TRUE(Variant::Int(1).ConvertTo(VarType::Boolean).SameAs(Variant::Bool(true)));
-    EXPECT_TRUE(Variant::Bool(true).ConvertTo(VarType::String).SameAs(Variant(L"True")));
-    EXPECT_TRUE(Variant(L"7").ConvertTo(VarType::Long).SameAs(Variant::Lng(7)));
-    EXPECT_EQ(VarType::Nothing, Variant::Nothing().ConvertTo(VarType::Font).Type());
-    // Nothing and Empty are reached only from themselves.
-    EXPECT_EQ(err::TypeMismatch, ErrorOf([&] { Variant(font).ConvertTo(VarType::Nothing); }));
-    EXPECT_EQ(err::TypeMismatch, ErrorOf([] { Variant::Int(0).ConvertTo(VarType::Empty); }));
+TEST(VariantConversion, ConvertToGivesThatTypeOrRaises) {
+    struct Row { VarType type; Variant expected; int error; };
+    const Row rows[] = {
+        {VarType::Boolean, Variant::Bool(true), kNoError}, {VarType::Single, Variant::Sng(1), kNoError},
+        {VarType::String, Variant(L"1"), kNoError},         {VarType::Empty, Variant(), err::TypeMismatch},
+        {VarType::Nothing, Variant(), err::TypeMismatch},   {VarType::Font, Variant(), err::TypeMismatch},
+    };
+    for (const Row& row : rows) {
+        Variant converted;
+        EXPECT_EQ(row.error, ErrorOf([&] { converted = Variant::Int(1).ConvertTo(row.type); }));
+        EXPECT_TRUE(converted.SameAs(row.expected)) << static_cast<int>(row.type);
+    }
+    EXPECT_EQ(VarType::Nothing, Variant::Nothing().ConvertTo(VarType::Picture).Type());
 }
 
 TEST(HostNumbers, ValReadsTheLeadingNumber) {
@@ -169,7 +135,7 @@ TEST(HostNumbers, ValReadsTheLeadingNumber) {
     EXPECT_EQ(err::Overflow, ErrorOf([] { Val(L"1e400"); }));
 }
 
-TEST(HostNumbers, DelayTextToMilliseconds) {
+TEST(HostNumbers, RoundingAndIntegerArithmeticOverflow) {
     // The timed wait: Val of the delay text, times 1000, rounded half to even.
     EXPECT_EQ(1000, RoundToLong(Val(L"1.0004") * 1000.0));
     EXPECT_EQ(2, RoundToLong(Val(L"0.0025") * 1000.0));
@@ -179,32 +145,19 @@ TEST(HostNumbers, DelayTextToMilliseconds) {
     EXPECT_EQ(err::Overflow, ErrorOf([] { RoundToLong(std::numeric_limits<double>::quiet_NaN()); }));
     EXPECT_EQ(-32768, RoundToInteger(-32768.5));
     EXPECT_EQ(err::Overflow, ErrorOf([] { RoundToInteger(32767.5); }));
-}
-
-TEST(HostNumbers, AddIntegerChecksOverflow) {
     EXPECT_EQ(32767, AddInteger(32766, 1));
     EXPECT_EQ(err::Overflow, ErrorOf([] { AddInteger(32767, 1); }));
     EXPECT_EQ(err::Overflow, ErrorOf([] { AddInteger(-32768, -1); }));
 }
 
 TEST(HostErrors, CarryNumberAndText) {
-    try {
-        Raise(err::Overflow);
-    } catch (const HostError& e) {
-        EXPECT_EQ(6, e.Number());
-        EXPECT_EQ(L"Overflow", e.Description());
-        EXPECT_STREQ("Run-time error '6': Overflow", e.what());
-    }
-    HostError chinese(err::InvalidPropertyValue, L"属性值无效");
-    EXPECT_STREQ("Run-time error '380': \xE5\xB1\x9E\xE6\x80\xA7\xE5\x80\xBC\xE6\x97\xA0\xE6\x95\x88", chinese.what());
-    HostError loneSurrogate(5, std::wstring(1, wchar_t(0xD800)));
-    EXPECT_STREQ("Run-time error '5': \xEF\xBF\xBD", loneSurrogate.what());
-
+    HostError overflow(err::Overflow, StandardErrorText(err::Overflow));
+    EXPECT_STREQ("Run-time error '6': Overflow", overflow.what());
+    HostError chinese(err::InvalidPropertyValue, L"属性\xD800");  // UTF-8, a lone surrogate replaced
+    EXPECT_STREQ("Run-time error '380': \xE5\xB1\x9E\xE6\x80\xA7\xEF\xBF\xBD", chinese.what());
     TextFormatError format(3, L"bad value");
     EXPECT_EQ(err::InvalidFileFormat, format.Number());
-    EXPECT_EQ(3, format.Line());
     EXPECT_EQ(L"line 3: bad value", format.Description());
-    EXPECT_EQ(L"Object variable or With block variable not set", StandardErrorText(err::ObjectNotSet));
 }
 
 TEST(SharedFont, SettersNotifyWithTheAttributeName) {
