@@ -12,6 +12,8 @@ LRESULT CALLBACK HostSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x484F5354;  // "HOST"
+// Every window the host owns carries a pointer to its owner under this property.
+constexpr wchar_t kOwnerProperty[] = L"HostWindowOwner";
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
@@ -44,9 +46,9 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     if (msg == WM_NCCREATE) {
         auto* owner = static_cast<WindowOwner*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         owner->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+        SetPropW(hwnd, kOwnerProperty, owner);
     }
-    auto* owner = reinterpret_cast<WindowOwner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* owner = static_cast<WindowOwner*>(GetPropW(hwnd, kOwnerProperty));
     if (!owner) return DefWindowProcW(hwnd, msg, wParam, lParam);
     return owner->Dispatch(msg, wParam, lParam);
 }
@@ -55,6 +57,7 @@ LRESULT CALLBACK HostSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     auto* owner = reinterpret_cast<WindowOwner*>(data);
     if (msg == WM_NCDESTROY) {
         RemoveWindowSubclass(hwnd, HostSubclassProc, kSubclassId);
+        RemovePropW(hwnd, kOwnerProperty);
         return DefSubclassProc(hwnd, msg, wParam, lParam);
     }
     return owner->Dispatch(msg, wParam, lParam);
@@ -63,13 +66,7 @@ LRESULT CALLBACK HostSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 WindowOwner::~WindowOwner() { DestroyOwnedWindow(); }
 
 WindowOwner* WindowOwner::FromHwnd(HWND hwnd) {
-    if (!hwnd) return nullptr;
-    if (DWORD_PTR data = 0; GetWindowSubclass(hwnd, HostSubclassProc, kSubclassId, &data))
-        return reinterpret_cast<WindowOwner*>(data);
-    wchar_t cls[32] = {};
-    GetClassNameW(hwnd, cls, 32);
-    if (wcscmp(cls, L"HostForm") != 0 && wcscmp(cls, L"HostContainer") != 0) return nullptr;
-    return reinterpret_cast<WindowOwner*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return hwnd ? static_cast<WindowOwner*>(GetPropW(hwnd, kOwnerProperty)) : nullptr;
 }
 
 LRESULT WindowOwner::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -122,6 +119,7 @@ HWND WindowOwner::CreateSystemWindow(const wchar_t* className, DWORD style, DWOR
     hwnd_ = CreateWindowExW(exStyle, className, text, style, 0, 0, 0, 0, parent, nullptr, Instance(), nullptr);
     if (hwnd_) {
         SetWindowSubclass(hwnd_, HostSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        SetPropW(hwnd_, kOwnerProperty, this);
         subclassed_ = true;
     }
     return hwnd_;
@@ -135,7 +133,7 @@ void WindowOwner::DestroyOwnedWindow() {
     HWND hwnd = hwnd_;
     if (!hwnd) return;
     if (subclassed_) RemoveWindowSubclass(hwnd, HostSubclassProc, kSubclassId);
-    else SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    RemovePropW(hwnd, kOwnerProperty);
     hwnd_ = nullptr;
     DestroyWindow(hwnd);
 }

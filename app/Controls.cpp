@@ -1,0 +1,7 @@
+#include "app/Controls.h"
+
+namespace app {
+
+void RegisterControls() {}
+
+}  // namespace app

@@ -1,0 +1,80 @@
+#include "app/Form1.h"
+
+#include "app/Product.h"
+#include "host/CommandButton.h"
+#include "host/DesignData.h"
+#include "host/Error.h"
+#include "host/FormBuilder.h"
+#include "host/Image.h"
+#include "host/Label.h"
+#include "host/Runtime.h"
+#include "host/TextBox.h"
+#include "host/Timer.h"
+
+namespace app {
+
+namespace {
+
+void ReplaceAll(std::wstring& text, std::wstring_view token, std::wstring_view value) {
+    for (size_t at = text.find(token); at != std::wstring::npos; at = text.find(token, at + value.size()))
+        text.replace(at, token.size(), value);
+}
+
+// The start and exit buttons raise Click whatever kind of button they are.
+void ConnectClick(host::Control& control, std::function<void()> handler) {
+    if (auto* button = dynamic_cast<host::CommandButton*>(&control)) button->Click.Connect(std::move(handler));
+    else host::Raise(host::err::TypeMismatch, L"'" + control.Name() + L"' is not a button");
+}
+
+}  // namespace
+
+std::wstring Form1DesignText() {
+    std::wstring text = host::LoadTextResource(L"FORM1");
+    ReplaceAll(text, L"{ProductName}", kProductName);
+    ReplaceAll(text, L"{SupportNumber}", kSupportNumber);
+    return text;
+}
+
+std::wstring Form1::ContactAddress() {
+    return std::wstring(kContactHost) + L"/msgrd?v=3&uin=" + kSupportNumber + L"&site=qq&menu=yes";
+}
+
+template <class T>
+T& Form1::Get(const wchar_t* name) const {
+    auto* control = dynamic_cast<T*>(FindControl(name));
+    if (!control) host::Raise(host::err::ObjectNotSet, std::wstring(L"The window has no control ") + name);
+    return *control;
+}
+
+Form1::Form1() : host::Form(L"Form1") {
+    host::SetApplicationTitle(kProductName);
+    host::BuildForm(*this, host::ParseDesignData(Form1DesignText()));
+    Label5 = &Get<host::Label>(L"Label5");
+    Label10 = &Get<host::Label>(L"Label10");
+    Label11 = &Get<host::Label>(L"Label11");
+    Text1 = &Get<host::TextBox>(L"Text1");
+    Text2 = &Get<host::TextBox>(L"Text2");
+    Text3 = &Get<host::TextBox>(L"Text3");
+    tpt = &Get<host::Timer>(L"tpt");
+    Timer1 = &Get<host::Timer>(L"Timer1");
+    Connect();
+    // The window defines no close handler; closing it ends the program at once,
+    // also during a wait, so no invisible process is left behind.
+    OnCloseRequest = [] { host::End(); };
+}
+
+void Form1::Connect() {
+    ConnectClick(Get<host::Control>(L"FlatCmd1"), [this] { FlatCmd1_Click(); });
+    ConnectClick(Get<host::Control>(L"FlatCmd2"), [this] { FlatCmd2_Click(); });
+    Timer1->TimerEvent.Connect([this] { Timer1_Timer(); });
+    tpt->TimerEvent.Connect([this] { tpt_Timer(); });
+    Get<host::Image>(L"Image1").Click.Connect([this] { Image1_Click(); });
+}
+
+void Form1::FlatCmd2_Click() { host::End(); }
+
+void Form1::Image1_Click() {
+    host::Effects().OpenWithShell(hWnd(), L"open", ContactAddress(), L"", L"", SW_HIDE);
+}
+
+}  // namespace app

@@ -1,0 +1,68 @@
+#pragma once
+// The main window: built from its design data, it runs the timed cycle of status
+// texts when the start button is clicked, opens the contact link from the chat
+// badge and ends the program from the exit button.
+#include <cstdint>
+#include <string>
+
+#include "host/Form.h"
+
+namespace host {
+class Label;
+class TextBox;
+class Timer;
+class Image;
+class Control;
+}  // namespace host
+
+namespace app {
+
+class Form1 : public host::Form {
+public:
+    Form1();
+
+    int16_t RunCount() const { return RunCount_; }
+    // The address the contact link opens.
+    static std::wstring ContactAddress();
+
+    // Handlers, as the window's controls call them.
+    void FlatCmd1_Click();
+    void Timer1_Timer();
+    void FlatCmd2_Click();
+    void Image1_Click();
+    void tpt_Timer();
+
+private:
+    // Who began a run: its errors go to the host when the start button began it
+    // and are ignored when the hand-over did.
+    enum class Starter { StartButton, HandOver };
+
+    void Connect();
+    void RunCycles(Starter first);
+    void RunCycle();
+    bool TimedWait();  // false when the wait was abandoned for a new run
+    int32_t DelayMilliseconds() const;
+    void StopCycle(const std::wstring& reason);
+
+    template <class T>
+    T& Get(const wchar_t* name) const;
+
+    int16_t RunCount_ = 0;
+    bool cycling_ = false;         // a cycle is advancing
+    bool newRunRequested_ = false; // the start button was clicked during a wait
+    bool handedOver_ = false;      // the run ended by handing over to Timer1
+
+    host::Label* Label5 = nullptr;
+    host::Label* Label10 = nullptr;
+    host::Label* Label11 = nullptr;
+    host::TextBox* Text1 = nullptr;
+    host::TextBox* Text2 = nullptr;
+    host::TextBox* Text3 = nullptr;
+    host::Timer* tpt = nullptr;
+    host::Timer* Timer1 = nullptr;
+};
+
+// The design text with the product name and support number filled in.
+std::wstring Form1DesignText();
+
+}  // namespace app

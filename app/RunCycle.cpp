@@ -1,0 +1,138 @@
+// The run cycle of the main window: each run counts itself, shows the status and
+// the page fragment for one delay, clears them, waits one more delay and hands
+// over to the next run.
+#include <cmath>
+
+#include "app/Form1.h"
+#include "app/Product.h"
+#include "host/Error.h"
+#include "host/Label.h"
+#include "host/Pump.h"
+#include "host/Runtime.h"
+#include "host/TextBox.h"
+#include "host/Timer.h"
+
+namespace app {
+
+namespace {
+
+constexpr wchar_t kConnecting[] = L"正在连接微信平台...";
+constexpr wchar_t kThirdRunNotice[] = L"你的投票设置有误或者此投票软件不适用你的投票活动，请联系QQ:";
+constexpr wchar_t kWaitPending[] = L"P";
+constexpr wchar_t kWaitOver[] = L"R";
+constexpr int16_t kLastRun = 32767;
+
+// A delay the wait timer cannot run: the cycle stops and says why.
+class DelayError : public host::HostError {
+public:
+    explicit DelayError(std::wstring why) : HostError(host::err::InvalidPropertyValue, std::move(why)) {}
+};
+
+// The cycle has counted as far as it can.
+class RunCountExhausted : public host::HostError {
+public:
+    RunCountExhausted() : HostError(host::err::Overflow, host::StandardErrorText(host::err::Overflow)) {}
+};
+
+std::wstring DelayProblem(const std::wstring& text) {
+    return L"投票间隔“" + text + L"”无效：请输入大于 0、不超过 2147483 的秒数。投票已停止。";
+}
+
+}  // namespace
+
+void Form1::FlatCmd1_Click() {
+    if (cycling_) {
+        // A click during a wait begins a new run at once; the waiting run never resumes.
+        newRunRequested_ = true;
+        return;
+    }
+    RunCycles(Starter::StartButton);
+}
+
+void Form1::Timer1_Timer() {
+    Timer1->SetEnabled(false);
+    if (cycling_) handedOver_ = true;  // the cycle's loop begins the next run
+    else RunCycles(Starter::HandOver);
+}
+
+void Form1::tpt_Timer() {
+    tpt->SetTag(kWaitOver);
+    tpt->SetEnabled(false);
+}
+
+// Runs follow one another in this loop rather than by calling each other, so any
+// number of runs leaves the call depth and memory as they were.
+void Form1::RunCycles(Starter first) {
+    cycling_ = true;
+    struct Done { bool& flag; ~Done() { flag = false; } } done{cycling_};
+    Starter starter = first;
+    for (;;) {
+        newRunRequested_ = false;
+        handedOver_ = false;
+        try {
+            RunCycle();
+        } catch (const RunCountExhausted&) {
+            StopCycle(L"运行次数已达上限（" + std::to_wstring(kLastRun) + L" 次），投票已停止。");
+            return;
+        } catch (const DelayError& e) {
+            StopCycle(e.Description());
+            return;
+        } catch (const host::HostError&) {
+            if (starter == Starter::StartButton) throw;
+            return;  // the hand-over ignores errors: the cycle just ends
+        }
+        if (host::Ending()) return;
+        if (newRunRequested_) starter = Starter::StartButton;
+        else if (handedOver_) starter = Starter::HandOver;
+        else return;
+    }
+}
+
+void Form1::RunCycle() {
+    if (RunCount_ == kLastRun) throw RunCountExhausted();
+    ++RunCount_;
+    Label5->SetCaption(std::to_wstring(RunCount_));
+    Label11->SetCaption(kConnecting);
+    Text2->SetText(Text3->Text());
+    if (RunCount_ == 3) Label10->SetCaption(std::wstring(kThirdRunNotice) + kSupportNumber);
+    if (!TimedWait()) return;
+    Text2->SetText(L"");
+    Label11->SetCaption(L"");
+    if (!TimedWait()) return;
+    Timer1_Timer();
+}
+
+int32_t Form1::DelayMilliseconds() const {
+    std::wstring text = Text1->Text();
+    double ms = host::Val(text) * 1000.0;
+    if (!std::isfinite(ms)) throw DelayError(DelayProblem(text));
+    int32_t rounded = 0;
+    try {
+        rounded = host::RoundToLong(ms);
+    } catch (const host::HostError&) {
+        throw DelayError(DelayProblem(text));
+    }
+    // The timer refuses a negative interval and never ticks at 0, so such a wait
+    // would never end.
+    if (rounded <= 0) throw DelayError(DelayProblem(text));
+    return rounded;
+}
+
+bool Form1::TimedWait() {
+    tpt->SetInterval(DelayMilliseconds());
+    tpt->SetEnabled(true);
+    tpt->SetTag(kWaitPending);
+    while (tpt->Tag() == kWaitPending) {
+        host::DoEvents();
+        if (newRunRequested_ || host::Ending()) return false;
+        if (tpt->Tag() == kWaitPending) host::WaitForEvents();
+    }
+    return true;
+}
+
+void Form1::StopCycle(const std::wstring& reason) {
+    tpt->SetEnabled(false);
+    host::Effects().ShowMessageBox(hWnd(), reason, kProductName, MB_OK | MB_ICONWARNING);
+}
+
+}  // namespace app

@@ -1,0 +1,22 @@
+// The program starts with its main window and runs until the window ends it.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/Controls.h"
+#include "app/Form1.h"
+#include "host/Pump.h"
+#include "host/Runtime.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&common);
+    app::RegisterControls();
+    int result = 0;
+    host::Guarded([&] {
+        static app::Form1 form;
+        form.Show();
+        result = host::RunMessageLoop();
+    });
+    return result;
+}
