@@ -195,6 +195,7 @@ private:
     host::Timer OverTimer{L"OverTimer"};
 
     // ---- State and input helpers ----
+    void Announce(const wchar_t* key, bool repaint);  // PropertyChanged, then Refresh when asked
     void BindFont(host::FontPtr font);  // g_Font := font, listening to its changes
     void g_Font_FontChanged();
     void OverTimer_Timer();
