@@ -104,13 +104,13 @@ void Form1::RunCycle() {
 
 int32_t Form1::DelayMilliseconds() const {
     std::wstring text = Text1->Text();
-    double ms = host::Val(text) * 1000.0;
-    if (!std::isfinite(ms)) throw DelayError(DelayProblem(text));
     int32_t rounded = 0;
     try {
+        double ms = host::Val(text) * 1000.0;
+        if (!std::isfinite(ms)) host::Raise(host::err::Overflow);
         rounded = host::RoundToLong(ms);
     } catch (const host::HostError&) {
-        throw DelayError(DelayProblem(text));
+        throw DelayError(DelayProblem(text));  // too large for the timer
     }
     // The timer refuses a negative interval and never ticks at 0, so such a wait
     // would never end.

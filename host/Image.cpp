@@ -22,8 +22,9 @@ void Image::SetStretch(bool on) {
 void Image::FitToPicture() {
     if (stretch_) return;
     if (!picture_ || picture_->IsEmpty()) return;
-    Move(Left(), Top(), ScaleX(picture_->Width(), ScaleMode::Himetric, ScaleMode::Twips),
-         ScaleY(picture_->Height(), ScaleMode::Himetric, ScaleMode::Twips));
+    // Through whole pixels, so a 71-pixel picture is exactly 1065 twips wide.
+    SIZE pixels = PicturePixelSize(*picture_);
+    Move(Left(), Top(), PixelsToTwipsX(pixels.cx), PixelsToTwipsY(pixels.cy));
 }
 
 void Image::Paint(HDC dc) const {
