@@ -33,6 +33,7 @@ public:
     void tpt_Timer();
 
 private:
+    friend struct Form1TestAccess;
     // Who began a run: its errors go to the host when the start button began it
     // and are ignored when the hand-over did.
     enum class Starter { StartButton, HandOver };
