@@ -1,0 +1,34 @@
+// The frame's property bag and its first settings.
+#include "controls/Frame/Frame.h"
+#include "controls/Frame/FrameLook.h"
+
+namespace controls {
+
+using namespace frame_look;
+
+void Frame::OnInitProperties() {
+    SetEnabled(true);
+    SetCaption(Ambient().DisplayName);
+    SetFont(Ambient().Font);
+}
+
+// Each key goes through its property, so every side effect of setting it happens.
+void Frame::OnReadProperties(const host::PropertyBag& bag) {
+    SetEnabled(bag.ReadProperty(L"Enabled", host::Variant::Bool(true)).ToBool());
+    SetFont(bag.ReadProperty(L"Font", Ambient().Font).ToFont());
+    SetCaption(bag.ReadProperty(L"Caption", kInitialCaption).ToString());
+    SetIcon(bag.ReadProperty(L"Icon", img_->GetPicture()).ToPicture());
+    SetForeColor(static_cast<host::OleColor>(bag.ReadProperty(L"ForeColor", host::Variant::Lng(0)).ToLong()));
+}
+
+// No picture equals the text default, so "Icon" is always stored; a frame
+// without an icon stores an empty picture.
+void Frame::OnWriteProperties(host::PropertyBag& bag) {
+    bag.WriteProperty(L"Caption", Caption(), kInitialCaption);
+    bag.WriteProperty(L"Enabled", host::Variant::Bool(Enabled()), host::Variant::Bool(true));
+    bag.WriteProperty(L"Icon", icon_ ? icon_ : host::LoadPicture(), L"");
+    bag.WriteProperty(L"Font", font_, Ambient().Font);
+    bag.WriteProperty(L"ForeColor", host::Variant::Lng(static_cast<int32_t>(foreColor_)), host::Variant::Lng(0));
+}
+
+}  // namespace controls
