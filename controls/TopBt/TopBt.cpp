@@ -1,0 +1,87 @@
+#include "controls/TopBt/TopBt.h"
+
+#include <memory>
+
+#include "Artwork.h"
+#include "host/FormBuilder.h"
+
+namespace controls {
+
+namespace {
+
+// 19 pixels at 15 twips a pixel, whatever the container asks for.
+constexpr double kSide = 285;
+constexpr int32_t kDefaultValue = 0;
+constexpr bool kDefaultEnabled = true;
+
+}  // namespace
+
+TopBt::TopBt(std::wstring name) : UserControl(L"TopBt", std::move(name)) {
+    Move(0, 0, kSide, kSide);
+    AddPictures();
+    SetPicture(pictures_[0]->GetPicture());
+}
+
+void TopBt::AddPictures() {
+    for (int glyph = 0; glyph < kGlyphs; ++glyph) {
+        for (int look = 0; look < kLooks; ++look) {
+            int index = glyph * kLooks + look;
+            auto& image = Add(std::make_unique<host::Image>(L"Image" + std::to_wstring(index + 1)), true);
+            image.SetVisible(false);
+            image.SetPicture(host::LoadResPicture(kTopBtPictures[glyph][look]));
+            pictures_[static_cast<size_t>(index)] = &image;
+        }
+    }
+}
+
+void TopBt::Show(Look look) {
+    if (value_ < 0 || value_ >= kGlyphs) return;
+    auto index = static_cast<size_t>(value_ * kLooks + static_cast<int>(look));
+    SetPicture(pictures_[index]->GetPicture());
+}
+
+void TopBt::KeepSize() {
+    // Each change of size comes back here through OnResize.
+    if (keepingSize_) return;
+    keepingSize_ = true;
+    SetHeight(kSide);
+    SetWidth(kSide);
+    keepingSize_ = false;
+}
+
+void TopBt::SetValue(int32_t value) {
+    value_ = value;
+    Show(Look::Normal);
+    KeepSize();
+    PropertyChanged(L"Value");
+}
+
+void TopBt::SetEnabled(bool enabled) {
+    UserControl::SetEnabled(enabled);
+    Show(enabled ? Look::Normal : Look::Disabled);
+    KeepSize();
+}
+
+void TopBt::OnInitProperties() {
+    SetValue(kDefaultValue);
+    SetEnabled(kDefaultEnabled);
+}
+
+void TopBt::OnReadProperties(const host::PropertyBag& bag) {
+    // The glyph alone changes no picture; the enabled state then shows it.
+    value_ = bag.ReadProperty(L"Value", host::Variant::Lng(kDefaultValue)).ToLong();
+    SetEnabled(bag.ReadProperty(L"Enabled", host::Variant::Bool(kDefaultEnabled)).ToBool());
+}
+
+void TopBt::OnWriteProperties(host::PropertyBag& bag) {
+    bag.WriteProperty(L"Value", host::Variant::Lng(value_), host::Variant::Lng(kDefaultValue));
+    bag.WriteProperty(L"Enabled", host::Variant::Bool(Enabled()), host::Variant::Bool(kDefaultEnabled));
+}
+
+void TopBt::OnResize() { KeepSize(); }
+
+void RegisterTopBt() {
+    host::RegisterControlKind(L"TopBt", [](const std::wstring& name) { return std::make_unique<TopBt>(name); });
+}
+
+}  // namespace controls

@@ -1,0 +1,63 @@
+#include "controls/xForm/xForm.h"
+
+#include <initializer_list>
+#include <memory>
+
+#include "host/Form.h"
+#include "host/FormBuilder.h"
+
+namespace controls {
+
+namespace {
+
+// The size a newly placed title bar takes (twips).
+constexpr double kDefaultWidth = 6420;
+constexpr double kDefaultHeight = 4365;
+
+}  // namespace
+
+xForm::xForm(std::wstring name) : UserControl(L"xForm", std::move(name)) {
+    // A frame around other controls has nothing to type into.
+    SetCanGetFocus(false);
+    Move(0, 0, kDefaultWidth, kDefaultHeight);
+    AddPieces();
+    // The title bar and its caption are the window's handle.
+    for (host::WindowlessControl* handle : std::initializer_list<host::WindowlessControl*>{
+             pieces_.caption, pieces_.shadow, pieces_.titleLeft, pieces_.titleMiddle, pieces_.titleRight})
+        handle->MouseDown.Connect([this](int16_t, int16_t, float, float) { DragParentWindow(); });
+}
+
+std::wstring xForm::Caption() const { return pieces_.caption->Caption(); }
+
+void xForm::SetCaption(const std::wstring& caption) {
+    pieces_.caption->SetCaption(caption);
+    pieces_.shadow->SetCaption(caption);
+    if (host::Form* form = Parent()) form->SetCaption(caption);
+    Layout();
+    PropertyChanged(L"Caption");
+}
+
+void xForm::OnReadProperties(const host::PropertyBag& bag) {
+    SetCaption(bag.ReadProperty(L"Caption", Ambient().DisplayName).ToString());
+}
+
+void xForm::OnWriteProperties(host::PropertyBag& bag) {
+    bag.WriteProperty(L"Caption", Caption(), Ambient().DisplayName);
+}
+
+void xForm::OnResize() { Layout(); }
+
+void xForm::DragParentWindow() {
+    host::Form* form = Parent();
+    if (!form) return;
+    // The system's move loop takes the mouse itself; the press that started it
+    // must not keep it captured here.
+    ReleaseCapture();
+    SendMessageW(form->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void RegisterxForm() {
+    host::RegisterControlKind(L"xForm", [](const std::wstring& name) { return std::make_unique<xForm>(name); });
+}
+
+}  // namespace controls
