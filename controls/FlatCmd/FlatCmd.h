@@ -221,6 +221,18 @@ private:
     void DrawXPWinFace(int state, bool hover);
     void ApplyRoundRegion();
     DRAWTEXTPARAMS DrawParams{};
+    // Helpers of the painting files.
+    void DrawRaisedBorder();
+    void DrawSunkenBorder();
+    void DrawOnePixelBorder(host::OleColor inner, host::OleColor outer);
+    void DrawXPGradient(COLORREF base, int depth, bool darkenUpward);
+    void DrawXPFrame();
+    void DrawXPDisabledFace();
+    void DrawXPPressedFace();
+    void DrawXPNormalFace(bool hover);
+    struct FaceLine;  // one edge line of the XP window face
+    void DrawFaceLines(const FaceLine* first, const FaceLine* last, COLORREF reference);
+    void DrawXPRing(host::OleColor ring, const FaceLine* first, const FaceLine* last);
 };
 
 // Makes "FlatCmd" known to the form builder.
