@@ -21,16 +21,6 @@ TEST_F(TopBtTest, EachGlyphShowsItsNormalPressedAndDisabledPicture) {
     }
 }
 
-TEST_F(TopBtTest, PicturesAreHiddenChildren) {
-    Place();
-    ASSERT_EQ(button->Children().size(), 12u);
-    for (size_t i = 0; i < 12; ++i) {
-        const host::Control& child = *button->Children()[i];
-        EXPECT_EQ(child.Name(), L"Image" + std::to_wstring(i + 1));
-        EXPECT_FALSE(child.Visible());
-    }
-}
-
 TEST_F(TopBtTest, ValueWhileDisabledShowsTheNormalLookUntilEnabledIsWritten) {
     Place();
     button->SetEnabled(false);

@@ -63,11 +63,9 @@ protected:
         SetWindowPos(form.hWnd(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         form.Show();
         testsupport::PumpMessagesFor(100ms);
-        // Tells each test that a press reached a piece.
         for (auto& child : bar->Children())
-            dynamic_cast<host::WindowlessControl&>(*child).MouseDown.Connect([this](int16_t, int16_t, float, float) {
-                if (pressArrived) pressArrived();
-            });
+            dynamic_cast<host::WindowlessControl&>(*child).MouseDown.Connect(
+                [this](int16_t, int16_t, float, float) { ++piecePresses; });
     }
 
     // The screen point at the middle of a piece of the title bar.
@@ -78,20 +76,24 @@ protected:
         return p;
     }
 
-    // Presses and releases a button over a piece, with time for the messages.
+    // Presses a button over a piece, waits until the press got there, releases.
     void Press(const wchar_t* piece, DWORD down, DWORD up) {
         POINT p = ScreenPointOf(piece);
         SetCursorPos(p.x, p.y);
-        testsupport::PumpMessagesFor(50ms);
+        const int before = piecePresses;
         SendMouse(down);
-        testsupport::PumpMessagesFor(50ms);
+        PumpUntil([&] { return piecePresses != before; });
         SendMouse(up);
-        testsupport::PumpMessagesFor(50ms);
+        testsupport::PumpMessagesFor(20ms);
+    }
+
+    static void PumpUntil(const std::function<bool()>& done) {
+        for (int i = 0; i < 200 && !done(); ++i) testsupport::PumpMessagesFor(10ms);
     }
 
     host::Form form{L"Form1"};
     controls::xForm* bar = nullptr;
-    std::function<void()> pressArrived;
+    int piecePresses = 0;  // presses that reached any piece
 };
 
 TEST_F(XFormDrag, PressesOnTheTitleBarWithAnyButtonBecomeCaptionPressesAndOthersDoNot) {
@@ -113,13 +115,11 @@ TEST_F(XFormDrag, PressesOnTheTitleBarWithAnyButtonBecomeCaptionPressesAndOthers
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::string(c.piece, c.piece + wcslen(c.piece)) << " down " << c.down);
-        int arrived = 0;
-        pressArrived = [&arrived] { ++arrived; };
         CaptionPressRecorder recorder(form.hWnd(), /*swallow=*/true);
+        const int before = piecePresses;
         Press(c.piece, c.down, c.up);
-        EXPECT_EQ(arrived, 1);
+        ASSERT_EQ(piecePresses, before + 1);
         EXPECT_EQ(recorder.captionPresses, c.captionPresses);
-        pressArrived = nullptr;
     }
 }
 
@@ -136,9 +136,8 @@ TEST_F(XFormDrag, LeftPressAndDragMovesTheWindowWithThePointer) {
         SendMouse(MOUSEEVENTF_LEFTUP);
     };
     SetCursorPos(start.x, start.y);
-    testsupport::PumpMessagesFor(50ms);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
-    testsupport::PumpMessagesFor(200ms);
+    PumpUntil([&] { return recorder.captionPresses != 0; });
 
     EXPECT_EQ(recorder.captionPresses, 1);
     RECT after;
