@@ -85,10 +85,9 @@ FlatCmd::FlatCmd(std::wstring name) : UserControl(L"FlatCmd", std::move(name)) {
 }
 
 // The host runs Terminate from its own destructor, when this part of the object is
-// already gone; so the button runs it here while its state still exists.
-FlatCmd::~FlatCmd() {
-    if (Loaded()) OnTerminate();
-}
+// already gone; so the button runs it here while its state still exists (it only
+// lets go of the font, so running it again does no harm).
+FlatCmd::~FlatCmd() { OnTerminate(); }
 
 void FlatCmd::Announce(const wchar_t* key, bool repaint) {
     PropertyChanged(key);
@@ -302,8 +301,9 @@ void FlatCmd::SetPicture(const host::PicturePtr& picture) {
         Prop.OriginalPicSizeW = kLargeSide;
         Prop.OriginalPicSizeH = kLargeSide;
     } else {
-        Prop.OriginalPicSizeW = host::RoundToLong(host::ScaleX(picture->Width(), host::ScaleMode::Himetric, GetScaleMode()));
-        Prop.OriginalPicSizeH = host::RoundToLong(host::ScaleY(picture->Height(), host::ScaleMode::Himetric, GetScaleMode()));
+        const host::ScaleMode himetric = host::ScaleMode::Himetric;
+        Prop.OriginalPicSizeW = host::RoundToLong(host::ScaleX(picture->Width(), himetric, GetScaleMode()));
+        Prop.OriginalPicSizeH = host::RoundToLong(host::ScaleY(picture->Height(), himetric, GetScaleMode()));
     }
     PropertyChanged(L"Picture");
     if (Prop.PictureSize == kSizeNatural) {
