@@ -53,6 +53,26 @@ TEST_F(FlatCmdState, EmptyBagReadsTheBagDefaults) {
     EXPECT_TRUE(b.XPWinStyle());
 }
 
+// The bag the main window's start button is stored with comes back unchanged.
+TEST_F(FlatCmdState, MainWindowButtonBagRoundTrips) {
+    PropertyBag bag;
+    bag.WriteProperty(L"Caption", Variant(L"开始投票    "));
+    for (const wchar_t* key : {L"PictureSize", L"OriginalPicSizeW", L"OriginalPicSizeH"})
+        bag.WriteProperty(key, Variant::Lng(0));
+    bag.WriteProperty(L"Font", Variant(host::Font::Create()));
+    bag.WriteProperty(L"MousePointer", Variant::Int(99));
+    bag.WriteProperty(L"XPStyle", Variant::Bool(true));
+    bag.WriteProperty(L"XPColor_Pressed", Variant::Lng(RGB(128, 128, 255)));
+    bag.WriteProperty(L"XPColor_Hover", Variant::Lng(RGB(255, 192, 128)));
+    bag.WriteProperty(L"DefCurHand", Variant::Bool(false));
+    FlatCmd& b = Place(&bag, L"FlatCmd1");
+    EXPECT_TRUE(b.XPStyle() && b.XPWinStyle());
+    EXPECT_EQ(b.MousePointer(), 99);
+    PropertyBag saved;  // without the host's extent keys
+    b.OnWriteProperties(saved);
+    EXPECT_EQ(saved.SaveText(), bag.SaveText());
+}
+
 TEST_F(FlatCmdState, IntegerAndBooleanDefaultsDecideWhatIsStored) {
     struct Case { const char* label; Setter set; const wchar_t* key; bool stored; };
     const std::vector<Case> cases{
