@@ -1,6 +1,7 @@
 #include "controls/Frame/Frame.h"
 
 #include <memory>
+#include <string>
 
 #include "controls/Frame/FrameLook.h"
 #include "host/FormBuilder.h"

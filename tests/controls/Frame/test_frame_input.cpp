@@ -41,11 +41,5 @@ TEST_F(FrameTest, MouseMoveIsRaisedOverTheSurfaceOnly) {
     }
 }
 
-TEST_F(FrameTest, FrameTakesNoFocus) {
-    controls::Frame& frame = Place(3000, 1500);
-    form_.Show();
-    EXPECT_FALSE(frame.CanTakeFocus());
-}
-
 }  // namespace
 }  // namespace frame_test

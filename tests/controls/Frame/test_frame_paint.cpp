@@ -67,17 +67,5 @@ TEST_F(FrameTest, OutlineIsEtchedInEveryState) {
     }
 }
 
-TEST_F(FrameTest, BareTopEdgeRunsUnbroken) {
-    controls::Frame& frame = Place(3000, 1500);
-    frame.SetCaption(L"");
-    Painted image(frame);
-    for (int x : {2, 15, 50, 150, 195}) {
-        SCOPED_TRACE(x);
-        EXPECT_EQ(image.At(x, 7), kDark);    // 100 twips
-        EXPECT_EQ(image.At(x, 8), kLight);   // 115 twips
-        EXPECT_EQ(image.At(x, 13), GetSysColor(COLOR_BTNFACE));
-    }
-}
-
 }  // namespace
 }  // namespace frame_test
