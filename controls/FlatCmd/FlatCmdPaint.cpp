@@ -23,21 +23,37 @@ using Shade = COLORREF (*)(COLORREF colour, int step);
 COLORREF Darker(COLORREF colour, int step) { return ShiftColor(colour, -step); }
 COLORREF Lighter(COLORREF colour, int step) { return AddToComponents(colour, step); }
 
+// A box outline with both corners included, as the host's Line draws it.
+void Box(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
+    const host::gdi::Brush brush = host::gdi::SolidBrush(colour);
+    const RECT r{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
+    FrameRect(dc, &r, brush);
+}
+
+// A line, end point excluded, in a pen of its own (the host's pen stays).
+void PenLine(HDC dc, int x1, int y1, int x2, int y2, COLORREF colour) {
+    const host::gdi::Pen pen = host::gdi::SolidPen(colour);
+    const host::gdi::Selection select(dc, pen);
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
 // Rings n, n - 1, ..., 0 from the inside out: first every ring's box in colours
 // that `boxShade` steps from c, then every ring's top and left lines in colours
 // that `lineShade` steps from c; so the outermost ring gets the last step.
-void DrawBevelRings(host::Surface& surface, COLORREF c, int n, int step, Shade boxShade, Shade lineShade) {
-    const SIZE size = RoundedSize(surface);
+// Drawn straight into the image: the host's Line would invalidate the window at
+// every call, a round trip to the display server each.
+void DrawBevelRings(HDC dc, SIZE size, COLORREF c, int n, int step, Shade boxShade, Shade lineShade) {
     COLORREF box = c;
     for (int i = n; i >= 0; --i) {
         box = boxShade(box, step);
-        surface.Line(i, i, size.cx - (i + 1), size.cy - (i + 1), box, host::Surface::LineKind::Box);
+        Box(dc, i, i, size.cx - (i + 1), size.cy - (i + 1), box);
     }
     COLORREF line = c;
     for (int i = n; i >= 0; --i) {
         line = lineShade(line, step);
-        surface.Line(i, i, size.cx - (i + 1), i, line);
-        surface.Line(i, i, i, size.cy - (i + 1), line);
+        PenLine(dc, i, i, size.cx - (i + 1), i, line);
+        PenLine(dc, i, i, i, size.cy - (i + 1), line);
     }
 }
 
@@ -178,10 +194,14 @@ void FlatCmd::DrawOnePixelBorder(host::OleColor inner, host::OleColor outer) {
 }
 
 // Boxes darkening outward, then top and left lines lightening outward.
-void FlatCmd::DrawRaisedBevel(COLORREF c, int n, int step) { DrawBevelRings(*this, c, n, step, Darker, Lighter); }
+void FlatCmd::DrawRaisedBevel(COLORREF c, int n, int step) {
+    DrawBevelRings(hDC(), RoundedSize(*this), c, n, step, Darker, Lighter);
+}
 
 // Boxes lightening outward, then top and left lines darkening outward.
-void FlatCmd::DrawSunkenBevel(COLORREF c, int n, int step) { DrawBevelRings(*this, c, n, step, Lighter, Darker); }
+void FlatCmd::DrawSunkenBevel(COLORREF c, int n, int step) {
+    DrawBevelRings(hDC(), RoundedSize(*this), c, n, step, Lighter, Darker);
+}
 
 // The default button's frame: a second dark pixel on the right and bottom edges,
 // or with a gradient bevel, a deeper raised bevel.
