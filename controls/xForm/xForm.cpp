@@ -21,10 +21,10 @@ xForm::xForm(std::wstring name) : UserControl(L"xForm", std::move(name)) {
     SetCanGetFocus(false);
     Move(0, 0, kDefaultWidth, kDefaultHeight);
     AddPieces();
-    // The title bar and its caption are the window's handle.
-    for (host::WindowlessControl* handle : std::initializer_list<host::WindowlessControl*>{
+    // The title bar and its caption are where the window is gripped to move it.
+    for (host::WindowlessControl* grip : std::initializer_list<host::WindowlessControl*>{
              pieces_.caption, pieces_.shadow, pieces_.titleLeft, pieces_.titleMiddle, pieces_.titleRight})
-        handle->MouseDown.Connect([this](int16_t, int16_t, float, float) { DragParentWindow(); });
+        grip->MouseDown.Connect([this](int16_t, int16_t, float, float) { DragParentWindow(); });
 }
 
 std::wstring xForm::Caption() const { return pieces_.caption->Caption(); }
