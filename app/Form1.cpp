@@ -1,7 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/Product.h"
-#include "host/CommandButton.h"
+#include "controls/FlatCmd/FlatCmd.h"
 #include "host/DesignData.h"
 #include "host/Error.h"
 #include "host/FormBuilder.h"
@@ -20,11 +20,6 @@ void ReplaceAll(std::wstring& text, std::wstring_view token, std::wstring_view v
         text.replace(at, token.size(), value);
 }
 
-// The start and exit buttons raise Click whatever kind of button they are.
-void ConnectClick(host::Control& control, std::function<void()> handler) {
-    if (auto* button = dynamic_cast<host::CommandButton*>(&control)) button->Click.Connect(std::move(handler));
-    else host::Raise(host::err::TypeMismatch, L"'" + control.Name() + L"' is not a button");
-}
 
 }  // namespace
 
@@ -64,8 +59,8 @@ Form1::Form1() : host::Form(L"Form1") {
 }
 
 void Form1::Connect() {
-    ConnectClick(Get<host::Control>(L"FlatCmd1"), [this] { FlatCmd1_Click(); });
-    ConnectClick(Get<host::Control>(L"FlatCmd2"), [this] { FlatCmd2_Click(); });
+    Get<controls::FlatCmd>(L"FlatCmd1").Click.Connect([this] { FlatCmd1_Click(); });
+    Get<controls::FlatCmd>(L"FlatCmd2").Click.Connect([this] { FlatCmd2_Click(); });
     Timer1->TimerEvent.Connect([this] { Timer1_Timer(); });
     tpt->TimerEvent.Connect([this] { tpt_Timer(); });
     Get<host::Image>(L"Image1").Click.Connect([this] { Image1_Click(); });
