@@ -62,15 +62,20 @@ bool RouteFormKeyboard(const MSG& msg) {
 }
 
 void DoEvents() {
+    // Only what is pending now: a timer whose handler outlasts its interval has a new
+    // tick waiting after every dispatch and would keep the pass from ever ending.
+    const DWORD start = GetTickCount();
     MSG msg;
     while (!Ending() && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             End();
             return;
         }
-        if (RouteFormKeyboard(msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        if (!RouteFormKeyboard(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (static_cast<LONG>(msg.time - start) > 0) return;
     }
 }
 
