@@ -110,6 +110,9 @@ bool Container::RouteMouseToWindowless(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
     bool release = msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
     if (msg != WM_MOUSEMOVE && !press && !dbl && !release) return false;
+    // A release, or a move with a button down, that follows a press on the container
+    // itself stays with the container.
+    if (!mouseOwner_ && (release || (msg == WM_MOUSEMOVE && ButtonsDown(wParam)))) return false;
 
     WindowlessControl* target = (press || dbl || !mouseOwner_) ? WindowlessAt(pt) : mouseOwner_;
     if (!target) return false;
