@@ -12,7 +12,10 @@ Container::~Container() { DestroyChildren(); }
 
 void Container::DestroyChildren() {
     mouseOwner_ = nullptr;
-    while (!children_.empty()) children_.erase(children_.begin());
+    while (!children_.empty()) {
+        children_.front()->BeforeDestroy();
+        children_.erase(children_.begin());
+    }
     placedCount_ = 0;
 }
 

@@ -74,6 +74,9 @@ public:
 
     // Called once by the container that takes the control.
     virtual void Attach(Container* container, bool constituent);
+    // Called by the container just before it destroys the control, while the whole
+    // object still exists.
+    virtual void BeforeDestroy() {}
 
 protected:
     // The place, visibility or enabled state changed.

@@ -72,8 +72,13 @@ UserControl::UserControl(std::wstring kind, std::wstring name) : WindowedControl
     SetFont(Font::Create());
 }
 
-UserControl::~UserControl() {
+UserControl::~UserControl() { DestroyChildren(); }
+
+void UserControl::BeforeDestroy() {
+    // A virtual call from the destructor would no longer reach the derived control.
     if (loaded_) OnTerminate();
+    loaded_ = false;
+    DestroyChildren();
 }
 
 void UserControl::CreateControlWindow(HWND parent) {

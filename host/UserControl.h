@@ -30,7 +30,8 @@ public:
 
     // Lifecycle as the host drives it: Initialize runs when the control is placed;
     // Load runs ReadProperties with a stored bag (or InitProperties without one),
-    // then Resize; Save runs WriteProperties; the destructor runs Terminate.
+    // then Resize; Save runs WriteProperties; the container runs Terminate just
+    // before it destroys the control.
     void Load(const PropertyBag* bag);
     PropertyBag Save();
     bool Loaded() const { return loaded_; }
@@ -94,6 +95,8 @@ public:
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Attach(Container* container, bool constituent) override;
+    // Terminate, then the constituents go.
+    void BeforeDestroy() override;
 
 protected:
     void PropertyChanged(const std::wstring& name);
