@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "host/Gdi.h"
+#include "host/UserControl.h"
 #include "host/Windowless.h"
 #include "host/Window.h"
 
@@ -97,6 +98,11 @@ WindowlessControl* Container::WindowlessAt(POINT pixel) const {
         if (PtInRect(&r, pixel)) return w;
     }
     return nullptr;
+}
+
+void Container::AnnounceAmbientChange(const std::wstring& name) const {
+    for (auto& child : children_)
+        if (auto* uc = dynamic_cast<UserControl*>(child.get())) uc->NotifyAmbientChanged(name);
 }
 
 double Container::PixelsToScaleX(double pixels) const {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -63,6 +64,9 @@ public:
     bool RouteMouseToWindowless(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     // The container's window lost the mouse capture (WM_CAPTURECHANGED).
     void MouseCaptureLost() { mouseOwner_ = nullptr; }
+    // Tells the user controls in this container that one of its ambient values
+    // ("BackColor", "Font") changed.
+    void AnnounceAmbientChange(const std::wstring& name) const;
     // Converts a length in pixels to the container's scale.
     double PixelsToScaleX(double pixels) const;
     double PixelsToScaleY(double pixels) const;

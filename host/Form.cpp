@@ -184,15 +184,9 @@ Control* Form::ControlWithAccessKey(wchar_t key) const {
     return FindIn(*this, [key](const Control& c) { return c.AccessKey() == key && c.EnabledInTree() && c.Showing(); });
 }
 
-void Form::SurfaceBackColorChanged() {
-    for (Control* c : Controls())
-        if (auto* uc = dynamic_cast<UserControl*>(c); uc && uc->GetContainer() == this) uc->NotifyAmbientChanged(L"BackColor");
-}
+void Form::SurfaceBackColorChanged() { AnnounceAmbientChange(L"BackColor"); }
 
-void Form::SurfaceFontChanged() {
-    for (Control* c : Controls())
-        if (auto* uc = dynamic_cast<UserControl*>(c); uc && uc->GetContainer() == this) uc->NotifyAmbientChanged(L"Font");
-}
+void Form::SurfaceFontChanged() { AnnounceAmbientChange(L"Font"); }
 
 void Form::Paint() {
     PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintBackground(dc, client); });

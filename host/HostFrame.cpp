@@ -23,12 +23,14 @@ void HostFrame::SetCaption(const std::wstring& caption) {
 void HostFrame::SetFont(FontPtr font) {
     font_ = font ? std::move(font) : Font::Create();
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    AnnounceAmbientChange(L"Font");
 }
 
 void HostFrame::SetBackColor(OleColor colour) {
     TranslateColor(colour);
     backColor_ = colour;
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    AnnounceAmbientChange(L"BackColor");
 }
 
 void HostFrame::SetForeColor(OleColor colour) {

@@ -45,6 +45,8 @@ public:
 protected:
     void CreateControlWindow(HWND parent) override;
     HWND SurfaceWindow() const override { return Handle(); }
+    void SurfaceBackColorChanged() override { AnnounceAmbientChange(L"BackColor"); }
+    void SurfaceFontChanged() override { AnnounceAmbientChange(L"Font"); }
 
 private:
     void FitToPicture();

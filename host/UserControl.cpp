@@ -127,19 +127,12 @@ AmbientProperties UserControl::Ambient() const {
 
 void UserControl::NotifyAmbientChanged(const std::wstring& name) {
     OnAmbientChanged(name);
-    for (auto& child : Children())
-        if (auto* uc = dynamic_cast<UserControl*>(child.get())) uc->NotifyAmbientChanged(name);
+    AnnounceAmbientChange(name);
 }
 
-void UserControl::SurfaceBackColorChanged() {
-    for (auto& child : Children())
-        if (auto* uc = dynamic_cast<UserControl*>(child.get())) uc->NotifyAmbientChanged(L"BackColor");
-}
+void UserControl::SurfaceBackColorChanged() { AnnounceAmbientChange(L"BackColor"); }
 
-void UserControl::SurfaceFontChanged() {
-    for (auto& child : Children())
-        if (auto* uc = dynamic_cast<UserControl*>(child.get())) uc->NotifyAmbientChanged(L"Font");
-}
+void UserControl::SurfaceFontChanged() { AnnounceAmbientChange(L"Font"); }
 
 bool UserControl::Default() const {
     Form* f = const_cast<UserControl*>(this)->ParentForm();
