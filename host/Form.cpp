@@ -130,7 +130,9 @@ void Form::Show() {
     if (centred_ && !IsWindowVisible(Handle())) CenterOnScreen();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
-    if (!GetFocus() || GetAncestor(GetFocus(), GA_ROOT) != Handle())
+    // Activation leaves the focus on the form's own window: it goes on to the first control.
+    HWND focus = GetFocus();
+    if (!focus || focus == Handle() || GetAncestor(focus, GA_ROOT) != Handle())
         if (Control* first = NextTabStop(nullptr, true)) SetFocus(first->Hwnd());
     UpdateWindow(Handle());
 }

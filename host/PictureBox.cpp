@@ -56,7 +56,12 @@ LRESULT PictureBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: SurfaceResized(); return 0;
     case WM_CAPTURECHANGED: MouseCaptureLost(); return 0;
-    case WM_SETFOCUS: GotFocus(); break;
+    case WM_SETFOCUS: {
+        // GotFocus follows the ExitFocus of a user control the focus came from.
+        LRESULT result = WindowedControl::WindowProc(msg, wParam, lParam);
+        GotFocus();
+        return result;
+    }
     case WM_KILLFOCUS: LostFocus(); break;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_KEYDOWN: KeyDown(static_cast<int16_t>(wParam), ShiftState()); return 0;

@@ -60,7 +60,12 @@ void SystemControl::StoreWindowText(const std::wstring& text) {
 
 LRESULT SystemControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_SETFOCUS: GotFocus(); break;
+    case WM_SETFOCUS: {
+        // GotFocus follows the ExitFocus of a user control the focus came from.
+        LRESULT result = WindowedControl::WindowProc(msg, wParam, lParam);
+        GotFocus();
+        return result;
+    }
     case WM_KILLFOCUS: LostFocus(); break;
     case WM_KEYDOWN: KeyDown(static_cast<int16_t>(wParam), ShiftState()); break;
     case WM_KEYUP: KeyUp(static_cast<int16_t>(wParam), ShiftState()); break;
