@@ -160,6 +160,7 @@ void Surface::ApplyPen() {
 void Surface::ApplyFont() {
     if (!imageDC_ || !font_) return;
     HFONT font = CreateFontFor(*font_);
+    gdi::detail::Created(font);
     HGDIOBJ previous = SelectObject(imageDC_, font);
     if (!originalFont_) originalFont_ = previous;
     DeleteCounted(hfont_);

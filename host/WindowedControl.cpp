@@ -20,9 +20,7 @@ HFONT CreateFontFor(const Font& font) {
     lf.lfCharSet = static_cast<BYTE>(font.Charset());
     lf.lfQuality = DEFAULT_QUALITY;
     wcsncpy(lf.lfFaceName, font.Name().c_str(), LF_FACESIZE - 1);
-    HFONT h = CreateFontIndirectW(&lf);
-    gdi::detail::Created(h);
-    return h;
+    return CreateFontIndirectW(&lf);
 }
 
 WindowedControl::~WindowedControl() {
@@ -81,6 +79,7 @@ void WindowedControl::SetFontFromDesign(const Variant& value, FontPtr& field) {
 void WindowedControl::FontAttributesChanged() {
     HFONT old = hfont_;
     hfont_ = font_ ? CreateFontFor(*font_) : nullptr;
+    gdi::detail::Created(hfont_);
     if (Handle()) SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(hfont_), TRUE);
     if (old) {
         DeleteObject(old);

@@ -36,7 +36,8 @@ private:
     HFONT hfont_ = nullptr;
 };
 
-// Creates a GDI font for a font object at the screen's resolution.
+// Creates a GDI font for a font object at the screen's resolution. The caller owns
+// it: wrap it in gdi::FontHandle, or count it with gdi::detail::Created.
 HFONT CreateFontFor(const Font& font);
 
 }  // namespace host
