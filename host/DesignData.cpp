@@ -120,6 +120,7 @@ void DesignReader::Property(std::wstring_view line, int number) {
         throw TextFormatError(number, L"\"" + std::wstring(key) + L"\" is set twice in " + owner.node.name +
                                           L" (first on line " + std::to_wstring(it->second) + L")");
     owner.node.properties.emplace_back(std::wstring(key), std::move(value));
+    owner.node.propertyLines.push_back(number);
 }
 
 // Control names are unique in a form, except that the members of a control array

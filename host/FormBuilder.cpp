@@ -44,19 +44,30 @@ bool IsExtenderKey(const std::wstring& key) {
 
 bool IsFormButtonKey(const std::wstring& key) { return SameName(key, L"Default") || SameName(key, L"Cancel"); }
 
-void InLine(const DesignNode& node, const std::function<void()>& fn) {
+// Runs `fn`, turning a host error into one that names the design line and the control.
+void InLine(const DesignNode& node, int line, const std::function<void()>& fn) {
     try {
         fn();
     } catch (const TextFormatError&) {
         throw;
     } catch (const HostError& e) {
-        throw TextFormatError(node.line, L"'" + node.name + L"': " + e.Description());
+        throw TextFormatError(line, L"'" + node.name + L"': " + e.Description());
     }
 }
 
+// The line the node's property number `index` was read from (the node's own line
+// for a node made without them).
+int PropertyLine(const DesignNode& node, size_t index) {
+    return index < node.propertyLines.size() ? node.propertyLines[index] : node.line;
+}
+
 void ApplyFormButtons(Form& form, Control& control, const DesignNode& node) {
-    for (auto& [key, value] : node.properties) {
-        if (!IsFormButtonKey(key) || !value.ToBool()) continue;
+    for (size_t i = 0; i < node.properties.size(); ++i) {
+        auto& [key, value] = node.properties[i];
+        if (!IsFormButtonKey(key)) continue;
+        bool on = false;
+        InLine(node, PropertyLine(node, i), [&] { on = value.ToBool(); });
+        if (!on) continue;
         if (SameName(key, L"Default")) form.SetDefaultControl(&control);
         else form.SetCancelControl(&control);
     }
@@ -66,19 +77,20 @@ void BuildChildren(Form& form, Container& container, const DesignNode& node);
 
 void BuildControl(Form& form, Container& container, const DesignNode& node) {
     std::unique_ptr<Control> control;
-    InLine(node, [&] { control = CreateControl(node.kind, node.name); });
+    InLine(node, node.line, [&] { control = CreateControl(node.kind, node.name); });
     if (form.FindControl(node.name)) throw TextFormatError(node.line, L"a second control named '" + node.name + L"'");
 
     auto* uc = dynamic_cast<UserControl*>(control.get());
     PropertyBag bag;
-    for (auto& [key, value] : node.properties) {
+    for (size_t i = 0; i < node.properties.size(); ++i) {
+        auto& [key, value] = node.properties[i];
         if (IsFormButtonKey(key)) continue;
         if (uc && !IsExtenderKey(key)) bag.WriteProperty(key, value);
-        else InLine(node, [&] { control->SetDesignProperty(key, value); });
+        else InLine(node, PropertyLine(node, i), [&] { control->SetDesignProperty(key, value); });
     }
     Control& placed = container.Add(std::move(control));
     ApplyFormButtons(form, placed, node);
-    if (uc) InLine(node, [&] { uc->Load(&bag); });
+    if (uc) InLine(node, node.line, [&] { uc->Load(&bag); });
     if (auto* inner = dynamic_cast<Container*>(&placed)) BuildChildren(form, *inner, node);
     else if (!node.children.empty())
         throw TextFormatError(node.children.front().line, L"'" + node.name + L"' cannot contain controls");
@@ -117,11 +129,12 @@ void BuildForm(Form& form, const DesignNode& root) {
     if (root.kind != L"Form") throw TextFormatError(root.line, L"the design data must start with a Form");
     const Variant* width = root.Find(L"ClientWidth");
     const Variant* height = root.Find(L"ClientHeight");
-    for (auto& [key, value] : root.properties) {
+    for (size_t i = 0; i < root.properties.size(); ++i) {
+        auto& [key, value] = root.properties[i];
         if (SameName(key, L"ClientWidth") || SameName(key, L"ClientHeight")) continue;
-        InLine(root, [&] { ApplyFormProperty(form, key, value); });
+        InLine(root, PropertyLine(root, i), [&] { ApplyFormProperty(form, key, value); });
     }
-    if (width && height) InLine(root, [&] { form.SetClientSize(width->ToDouble(), height->ToDouble()); });
+    if (width && height) InLine(root, root.line, [&] { form.SetClientSize(width->ToDouble(), height->ToDouble()); });
     BuildChildren(form, form, root);
 }
 
