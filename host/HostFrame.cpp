@@ -22,6 +22,7 @@ void HostFrame::SetCaption(const std::wstring& caption) {
 
 void HostFrame::SetFont(FontPtr font) {
     font_ = font ? std::move(font) : Font::Create();
+    hfont_.Reset();
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
     AnnounceAmbientChange(L"Font");
 }
@@ -42,8 +43,8 @@ void HostFrame::SetForeColor(OleColor colour) {
 void HostFrame::PaintFrame(HDC dc, const RECT& client) const {
     gdi::Brush back = gdi::SolidBrush(TranslateColor(backColor_));
     FillRect(dc, &client, back);
-    gdi::FontHandle font(CreateFontFor(*font_));
-    gdi::Selection select(dc, font);
+    if (!hfont_) hfont_ = gdi::FontHandle(CreateFontFor(*font_));
+    gdi::Selection select(dc, hfont_);
     SIZE text{};
     GetTextExtentPoint32W(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text);
     if (caption_.empty()) {

@@ -3,6 +3,7 @@
 // holding other controls.
 #include "host/Color.h"
 #include "host/Container.h"
+#include "host/Gdi.h"
 #include "host/WindowedControl.h"
 
 namespace host {
@@ -40,6 +41,7 @@ private:
     void PaintFrame(HDC dc, const RECT& client) const;
     std::wstring caption_;
     FontPtr font_;
+    mutable gdi::FontHandle hfont_;  // made on first paint, again after SetFont
     OleColor backColor_ = kButtonFace;
     OleColor foreColor_ = kButtonText;
 };

@@ -63,9 +63,19 @@ void Label::SetForeColor(OleColor colour) {
 void Label::SetFont(FontPtr font) {
     if (font_) font_->Unsubscribe(fontToken_);
     font_ = font ? std::move(font) : Font::Create();
-    fontToken_ = font_->Subscribe([this](const std::wstring&) { FitToText(); InvalidateArea(); });
+    fontToken_ = font_->Subscribe([this](const std::wstring&) { FontChanged(); });
+    FontChanged();
+}
+
+void Label::FontChanged() {
+    hfont_.Reset();
     FitToText();
     InvalidateArea();
+}
+
+HFONT Label::FontHandle() const {
+    if (!hfont_) hfont_ = gdi::FontHandle(CreateFontFor(*font_));
+    return hfont_;
 }
 
 UINT Label::TextFormat() const {
@@ -79,8 +89,7 @@ UINT Label::TextFormat() const {
 void Label::FitToText() {
     if (!autoSize_) return;
     gdi::WindowDC screen(nullptr);
-    gdi::FontHandle font(CreateFontFor(*font_));
-    gdi::Selection select(screen, font);
+    gdi::Selection select(screen, FontHandle());
     RECT r{0, 0, wordWrap_ ? PixelRect().right - PixelRect().left : 0, 0};
     std::wstring text = caption_.empty() ? std::wstring() : caption_;
     DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &r, TextFormat() | DT_CALCRECT);
@@ -100,8 +109,7 @@ void Label::Paint(HDC dc) const {
         gdi::Brush brush = gdi::SolidBrush(TranslateColor(backColor_));
         FillRect(dc, &r, brush);
     }
-    gdi::FontHandle font(CreateFontFor(*font_));
-    gdi::Selection select(dc, font);
+    gdi::Selection select(dc, FontHandle());
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColour = SetTextColor(dc, TranslateColor(Enabled() ? foreColor_ : SystemColor(COLOR_GRAYTEXT)));
     DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, TextFormat());

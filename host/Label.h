@@ -5,6 +5,7 @@
 #include "host/Color.h"
 #include "host/Event.h"
 #include "host/Font.h"
+#include "host/Gdi.h"
 #include "host/Windowless.h"
 
 namespace host {
@@ -47,6 +48,10 @@ public:
 private:
     UINT TextFormat() const;
     void FitToText();
+    void FontChanged();
+    // The GDI font, made on first use and again after the font changes: making
+    // one is costly and labels paint often.
+    HFONT FontHandle() const;
 
     std::wstring caption_;
     bool autoSize_ = false;
@@ -57,6 +62,7 @@ private:
     OleColor foreColor_ = kButtonText;
     FontPtr font_;
     int fontToken_ = 0;
+    mutable gdi::FontHandle hfont_;
 };
 
 }  // namespace host
