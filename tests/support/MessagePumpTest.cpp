@@ -64,7 +64,7 @@ TEST(MessagePump, DispatchesPostedMessagesAndTimers)
     PostMessageW(window.Handle(), TestMessage, 0, 0);
     SetTimer(window.Handle(), TimerId, TimerIntervalMs, nullptr);
 
-    testsupport::PumpMessagesFor(500ms);
+    testsupport::PumpMessagesFor(200ms);
     KillTimer(window.Handle(), TimerId);
 
     EXPECT_EQ(window.Count(TestMessage), 1);
