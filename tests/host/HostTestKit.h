@@ -1,0 +1,101 @@
+#pragma once
+// What the host's behaviour tests share: catching host errors, a recorder for the
+// host's side effects, a canvas to paint into and read back, a user control that
+// journals its notifications, and pumping for a while.
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "host/Runtime.h"
+#include "host/UserControl.h"
+
+namespace hosttest {
+
+constexpr int kNoError = 0;
+
+// The host error number a call raises, or kNoError.
+int ErrorOf(const std::function<void()>& call);
+
+// A rectangle as left, top, right, bottom, which comparisons print readably.
+inline std::array<LONG, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// Records what the host would show, open, play or end instead of doing it; it is
+// the host's side effects while it lives and clears the ending flag when it goes.
+class RecordedEffects : public host::SideEffects {
+public:
+    RecordedEffects();
+    ~RecordedEffects() override;
+    RecordedEffects(const RecordedEffects&) = delete;
+    RecordedEffects& operator=(const RecordedEffects&) = delete;
+
+    int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, unsigned type) override;
+    void EndProgram(int exitCode) override;
+
+    std::vector<std::wstring> messages;
+    int ends = 0;
+};
+
+// A 32-bit top-down DIB section in a memory DC, filled with one colour.
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF fill);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC Dc() const { return dc_; }
+    COLORREF Pixel(int x, int y) const;
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ original_;
+    const DWORD* bits_ = nullptr;
+    int width_;
+};
+
+// The notifications every Journaling control received, as "Name.Notification"
+// (with arguments after a blank), in order, across controls.
+std::vector<std::wstring>& Journal();
+// The journal's entries of one control, without the name.
+std::vector<std::wstring> JournalOf(const std::wstring& name);
+
+class Journaling : public host::UserControl {
+public:
+    explicit Journaling(const std::wstring& name, const std::wstring& kind = L"Journaling");
+
+    using host::UserControl::PropertyChanged;
+
+    void OnInitialize() override { Note(L"Initialize"); }
+    void OnInitProperties() override { Note(L"InitProperties"); }
+    void OnReadProperties(const host::PropertyBag& bag) override;
+    void OnWriteProperties(host::PropertyBag& bag) override;
+    void OnResize() override { Note(L"Resize"); }
+    void OnTerminate() override { Note(L"Terminate"); }
+    void OnAmbientChanged(const std::wstring& name) override { Note(L"AmbientChanged " + name); }
+    void OnEnterFocus() override { Note(L"EnterFocus"); }
+    void OnExitFocus() override { Note(L"ExitFocus"); }
+    void OnGotFocus() override { Note(L"GotFocus"); }
+    void OnLostFocus() override { Note(L"LostFocus"); }
+    void OnAccessKeyPress(int16_t keyAscii) override { Note(L"AccessKeyPress " + std::to_wstring(keyAscii)); }
+    void OnClick() override { Note(L"Click"); }
+    void OnDblClick() override { Note(L"DblClick"); }
+    void OnMouseDown(int16_t button, int16_t, float, float) override { Note(L"MouseDown " + std::to_wstring(button)); }
+    void OnMouseUp(int16_t button, int16_t, float, float) override { Note(L"MouseUp " + std::to_wstring(button)); }
+
+    // What ReadProperties found under "Value" (read as a Boolean), and the whole bag.
+    bool value = false;
+    host::PropertyBag stored;
+
+private:
+    void Note(const std::wstring& what) const;
+};
+
+// Dispatches this thread's messages for a while (see tests/support).
+void PumpFor(std::chrono::milliseconds duration);
+
+}  // namespace hosttest

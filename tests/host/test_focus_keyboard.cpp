@@ -1,0 +1,183 @@
+// Focus notifications between real windows of a shown form, and the form
+// keyboard: Tab order, default and cancel buttons, access keys.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HostTestKit.h"
+#include "host/CommandButton.h"
+#include "host/Form.h"
+#include "host/Label.h"
+#include "host/Pump.h"
+#include "host/TextBox.h"
+
+using namespace host;
+using hosttest::Journal;
+using hosttest::Journaling;
+
+namespace {
+
+using Entries = std::vector<std::wstring>;
+
+template <class T>
+T& Place(Container& container, std::unique_ptr<T> control, int16_t tabIndex, bool constituent = false) {
+    T& placed = container.Add(std::move(control), constituent);
+    placed.Move(0, tabIndex * 400.0, 1200, 300);
+    placed.SetTabIndex(tabIndex);
+    return placed;
+}
+
+// Holds the Shift key down (as the keyboard state this thread sees) while it lives.
+class ShiftHeld {
+public:
+    ShiftHeld() {
+        GetKeyboardState(saved_);
+        BYTE state[256];
+        GetKeyboardState(state);
+        state[VK_SHIFT] = 0x80;
+        SetKeyboardState(state);
+    }
+    ~ShiftHeld() { SetKeyboardState(saved_); }
+    ShiftHeld(const ShiftHeld&) = delete;
+    ShiftHeld& operator=(const ShiftHeld&) = delete;
+
+private:
+    BYTE saved_[256];
+};
+
+}  // namespace
+
+// A user control holding a text box, a text box, and a second user control.
+class FocusTest : public ::testing::Test {
+protected:
+    FocusTest() {
+        a.Load(nullptr);
+        b.Load(nullptr);
+        text.GotFocus.Connect([] { Journal().push_back(L"txt.GotFocus"); });
+        text.LostFocus.Connect([] { Journal().push_back(L"txt.LostFocus"); });
+        form.Show();
+        Journal().clear();
+    }
+
+    Form form{L"FocusForm"};
+    Journaling& a = Place(form, std::make_unique<Journaling>(L"a"), 0);
+    TextBox& inner = Place(a, std::make_unique<TextBox>(L"inner"), 0, /*constituent=*/true);
+    TextBox& text = Place(form, std::make_unique<TextBox>(L"txt"), 1);
+    Journaling& b = Place(form, std::make_unique<Journaling>(L"b"), 2);
+};
+
+TEST_F(FocusTest, ShowingTheFormFocusesTheFirstControlInTabOrder) {
+    EXPECT_EQ(a.hWnd(), GetFocus());
+}
+
+TEST_F(FocusTest, EnterAndExitFocusWhenTheFocusCrossesAUserControlsEdge) {
+    inner.SetFocus();
+    text.SetFocus();
+    b.SetFocus();
+    inner.SetFocus();
+    a.SetFocus();
+    EXPECT_EQ((Entries{L"a.LostFocus",                                    // into its own text box
+                       L"a.ExitFocus", L"txt.GotFocus",                   // out of it
+                       L"txt.LostFocus", L"b.EnterFocus", L"b.GotFocus",  // into the other one
+                       L"b.LostFocus", L"b.ExitFocus", L"a.EnterFocus",   // back into the first
+                       L"a.GotFocus"}),
+              Journal());
+}
+
+// The keyboard of a form: user control a (tab index 0), text boxes t2 (1), t1 (2),
+// a label "&Name" (3) and t3 (4), OK (5, default) and Cancel (6, cancel).
+class KeyboardTest : public ::testing::Test {
+protected:
+    KeyboardTest() {
+        a.Load(nullptr);
+        label.SetCaption(L"&Name");
+        ok.SetCaption(L"&OK");
+        cancel.SetCaption(L"Cancel");
+        form.SetDefaultControl(&ok);
+        form.SetCancelControl(&cancel);
+        ok.Click.Connect([this] { clicks.push_back(L"ok"); });
+        cancel.Click.Connect([this] { clicks.push_back(L"cancel"); });
+        form.Show();
+        Journal().clear();
+    }
+
+    // Posts a key to the focused window and lets the pump route it.
+    static void Press(UINT msg, WPARAM key) {
+        PostMessageW(GetFocus(), msg, key, 0);
+        DoEvents();
+    }
+
+    std::vector<HWND> TabThrough(int presses) {
+        std::vector<HWND> visited;
+        for (int i = 0; i < presses; ++i) {
+            Press(WM_KEYDOWN, VK_TAB);
+            visited.push_back(GetFocus());
+        }
+        return visited;
+    }
+
+    Form form{L"KeyboardForm"};
+    Journaling& a = Place(form, std::make_unique<Journaling>(L"a"), 0);
+    TextBox& t1 = Place(form, std::make_unique<TextBox>(L"t1"), 2);
+    TextBox& t2 = Place(form, std::make_unique<TextBox>(L"t2"), 1);
+    Label& label = Place(form, std::make_unique<Label>(L"lbl"), 3);
+    TextBox& t3 = Place(form, std::make_unique<TextBox>(L"t3"), 4);
+    CommandButton& ok = Place(form, std::make_unique<CommandButton>(L"ok"), 5);
+    CommandButton& cancel = Place(form, std::make_unique<CommandButton>(L"cancel"), 6);
+    std::vector<std::wstring> clicks;
+};
+
+TEST_F(KeyboardTest, TabAndShiftTabFollowTheTabIndexAndWrap) {
+    ASSERT_EQ(a.hWnd(), GetFocus());
+    EXPECT_EQ((std::vector<HWND>{t2.Hwnd(), t1.Hwnd(), t3.Hwnd(), ok.Hwnd(), cancel.Hwnd(), a.hWnd()}), TabThrough(6));
+    ShiftHeld shift;
+    EXPECT_EQ((std::vector<HWND>{cancel.Hwnd(), ok.Hwnd()}), TabThrough(2));
+}
+
+TEST_F(KeyboardTest, ControlsThatCannotTakeTheFocusAreSkipped) {
+    t2.SetEnabled(false);
+    t1.SetVisible(false);
+    t3.SetTabStop(false);
+    EXPECT_EQ((std::vector<HWND>{ok.Hwnd(), cancel.Hwnd(), a.hWnd()}), TabThrough(3));
+}
+
+TEST_F(KeyboardTest, EnterAndEscapeClickTheDefaultAndCancelButtons) {
+    t1.SetFocus();
+    Press(WM_KEYDOWN, VK_RETURN);
+    Press(WM_KEYDOWN, VK_ESCAPE);
+    cancel.SetFocus();
+    Press(WM_KEYDOWN, VK_RETURN);  // a focused button is the one Enter presses
+    a.SetFocus();
+    Press(WM_KEYDOWN, VK_RETURN);  // a user control keeps its keys
+    EXPECT_EQ((Entries{L"ok", L"cancel", L"cancel"}), clicks);
+}
+
+TEST_F(KeyboardTest, AUserControlAsDefaultGetsTheKeyAsAnAccessKeyPress) {
+    form.SetDefaultControl(&a);
+    t1.SetFocus();
+    Journal().clear();
+    Press(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(Entries{L"a.AccessKeyPress 13"}, Journal());
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(KeyboardTest, AltAndALabelsAccessKeyFocusTheNextControlInTabOrder) {
+    t1.SetFocus();
+    Press(WM_SYSCHAR, L'n');
+    EXPECT_EQ(t3.Hwnd(), GetFocus());
+    Press(WM_SYSCHAR, L'O');
+    EXPECT_EQ(ok.Hwnd(), GetFocus());
+    EXPECT_EQ(Entries{L"ok"}, clicks);
+}
+
+TEST_F(KeyboardTest, AUserControlsAccessKeysFocusItAndReachIt) {
+    a.SetAccessKeys(L"q");
+    t1.SetFocus();
+    Journal().clear();
+    Press(WM_SYSCHAR, L'q');
+    EXPECT_EQ(a.hWnd(), GetFocus());
+    ASSERT_FALSE(Journal().empty());
+    EXPECT_EQ(L"a.AccessKeyPress " + std::to_wstring(L'q'), Journal().back());
+}

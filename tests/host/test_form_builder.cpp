@@ -1,0 +1,183 @@
+// Building a form from design text: nesting, user-control bags against extender
+// keys, Boolean values, form buttons, and errors that name the line.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HostTestKit.h"
+#include "host/CommandButton.h"
+#include "host/FormBuilder.h"
+#include "host/HostFrame.h"
+#include "host/Label.h"
+#include "host/PictureBox.h"
+#include "host/TextBox.h"
+
+using namespace host;
+using hosttest::Journaling;
+
+namespace {
+
+void Build(Form& form, const std::wstring& text) {
+    RegisterControlKind(L"Journaling", [](const std::wstring& name) { return std::make_unique<Journaling>(name); });
+    BuildForm(form, ParseDesignData(text));
+}
+
+std::vector<std::wstring> NamesOf(const std::vector<Control*>& controls) {
+    std::vector<std::wstring> names;
+    for (const Control* c : controls) names.push_back(c->Name());
+    return names;
+}
+
+const wchar_t kNestedForm[] =
+    L"Begin Form Built\n"
+    L"    Caption = \"Built\"\n"
+    L"    ClientWidth = 3000\n"
+    L"    ClientHeight = 1500\n"
+    L"    BackColor = &H00FFFFFF&\n"
+    L"    Begin PictureBox pic\n"
+    L"        Left = 150\n"
+    L"        Top = 150\n"
+    L"        Width = 2400\n"
+    L"        Height = 1200\n"
+    L"        Begin HostFrame fra\n"
+    L"            Left = 75\n"
+    L"            Top = 75\n"
+    L"            Width = 1500\n"
+    L"            Height = 900\n"
+    L"            Caption = \"Frame\"\n"
+    L"            Begin Label lbl\n"
+    L"                Caption = \"&Name\"\n"
+    L"            End\n"
+    L"            Begin TextBox txt\n"
+    L"                Text = \"hello\"\n"
+    L"                TabIndex = 1\n"
+    L"            End\n"
+    L"        End\n"
+    L"    End\n"
+    L"    Begin Journaling uc\n"
+    L"        Left = 1500\n"
+    L"        Top = 300\n"
+    L"        Width = 600\n"
+    L"        Height = 450\n"
+    L"        TabIndex = 2\n"
+    L"        Tag = \"t\"\n"
+    L"        Default = True\n"
+    L"        Value = 1\n"
+    L"        Caption = \"stored\"\n"
+    L"    End\n"
+    L"    Begin CommandButton no\n"
+    L"        Cancel = -1\n"
+    L"        Default = False\n"
+    L"    End\n"
+    L"End\n";
+
+}  // namespace
+
+TEST(FormBuilder, BuildsNestedContainersWithTheirPlacesAndTexts) {
+    Form form(L"Built");
+    Build(form, kNestedForm);
+
+    EXPECT_EQ(L"Built", form.Caption());
+    EXPECT_EQ(0x00FFFFFFu, form.BackColor());
+    RECT client;
+    GetClientRect(form.hWnd(), &client);
+    EXPECT_EQ(TwipsToPixelsX(3000), client.right);
+    EXPECT_EQ(TwipsToPixelsY(1500), client.bottom);
+    EXPECT_EQ((std::vector<std::wstring>{L"pic", L"fra", L"lbl", L"txt", L"uc", L"no"}), NamesOf(form.Controls()));
+
+    auto* pic = dynamic_cast<PictureBox*>(form.FindControl(L"PIC"));
+    auto* frame = dynamic_cast<HostFrame*>(form.FindControl(L"fra"));
+    auto* text = dynamic_cast<TextBox*>(form.FindControl(L"txt"));
+    auto* label = dynamic_cast<Label*>(form.FindControl(L"lbl"));
+    ASSERT_TRUE(pic && frame && text && label);
+    EXPECT_EQ(static_cast<Container*>(pic), frame->GetContainer());
+    EXPECT_EQ(static_cast<Container*>(frame), label->GetContainer());
+    EXPECT_EQ(frame, pic->Find(L"fra"));
+    EXPECT_EQ(pic->Hwnd(), GetParent(frame->Hwnd()));
+    EXPECT_EQ(frame->Hwnd(), GetParent(text->Hwnd()));
+    EXPECT_EQ(L"Frame", frame->Caption());
+    EXPECT_EQ(L"&Name", label->Caption());
+    EXPECT_EQ(L"hello", text->Text());
+    EXPECT_EQ(1, text->TabIndex());
+    RECT framePlace = frame->PixelRect();
+    EXPECT_EQ(TwipsToPixelsX(75), framePlace.left);
+    EXPECT_EQ(TwipsToPixelsX(1575), framePlace.right);
+}
+
+TEST(FormBuilder, AUserControlGetsItsBagAndTheExtenderItsPlace) {
+    hosttest::Journal().clear();
+    Form form(L"Built");
+    Build(form, kNestedForm);
+    auto* uc = dynamic_cast<Journaling*>(form.FindControl(L"uc"));
+    ASSERT_TRUE(uc);
+    EXPECT_EQ((std::vector<std::wstring>{L"Initialize", L"ReadProperties", L"Resize"}), hosttest::JournalOf(L"uc"));
+    EXPECT_EQ((std::vector<std::wstring>{L"value", L"caption"}), uc->stored.Keys());
+    EXPECT_TRUE(uc->value);
+    EXPECT_EQ(1500, uc->Left());
+    EXPECT_EQ(300, uc->Top());
+    EXPECT_EQ(600, uc->Width());
+    EXPECT_EQ(450, uc->Height());
+    EXPECT_EQ(2, uc->TabIndex());
+    EXPECT_EQ(L"t", uc->Tag());
+    EXPECT_EQ(uc, form.DefaultControl());
+    EXPECT_EQ(form.FindControl(L"no"), form.CancelControl());
+    hosttest::Journal().clear();
+}
+
+TEST(FormBuilder, BooleansFollowTheHostsConversion) {
+    struct Row { const wchar_t* literal; bool visible; int error; };
+    const Row rows[] = {
+        {L"True", true, 0},       {L"False", false, 0},       {L"-1", true, 0},
+        {L"1", true, 0},          {L"0", false, 0},           {L"2.5", true, 0},
+        {L"\"True\"", true, 0},   {L"\"0\"", false, 0},       {L"\"maybe\"", false, err::TypeMismatch},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(row.literal)));
+        Form form(L"Booleans");
+        const std::wstring text = std::wstring(L"Begin Form f\n  Begin Label x\n    Visible = ") + row.literal +
+                                  L"\n  End\n  Begin Journaling uc\n    Value = " + row.literal + L"\n  End\nEnd\n";
+        try {
+            Build(form, text);
+            EXPECT_EQ(0, row.error);
+            EXPECT_EQ(row.visible, form.FindControl(L"x")->Visible());
+            EXPECT_EQ(row.visible, dynamic_cast<Journaling*>(form.FindControl(L"uc"))->value);
+        } catch (const TextFormatError& e) {
+            EXPECT_NE(0, row.error) << testing::PrintToString(e.Description());
+            EXPECT_EQ(3, e.Line());
+        }
+    }
+    hosttest::Journal().clear();
+}
+
+TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
+    struct Row { const char* label; const wchar_t* text; int line; const wchar_t* mentions; };
+    const Row rows[] = {
+        {"unknown kind", L"Begin Form f\n  Begin Gizmo g\n  End\nEnd\n", 2, L"Gizmo"},
+        {"duplicate name in another container",
+         L"Begin Form f\n  Begin PictureBox p\n    Begin Label x\n    End\n  End\n  Begin Label X\n  End\nEnd\n", 6, L"X"},
+        {"bad colour", L"Begin Form f\n  Begin Label x\n    BackColor = &H80000050&\n  End\nEnd\n", 3, L"'x'"},
+        {"negative width", L"Begin Form f\n  Begin Label x\n    Width = -15\n  End\nEnd\n", 3, L"'x'"},
+        {"unknown property", L"Begin Form f\n  Begin Label x\n    Colour = 1\n  End\nEnd\n", 3, L"Colour"},
+        {"text where a number belongs", L"Begin Form f\n  Begin Timer t\n    Interval = \"soon\"\n  End\nEnd\n", 3,
+         L"'t'"},
+        {"a control inside a text box", L"Begin Form f\n  Begin TextBox t\n    Begin Label x\n    End\n  End\nEnd\n",
+         3, L"'t'"},
+        {"a default that is no Boolean",
+         L"Begin Form f\n  Begin CommandButton b\n    Caption = \"OK\"\n    Default = \"yes\"\n  End\nEnd\n", 4, L"'b'"},
+        {"unknown form property", L"Begin Form f\n  Caption = \"f\"\n  Colour = 1\nEnd\n", 3, L"Colour"},
+        {"not a form", L"Begin Label x\nEnd\n", 1, L"Form"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        Form form(L"Broken");
+        try {
+            Build(form, row.text);
+            ADD_FAILURE() << "built without an error";
+        } catch (const TextFormatError& e) {
+            EXPECT_EQ(row.line, e.Line());
+            EXPECT_NE(std::wstring::npos, e.Description().find(row.mentions)) << testing::PrintToString(e.Description());
+        }
+    }
+}

@@ -1,0 +1,138 @@
+// Painting and drawing again and again, and making and destroying whole forms,
+// leave the process's GDI objects and windows as they were.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "GdiObjectCount.h"
+#include "HostTestKit.h"
+#include "host/Form.h"
+#include "host/Gdi.h"
+#include "host/Image.h"
+#include "host/Label.h"
+#include "host/LineControl.h"
+#include "host/ListControls.h"
+#include "host/PictureBox.h"
+#include "host/Shape.h"
+#include "host/TextBox.h"
+#include "host/Timer.h"
+
+using namespace host;
+using hosttest::Journaling;
+
+namespace {
+
+constexpr int kWarmUp = 20;
+constexpr int kPaints = 1000;
+constexpr int kForms = 100;
+
+struct Counts {
+    long hostObjects;
+    int gdiObjects;
+    int windows;
+    bool operator==(const Counts&) const = default;
+};
+
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(hwnd, [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; }, count);
+    return TRUE;
+}
+
+Counts Now() {
+    int windows = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&windows));
+    return Counts{gdi::LiveObjects(), testsupport::CountLiveGdiObjects(), windows};
+}
+
+void PrintTo(const Counts& c, std::ostream* os) {
+    *os << "{host objects " << c.hostObjects << ", GDI objects " << c.gdiObjects << ", windows " << c.windows << "}";
+}
+
+PicturePtr SmallPicture() {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+    ReleaseDC(nullptr, screen);
+    return PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap));
+}
+
+// Puts one of each windowless control, a text box, a list, and user controls with
+// drawing surfaces on a container.
+void Populate(Container& c, const std::wstring& prefix) {
+    auto& label = c.Add(std::make_unique<Label>(prefix + L"lbl"));
+    label.Move(60, 60, 1500, 300);
+    label.SetCaption(L"标签 Label");
+    auto& clear = c.Add(std::make_unique<Label>(prefix + L"clear"));
+    clear.Move(60, 400, 1500, 300);
+    clear.SetBackStyle(Label::BackStyle::Transparent);
+    clear.SetCaption(L"over the picture");
+    auto& image = c.Add(std::make_unique<Image>(prefix + L"img"));
+    image.Move(60, 400, 0, 0);
+    image.SetPicture(SmallPicture());
+    auto& line = c.Add(std::make_unique<LineControl>(prefix + L"ln"));
+    line.SetEnds(0, 800, 3000, 900);
+    line.SetBorderWidth(2);
+    for (auto kind : {Shape::Kind::Rectangle, Shape::Kind::Circle, Shape::Kind::RoundedRectangle}) {
+        auto& shape = c.Add(std::make_unique<Shape>(prefix + L"shp" + std::to_wstring(static_cast<int>(kind))));
+        shape.Move(60 + 600 * static_cast<int>(kind), 1000, 500, 400);
+        shape.SetFillSolid(true);
+    }
+    c.Add(std::make_unique<TextBox>(prefix + L"txt")).Move(1800, 60, 1200, 300);
+    c.Add(std::make_unique<ComboBox>(prefix + L"cbo")).Move(1800, 400, 1200, 300);
+    auto& uc = c.Add(std::make_unique<Journaling>(prefix + L"uc"));
+    uc.Move(1800, 800, 1500, 900);
+    uc.Load(nullptr);
+    uc.SetAutoRedraw(true);
+    uc.Add(std::make_unique<Label>(prefix + L"part"), /*constituent=*/true).Move(0, 0, 600, 300);
+}
+
+// A shown form holding the controls, a picture box holding them again, and a timer.
+struct BusyForm {
+    BusyForm() {
+        form.SetClientSize(7000, 5000);
+        Populate(form, L"f");
+        pic.Move(3600, 60, 3300, 4800);
+        pic.SetAutoRedraw(true);
+        Populate(pic, L"p");
+        form.Add(std::make_unique<Timer>(L"tmr")).SetInterval(1000);
+        form.Show();
+    }
+    Form form{L"BusyForm"};
+    PictureBox& pic = form.Add(std::make_unique<PictureBox>(L"pic"));
+};
+
+void PaintAndDraw(BusyForm& f, int i) {
+    RedrawWindow(f.form.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    f.pic.SetForeColor(static_cast<OleColor>(i & 0xFFFFFF));
+    f.pic.Line(0, 0, 1500, 1500);
+    f.pic.Line(100, 100, 900, 600, kWindowText, Surface::LineKind::Box);
+    f.pic.Line(100, 100, 900, 600, 0x00FF00, Surface::LineKind::FilledBox);
+    f.pic.Print(L"文字 text");
+    f.pic.TextWidth(L"measure");
+    if (i % 10 == 0) {
+        f.pic.Cls();
+        f.pic.GetFont()->SetSize(9 + i % 3);
+    }
+}
+
+}  // namespace
+
+TEST(GdiLeaks, RepaintingAndDrawingLeaveNothingBehind) {
+    BusyForm f;
+    for (int i = 0; i < kWarmUp; ++i) PaintAndDraw(f, i);
+    hosttest::PumpFor(std::chrono::milliseconds(20));
+    const Counts before = Now();
+    for (int i = 0; i < kPaints; ++i) PaintAndDraw(f, i);
+    hosttest::PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(before, Now());
+}
+
+TEST(GdiLeaks, FormsMadeAndDestroyedLeaveNothingBehind) {
+    for (int i = 0; i < 3; ++i) BusyForm warmUp;
+    hosttest::PumpFor(std::chrono::milliseconds(20));
+    const Counts before = Now();
+    for (int i = 0; i < kForms; ++i) BusyForm f;
+    hosttest::PumpFor(std::chrono::milliseconds(20));
+    EXPECT_EQ(before, Now());
+    hosttest::Journal().clear();
+}

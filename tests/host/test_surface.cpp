@@ -1,0 +1,198 @@
+// The drawing surface of a user control: AutoRedraw's image, Line geometry, the
+// pen and background colours, Cls, Print, PaintPicture, scale and resizing.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "HostTestKit.h"
+#include "host/Form.h"
+
+using namespace host;
+using hosttest::Journaling;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 160, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr int kSidePixels = 100;
+
+// A plain colour as an OLE colour.
+OleColor Ole(COLORREF rgb) { return static_cast<OleColor>(rgb); }
+
+// A bitmap picture of one colour, `width` x `height` pixels.
+PicturePtr SolidPicture(int width, int height, COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap));
+}
+
+// A 100 x 100 pixel user control with a white surface, drawing in pixels.
+class SurfaceTest : public ::testing::Test {
+protected:
+    SurfaceTest() : form(L"SurfaceForm"), uc(form.Add(std::make_unique<Journaling>(L"uc"))) {
+        form.SetClientSize(PixelsToTwipsX(300), PixelsToTwipsY(300));
+        uc.Move(0, 0, PixelsToTwipsX(kSidePixels), PixelsToTwipsY(kSidePixels));
+        uc.Load(nullptr);
+        uc.SetScaleMode(ScaleMode::Pixels);
+        uc.SetAutoRedraw(true);
+        uc.SetBackColor(Ole(kWhite));
+    }
+
+    COLORREF At(int x, int y) { return GetPixel(uc.hDC(), x, y); }
+
+    Form form;
+    Journaling& uc;
+};
+
+}  // namespace
+
+TEST_F(SurfaceTest, LineExcludesItsEndPointAndBoxesIncludeBothCorners) {
+    uc.Line(10, 20, 30, 20, Ole(kRed));
+    EXPECT_EQ(kRed, At(10, 20));
+    EXPECT_EQ(kRed, At(29, 20));
+    EXPECT_EQ(kWhite, At(30, 20));
+    EXPECT_EQ(30, uc.CurrentX());
+    EXPECT_EQ(20, uc.CurrentY());
+
+    struct Row { const char* label; double x1, y1, x2, y2; Surface::LineKind kind; bool filled; };
+    const Row rows[] = {
+        {"box", 10, 40, 30, 50, Surface::LineKind::Box, false},
+        {"box drawn from its far corner", 80, 70, 60, 60, Surface::LineKind::Box, false},
+        {"filled box", 40, 80, 50, 90, Surface::LineKind::FilledBox, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        uc.Line(row.x1, row.y1, row.x2, row.y2, Ole(kBlue), row.kind);
+        int left = static_cast<int>(std::min(row.x1, row.x2)), right = static_cast<int>(std::max(row.x1, row.x2));
+        int top = static_cast<int>(std::min(row.y1, row.y2)), bottom = static_cast<int>(std::max(row.y1, row.y2));
+        for (POINT corner : {POINT{left, top}, POINT{right, top}, POINT{left, bottom}, POINT{right, bottom}})
+            EXPECT_EQ(kBlue, At(corner.x, corner.y)) << corner.x << "," << corner.y;
+        EXPECT_EQ(kWhite, At(right + 1, bottom));
+        EXPECT_EQ(kWhite, At(left, bottom + 1));
+        EXPECT_EQ(row.filled ? kBlue : kWhite, At((left + right) / 2, (top + bottom) / 2));
+    }
+}
+
+TEST_F(SurfaceTest, ForeColorIsThePenOfLineAndOfTheDeviceContext) {
+    uc.SetForeColor(Ole(kGreen));
+    uc.Line(5, 5, 20, 5);
+    EXPECT_EQ(kGreen, At(5, 5));
+    MoveToEx(uc.hDC(), 5, 10, nullptr);
+    LineTo(uc.hDC(), 20, 10);
+    EXPECT_EQ(kGreen, At(10, 10));
+    uc.Line(5, 15, 20, 15, Ole(kRed));  // a colour of its own leaves the pen alone
+    MoveToEx(uc.hDC(), 5, 20, nullptr);
+    LineTo(uc.hDC(), 20, 20);
+    EXPECT_EQ(kGreen, At(10, 20));
+}
+
+TEST_F(SurfaceTest, BackColorAndClsClearTheImage) {
+    uc.Line(0, 0, 50, 50, Ole(kRed), Surface::LineKind::FilledBox);
+    uc.SetBackColor(Ole(kBlue));
+    EXPECT_EQ(kBlue, At(10, 10));
+
+    uc.Line(0, 0, 50, 50, Ole(kRed), Surface::LineKind::FilledBox);
+    uc.SetCurrentX(7);
+    uc.Cls();
+    EXPECT_EQ(kBlue, At(10, 10));
+    EXPECT_EQ(kBlue, uc.Point(99, 99));
+    EXPECT_EQ(0, uc.CurrentX());
+    EXPECT_EQ(0, uc.CurrentY());
+}
+
+TEST_F(SurfaceTest, AutoRedrawImageSurvivesRepaintsAfterItIsTurnedOff) {
+    form.Show();
+    uc.Line(10, 10, 60, 10, Ole(kRed));
+    uc.SetCurrentX(10);
+    uc.SetCurrentY(30);
+    uc.Print(L"Wg");
+    uc.SetAutoRedraw(false);
+    for (int i = 0; i < 3; ++i) {
+        RedrawWindow(uc.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RedrawWindow(form.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        hosttest::PumpFor(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(kRed, At(30, 10));
+    int inked = 0;
+    for (int y = 30; y < 30 + static_cast<int>(uc.TextHeight(L"Wg")); ++y)
+        for (int x = 10; x < 10 + static_cast<int>(uc.TextWidth(L"Wg")); ++x) inked += At(x, y) != kWhite;
+    EXPECT_GT(inked, 0) << "the printed text is gone";
+}
+
+TEST_F(SurfaceTest, ResizingKeepsWhatWasDrawnAndFillsTheRestWithBackColor) {
+    uc.Line(90, 90, 95, 95, Ole(kRed), Surface::LineKind::FilledBox);
+    uc.SetWidth(PixelsToTwipsX(150));
+    EXPECT_EQ(150, uc.ScaleWidth());
+    EXPECT_EQ(kRed, At(92, 92));
+    EXPECT_EQ(kWhite, At(140, 50));
+
+    uc.SetScaleMode(ScaleMode::Twips);
+    EXPECT_DOUBLE_EQ(PixelsToTwipsX(150), uc.ScaleWidth());
+    EXPECT_DOUBLE_EQ(PixelsToTwipsY(kSidePixels), uc.ScaleHeight());
+    EXPECT_EQ(kRed, uc.Point(PixelsToTwipsX(92), PixelsToTwipsY(92)));
+}
+
+TEST_F(SurfaceTest, PrintDrawsOnATransparentBackgroundAndMovesTheCurrentPosition) {
+    uc.SetForeColor(Ole(kBlack));
+    uc.Line(0, 0, 99, 99, Ole(kRed), Surface::LineKind::FilledBox);
+    const double width = uc.TextWidth(L"WWW"), height = uc.TextHeight(L"WWW");
+    ASSERT_GT(width, 0);
+    EXPECT_DOUBLE_EQ(2 * height, uc.TextHeight(L"W\nW"));
+
+    uc.SetCurrentX(4);
+    uc.SetCurrentY(4);
+    uc.Print(L"WWW", false);
+    EXPECT_DOUBLE_EQ(4 + width, uc.CurrentX());
+    EXPECT_DOUBLE_EQ(4, uc.CurrentY());
+    int ink = 0, cleared = 0;
+    for (int y = 4; y < 4 + height; ++y) {
+        for (int x = 4; x < 4 + width; ++x) {
+            ink += At(x, y) != kRed;
+            cleared += At(x, y) == kWhite;
+        }
+    }
+    EXPECT_GT(ink, 0);
+    EXPECT_EQ(0, cleared) << "the text's background was painted";
+
+    uc.Print(L"W");
+    EXPECT_DOUBLE_EQ(0, uc.CurrentX());
+    EXPECT_DOUBLE_EQ(4 + height, uc.CurrentY());
+}
+
+TEST_F(SurfaceTest, PaintPictureDrawsAtItsSizeOrStretched) {
+    PicturePtr green = SolidPicture(8, 6, kGreen);
+    uc.PaintPicture(green, 10, 10);
+    EXPECT_EQ(kGreen, At(10, 10));
+    EXPECT_EQ(kGreen, At(17, 15));
+    EXPECT_EQ(kWhite, At(18, 15));
+    EXPECT_EQ(kWhite, At(17, 16));
+
+    uc.PaintPicture(green, 40, 40, 30, 20);
+    EXPECT_EQ(kGreen, At(69, 59));
+    EXPECT_EQ(kWhite, At(70, 59));
+
+    uc.PaintPicture(LoadPicture(), 0, 0);  // an empty picture draws nothing
+    EXPECT_EQ(kWhite, At(0, 0));
+}
+
+TEST_F(SurfaceTest, ThePictureIsTheBackgroundThatClsRestores) {
+    uc.SetPicture(SolidPicture(20, 20, kGreen));
+    EXPECT_EQ(kGreen, At(19, 19));
+    EXPECT_EQ(kWhite, At(20, 19));
+    uc.Line(0, 0, 30, 30, Ole(kRed), Surface::LineKind::FilledBox);
+    uc.Cls();
+    EXPECT_EQ(kGreen, At(5, 5));
+    EXPECT_EQ(kWhite, At(25, 25));
+}

@@ -1,0 +1,205 @@
+// Timers, the event pump and the reporting of errors nobody handled.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <stdexcept>
+#include <thread>
+
+#include "HostTestKit.h"
+#include "host/Form.h"
+#include "host/PictureBox.h"
+#include "host/Pump.h"
+#include "host/Timer.h"
+
+using namespace host;
+using namespace std::chrono_literals;
+using hosttest::ErrorOf;
+using hosttest::PumpFor;
+
+namespace {
+
+constexpr UINT kWakeMessage = WM_APP + 7;
+
+// Takes every message waiting in this thread's queue.
+void DrainQueue() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+// Posts a full left click at a point of a window.
+void PostClick(HWND hwnd) {
+    PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+struct CountingTimer {
+    CountingTimer() { timer.TimerEvent.Connect([this] { ++ticks; }); }
+    Timer timer{L"tmr"};
+    int ticks = 0;
+};
+
+// A picture box on a hidden form that counts its clicks.
+struct ClickTarget {
+    ClickTarget() {
+        box.Move(0, 0, 600, 600);
+        box.Click.Connect([this] { ++clicks; });
+    }
+    Form form{L"PumpForm"};
+    PictureBox& box = form.Add(std::make_unique<PictureBox>(L"pic"));
+    int clicks = 0;
+};
+
+}  // namespace
+
+TEST(Timer, AnIntervalOfZeroNeverTicks) {
+    CountingTimer t;
+    t.timer.SetEnabled(true);
+    t.timer.SetInterval(0);
+    PumpFor(100ms);
+    EXPECT_EQ(0, t.ticks);
+}
+
+TEST(Timer, TicksWhileEnabledAndStopsWhenDisabled) {
+    CountingTimer t;
+    t.timer.SetInterval(20);
+    PumpFor(300ms);
+    EXPECT_GE(t.ticks, 3);
+    t.timer.SetEnabled(false);
+    const int ticks = t.ticks;
+    PumpFor(100ms);
+    EXPECT_EQ(ticks, t.ticks);
+
+    t.timer.SetEnabled(true);
+    PumpFor(200ms);
+    EXPECT_GT(t.ticks, ticks);
+    t.timer.SetInterval(0);
+    const int stopped = t.ticks;
+    PumpFor(100ms);
+    EXPECT_EQ(stopped, t.ticks);
+}
+
+TEST(Timer, ANegativeIntervalIsAnInvalidPropertyValue) {
+    CountingTimer t;
+    t.timer.SetInterval(50);
+    EXPECT_EQ(err::InvalidPropertyValue, ErrorOf([&] { t.timer.SetInterval(-1); }));
+    EXPECT_EQ(err::InvalidPropertyValue, ErrorOf([&] { t.timer.SetDesignProperty(L"Interval", Variant::Lng(-5)); }));
+    EXPECT_EQ(50, t.timer.Interval());
+    t.timer.SetDesignProperty(L"interval", Variant(L"1000"));
+    EXPECT_EQ(1000, t.timer.GetProperty(L"Interval").ToLong());
+}
+
+TEST(Timer, AHandlerThatPumpsIsNotEnteredAgain) {
+    constexpr int kTicks = 3;
+    CountingTimer t;
+    int depth = 0, deepest = 0;
+    t.timer.TimerEvent.Connect([&] {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        const auto until = std::chrono::steady_clock::now() + 40ms;
+        while (std::chrono::steady_clock::now() < until) {
+            DoEvents();
+            WaitForEvents();
+        }
+        if (t.ticks == kTicks) t.timer.SetEnabled(false);
+        --depth;
+    });
+    t.timer.SetInterval(5);
+    PumpFor(300ms);
+    EXPECT_EQ(kTicks, t.ticks);
+    EXPECT_EQ(1, deepest);
+}
+
+TEST(Timer, AnErrorInATickIsReportedAndEndsTheProgram) {
+    hosttest::RecordedEffects effects;
+    CountingTimer t;
+    t.timer.TimerEvent.Connect([] { throw HostError(err::Overflow, StandardErrorText(err::Overflow)); });
+    t.timer.SetInterval(10);
+    PumpFor(100ms);
+    t.timer.SetEnabled(false);
+    ASSERT_FALSE(effects.messages.empty());
+    EXPECT_EQ(0u, effects.messages[0].find(L"Run-time error '6'"));
+    EXPECT_GE(effects.ends, 1);
+    EXPECT_TRUE(Ending());
+}
+
+TEST(Pump, AnyOtherExceptionIsReportedToo) {
+    hosttest::RecordedEffects effects;
+    ClickTarget target;
+    target.box.Click.Connect([] { throw std::runtime_error("broken"); });
+    PostClick(target.box.Hwnd());
+    DoEvents();
+    ASSERT_EQ(1u, effects.messages.size());
+    EXPECT_NE(std::wstring::npos, effects.messages[0].find(L"broken"));
+    EXPECT_EQ(1, effects.ends);
+}
+
+TEST(Pump, DoEventsProcessesWhatIsPendingAndReturns) {
+    DrainQueue();
+    DoEvents();  // an empty queue: returns at once
+
+    ClickTarget target;
+    for (int i = 0; i < 3; ++i) PostClick(target.box.Hwnd());
+    DoEvents();
+    EXPECT_EQ(3, target.clicks);
+}
+
+TEST(Pump, DoEventsReturnsWhenATimersHandlerOutlastsItsInterval) {
+    constexpr int kGiveUp = 20;
+    CountingTimer t;
+    t.timer.TimerEvent.Connect([&] {
+        Sleep(30);
+        if (t.ticks == kGiveUp) t.timer.SetEnabled(false);
+    });
+    t.timer.SetInterval(1);
+    Sleep(50);
+    DoEvents();
+    t.timer.SetEnabled(false);
+    EXPECT_GE(t.ticks, 1);
+    EXPECT_LT(t.ticks, kGiveUp);
+}
+
+TEST(Pump, AfterEndDoEventsLeavesEventsAlone) {
+    hosttest::RecordedEffects effects;
+    ClickTarget target;
+    End();
+    EXPECT_EQ(1, effects.ends);
+    PostClick(target.box.Hwnd());
+    DoEvents();
+    EXPECT_EQ(0, target.clicks);
+    ResetEnding();
+    DoEvents();
+    EXPECT_EQ(1, target.clicks);
+}
+
+TEST(Pump, AQuitMessageEndsTheProgram) {
+    hosttest::RecordedEffects effects;
+    PostQuitMessage(0);
+    DoEvents();
+    EXPECT_EQ(1, effects.ends);
+    EXPECT_TRUE(Ending());
+}
+
+TEST(Pump, WaitForEventsReturnsWhenAMessageIsPosted) {
+    DrainQueue();
+    const DWORD self = GetCurrentThreadId();
+    std::thread poster([self] {
+        std::this_thread::sleep_for(30ms);
+        PostThreadMessageW(self, kWakeMessage, 0, 0);
+    });
+    WaitForEvents();
+    poster.join();
+    MSG msg;
+    EXPECT_TRUE(PeekMessageW(&msg, reinterpret_cast<HWND>(-1), kWakeMessage, kWakeMessage, PM_REMOVE));
+}
+
+TEST(Pump, ClosingTheLastFormEndsTheMessageLoop) {
+    DrainQueue();
+    Form form(L"ClosingForm");
+    form.Show();
+    SendMessageW(form.hWnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(form.hWnd()));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    EXPECT_EQ(0, RunMessageLoop());
+}

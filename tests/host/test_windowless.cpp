@@ -1,0 +1,234 @@
+// Windowless children: painted by their container back to front and under the
+// windowed children, and given the container's mouse input.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "HostTestKit.h"
+#include "host/Form.h"
+#include "host/Image.h"
+#include "host/Label.h"
+#include "host/LineControl.h"
+#include "host/PictureBox.h"
+#include "host/Shape.h"
+#include "host/TextBox.h"
+
+using namespace host;
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 160, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+OleColor Ole(COLORREF rgb) { return static_cast<OleColor>(rgb); }
+
+PicturePtr SolidPicture(int width, int height, COLORREF colour) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const DWORD bgr = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    std::fill_n(static_cast<DWORD*>(bits), width * height, bgr);
+    return PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap));
+}
+
+// Twips for a place given in pixels.
+void PlaceInPixels(Control& control, int left, int top, int width, int height) {
+    control.Move(PixelsToTwipsX(left), PixelsToTwipsY(top), PixelsToTwipsX(width), PixelsToTwipsY(height));
+}
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+// Records the events a windowless control or a picture box raises, as "name.Event".
+template <class T>
+void Watch(T& control, const std::wstring& name, std::vector<std::wstring>& log) {
+    control.Click.Connect([&log, name] { log.push_back(name + L".Click"); });
+    control.DblClick.Connect([&log, name] { log.push_back(name + L".DblClick"); });
+    control.MouseDown.Connect([&log, name](int16_t b, int16_t, float, float) {
+        log.push_back(name + L".MouseDown " + std::to_wstring(b));
+    });
+    control.MouseUp.Connect([&log, name](int16_t b, int16_t, float, float) {
+        log.push_back(name + L".MouseUp " + std::to_wstring(b));
+    });
+}
+
+// A borderless picture box on a form, holding (front to back) a label, an image
+// and a shape that overlap, and a text box.
+class WindowlessTest : public ::testing::Test {
+protected:
+    WindowlessTest() : form(L"WindowlessForm") {
+        form.SetClientSize(PixelsToTwipsX(200), PixelsToTwipsY(200));
+        auto box = std::make_unique<PictureBox>(L"pic");
+        box->SetBorder(false);
+        pic = &form.Add(std::move(box));
+        PlaceInPixels(*pic, 0, 0, 150, 150);
+        pic->SetBackColor(Ole(kWhite));
+        label = &pic->Add(std::make_unique<Label>(L"lbl"));
+        PlaceInPixels(*label, 10, 10, 40, 20);
+        label->SetBackColor(Ole(kBlue));
+        image = &pic->Add(std::make_unique<Image>(L"img"));
+        image->Move(PixelsToTwipsX(30), PixelsToTwipsY(20), 0, 0);
+        image->SetPicture(SolidPicture(40, 30, kGreen));
+        shape = &pic->Add(std::make_unique<Shape>(L"shp"));
+        PlaceInPixels(*shape, 0, 0, 80, 60);
+        shape->SetFillSolid(true);
+        shape->SetFillColor(Ole(kRed));
+        shape->SetBorderColor(Ole(kRed));
+        text = &pic->Add(std::make_unique<TextBox>(L"txt"));
+        PlaceInPixels(*text, 100, 100, 40, 20);
+        Watch(*pic, L"pic", log);
+        Watch(*label, L"lbl", log);
+        Watch(*image, L"img", log);
+    }
+
+    COLORREF Painted(int x, int y) {
+        hosttest::Canvas canvas(150, 150, kWhite);
+        pic->PaintWindowless(canvas.Dc());
+        return canvas.Pixel(x, y);
+    }
+
+    LRESULT Send(UINT msg, WPARAM keys, LPARAM where) { return SendMessageW(pic->Hwnd(), msg, keys, where); }
+
+    Form form;
+    PictureBox* pic = nullptr;
+    Label* label = nullptr;
+    Image* image = nullptr;
+    Shape* shape = nullptr;
+    TextBox* text = nullptr;
+    std::vector<std::wstring> log;
+};
+
+}  // namespace
+
+TEST_F(WindowlessTest, FrontChildrenWinWhereTheyOverlap) {
+    struct Row { const char* label; int x, y; COLORREF expected; };
+    const Row rows[] = {
+        {"label over image over shape", 40, 25, kBlue},
+        {"label over shape", 12, 12, kBlue},
+        {"image over shape", 60, 40, kGreen},
+        {"shape alone", 5, 55, kRed},
+        {"nothing", 120, 20, kWhite},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        EXPECT_EQ(row.expected, Painted(row.x, row.y));
+    }
+}
+
+TEST_F(WindowlessTest, TransparentOrHiddenLabelsShowWhatIsUnder) {
+    label->SetCaption(L"x");
+    label->SetBackStyle(Label::BackStyle::Transparent);
+    EXPECT_EQ(kGreen, Painted(45, 27));
+    EXPECT_EQ(kRed, Painted(12, 27));
+    label->SetBackStyle(Label::BackStyle::Opaque);
+    label->SetVisible(false);
+    EXPECT_EQ(kGreen, Painted(45, 27));
+}
+
+TEST_F(WindowlessTest, ConstituentsGoBehindPlacedControls) {
+    auto& back = pic->Add(std::make_unique<Label>(L"back"), /*constituent=*/true);
+    PlaceInPixels(back, 0, 0, 150, 150);
+    back.SetBackColor(Ole(kGreen));
+    auto& later = pic->Add(std::make_unique<Label>(L"later"));
+    PlaceInPixels(later, 0, 0, 8, 8);
+    later.SetBackColor(Ole(kBlue));
+    EXPECT_EQ(kRed, Painted(5, 55));
+    EXPECT_EQ(kGreen, Painted(120, 20));
+    EXPECT_EQ(kRed, Painted(4, 4)) << "a control placed later goes behind the earlier ones";
+}
+
+TEST_F(WindowlessTest, WindowedChildrenStackInOrderAndClipTheContainer) {
+    auto& second = pic->Add(std::make_unique<TextBox>(L"txt2"));
+    PlaceInPixels(second, 110, 110, 30, 30);
+    auto& constituent = pic->Add(std::make_unique<TextBox>(L"txt3"), /*constituent=*/true);
+    PlaceInPixels(constituent, 0, 100, 10, 10);
+    auto& third = pic->Add(std::make_unique<TextBox>(L"txt4"));
+    PlaceInPixels(third, 0, 130, 10, 10);
+
+    std::vector<HWND> stack;
+    for (HWND h = GetWindow(pic->Hwnd(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) stack.push_back(h);
+    EXPECT_EQ((std::vector<HWND>{text->Hwnd(), second.Hwnd(), third.Hwnd(), constituent.Hwnd()}), stack);
+
+    EXPECT_TRUE(GetWindowLongW(pic->Hwnd(), GWL_STYLE) & WS_CLIPCHILDREN);
+    form.Show();
+    HDC dc = GetDC(pic->Hwnd());
+    EXPECT_FALSE(PtVisible(dc, 120, 110)) << "the container paints over its windowed child";
+    EXPECT_TRUE(PtVisible(dc, 40, 25));
+    ReleaseDC(pic->Hwnd(), dc);
+}
+
+TEST_F(WindowlessTest, APressAndReleaseOnALabelClickIt) {
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(40, 25));
+    Send(WM_LBUTTONUP, 0, At(41, 26));
+    EXPECT_EQ((std::vector<std::wstring>{L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click"}), log);
+}
+
+TEST_F(WindowlessTest, MouseArgumentsAreInTheContainersScaleFromTheControlsCorner) {
+    std::vector<float> seen;
+    label->MouseDown.Connect([&](int16_t button, int16_t shift, float x, float y) {
+        seen = {static_cast<float>(button), static_cast<float>(shift), x, y};
+    });
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, At(13, 14));
+    Send(WM_RBUTTONUP, 0, At(13, 14));
+    ASSERT_EQ(4u, seen.size());
+    EXPECT_EQ(2, seen[0]);
+    EXPECT_EQ(0, seen[1]);
+    EXPECT_FLOAT_EQ(static_cast<float>(PixelsToTwipsX(3)), seen[2]);
+    EXPECT_FLOAT_EQ(static_cast<float>(PixelsToTwipsY(4)), seen[3]);
+}
+
+TEST_F(WindowlessTest, AReleaseElsewhereIsNoClick) {
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
+    Send(WM_MOUSEMOVE, MK_LBUTTON, At(120, 120));
+    Send(WM_LBUTTONUP, 0, At(120, 120));
+    EXPECT_EQ((std::vector<std::wstring>{L"lbl.MouseDown 1", L"lbl.MouseUp 1"}), log);
+}
+
+TEST_F(WindowlessTest, ADoubleClickClicksOnce) {
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
+    Send(WM_LBUTTONUP, 0, At(15, 15));
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, At(15, 15));
+    Send(WM_LBUTTONUP, 0, At(15, 15));
+    EXPECT_EQ((std::vector<std::wstring>{L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click", L"lbl.DblClick",
+                                         L"lbl.MouseUp 1"}),
+              log);
+}
+
+TEST_F(WindowlessTest, ShapesTakeNoMouseInputAndPressesElsewhereStayWithTheContainer) {
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 55));  // on the shape only
+    Send(WM_LBUTTONUP, 0, At(60, 40));            // released over the image
+    EXPECT_EQ((std::vector<std::wstring>{L"pic.MouseDown 1", L"pic.MouseUp 1", L"pic.Click"}), log);
+}
+
+TEST_F(WindowlessTest, AnErrorInAClickHandlerIsReportedAndEndsTheProgram) {
+    hosttest::RecordedEffects effects;
+    label->Click.Connect([] { throw HostError(err::Overflow, StandardErrorText(err::Overflow)); });
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
+    Send(WM_LBUTTONUP, 0, At(15, 15));
+    ASSERT_EQ(1u, effects.messages.size());
+    EXPECT_NE(std::wstring::npos, effects.messages[0].find(L"Run-time error '6'"));
+    EXPECT_NE(std::wstring::npos, effects.messages[0].find(L"Overflow"));
+    EXPECT_EQ(1, effects.ends);
+    EXPECT_TRUE(Ending());
+}
+
+TEST_F(WindowlessTest, ALinePaintsBothEnds) {
+    auto& line = pic->Add(std::make_unique<LineControl>(L"ln"));
+    line.SetBorderColor(Ole(kBlue));
+    line.SetEnds(PixelsToTwipsX(100), PixelsToTwipsY(80), PixelsToTwipsX(140), PixelsToTwipsY(80));
+    EXPECT_EQ(kBlue, Painted(100, 80));
+    EXPECT_EQ(kBlue, Painted(140, 80));
+    EXPECT_EQ(kWhite, Painted(141, 80));
+    RECT area = line.PixelRect();
+    EXPECT_TRUE(PtInRect(&area, POINT{100, 80}) && PtInRect(&area, POINT{140, 80}));
+}
