@@ -70,7 +70,7 @@ TEST_F(RunCycleTest, RunsCountShowAndClearTheStatusAndFragmentInTurn) {
 
 TEST_F(RunCycleTest, DelayTextBecomesWholeMillisecondsOfTheWaitTimer) {
     struct Case { const wchar_t* text; int32_t ms; } cases[] = {
-        {L"2.5", 2500}, {L" 3", 3000}, {L"1.0004", 1000}, {L"7abc", 7000}, {L"0.0005", 0},
+        {L"2.5", 2500}, {L" 3", 3000}, {L"1.0004", 1000}, {L"7abc", 7000},
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.text);
