@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
-#include <utility>
 #include <vector>
 
 #include "FlatCmdTestSupport.h"
@@ -17,14 +16,13 @@
 
 namespace controls {
 
-// Puts the button in a run-time state and reads its layout, for the painting tests.
+// Puts the button in a run-time state and reads its size, for the painting tests.
 struct FlatCmdPaintProbe {
     static void SetState(FlatCmd& b, bool over, bool down, bool focus) {
         b.IsOver = over;
         b.IsDown = down;
         b.HasFocus = focus;
     }
-    static void SetShownPicture(FlatCmd& b, host::PicturePtr picture) { b.ShownPicture = std::move(picture); }
     static SIZE PixelSize(const FlatCmd& b) { return SIZE{b.PixelWidth, b.PixelHeight}; }
 };
 
@@ -84,12 +82,13 @@ inline Image Snapshot(FlatCmd& b) {
     return image;
 }
 
-// The smallest rectangle holding every pixel that differs between two images.
-inline std::optional<RECT> DifferenceBox(const Image& a, const Image& b) {
+// The smallest rectangle holding every pixel of `image` for which `chosen` holds.
+template <class Chosen>
+std::optional<RECT> BoxWhere(const Image& image, Chosen chosen) {
     std::optional<RECT> box;
-    for (int y = 0; y < a.height; ++y)
-        for (int x = 0; x < a.width; ++x) {
-            if (a.At(x, y) == b.At(x, y)) continue;
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            if (!chosen(x, y)) continue;
             if (!box) box = RECT{x, y, x + 1, y + 1};
             box->left = std::min<LONG>(box->left, x);
             box->top = std::min<LONG>(box->top, y);
@@ -97,6 +96,11 @@ inline std::optional<RECT> DifferenceBox(const Image& a, const Image& b) {
             box->bottom = std::max<LONG>(box->bottom, y + 1);
         }
     return box;
+}
+
+// The smallest rectangle holding every pixel that differs between two images.
+inline std::optional<RECT> DifferenceBox(const Image& a, const Image& b) {
+    return BoxWhere(a, [&](int x, int y) { return a.At(x, y) != b.At(x, y); });
 }
 
 }  // namespace flatcmd_test

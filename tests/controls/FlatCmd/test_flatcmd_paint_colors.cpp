@@ -73,11 +73,4 @@ TEST(FlatCmdColors, TranslateColorKeepsPlainValuesAndLooksUpSystemColours) {
     EXPECT_EQ(TranslateColor(0x01000005), GetSysColor(COLOR_WINDOW));
 }
 
-TEST(FlatCmdColors, SplitColorGivesRedGreenBlue) {
-    Components c = SplitColor(RGB(1, 2, 3));
-    EXPECT_EQ(c.red, 1);
-    EXPECT_EQ(c.green, 2);
-    EXPECT_EQ(c.blue, 3);
-}
-
 }  // namespace

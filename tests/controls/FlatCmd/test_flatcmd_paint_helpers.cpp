@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "GdiObjectCount.h"
 #include "controls/FlatCmd/FlatCmdDrawing.h"
 #include "host/Error.h"
 #include "host/Gdi.h"
@@ -76,30 +75,6 @@ TEST(FlatCmdTransparentBlit, LeavesTransparentPixelsAsTheBackgroundWas) {
             }
         }
     }
-}
-
-TEST(FlatCmdTransparentBlit, TakesTheBackgroundFromTheWorkContext) {
-    Image source(4, 4, RGB(0, 0, 0));
-    source.Fill(RECT{0, 0, 2, 4}, kInk);
-    Image work(8, 8, RGB(1, 2, 3));
-    Image target(8, 8, kBackground);
-
-    TransparentBlit(target.dc(), work.dc(), source.dc(), 0, 0, 4, 4, 1, 1, RGB(0, 0, 0));
-
-    EXPECT_EQ(target.At(1, 1), kInk);
-    EXPECT_EQ(target.At(4, 4), RGB(1, 2, 3));  // transparent: the work context's pixel
-    EXPECT_EQ(target.At(0, 0), kBackground);   // outside the copy: untouched
-}
-
-TEST(FlatCmdTransparentBlit, LeavesNoObjectBehind) {
-    Image source(16, 16, kInk);
-    Image target(16, 16, kBackground);
-    TransparentBlit(target.dc(), target.dc(), source.dc(), 0, 0, 16, 16, 0, 0, 0);  // warm-up
-    const long ours = host::gdi::LiveObjects();
-    const int all = testsupport::CountLiveGdiObjects();
-    for (int i = 0; i < 1000; ++i) TransparentBlit(target.dc(), target.dc(), source.dc(), 0, 0, 16, 16, 0, 0, 0);
-    EXPECT_EQ(host::gdi::LiveObjects(), ours);
-    EXPECT_EQ(testsupport::CountLiveGdiObjects(), all);
 }
 
 TEST(FlatCmdTransparentBlit, SizesBeyondSixteenBitsOverflow) {
