@@ -125,7 +125,8 @@ bool Container::RouteMouseToWindowless(HWND hwnd, UINT msg, WPARAM wParam, LPARA
 
     WindowlessControl* target = (press || dbl || !mouseOwner_) ? WindowlessAt(pt) : mouseOwner_;
     if (!target) return false;
-    if (!target->EnabledInTree()) return true;
+    // A disabled control leaves the mouse to its container.
+    if (!target->EnabledInTree()) return false;
 
     RECT r = target->PixelRect();
     float x = static_cast<float>(PixelsToScaleX(pt.x - r.left));
