@@ -86,6 +86,15 @@ TEST_F(FocusTest, EnterAndExitFocusWhenTheFocusCrossesAUserControlsEdge) {
               Journal());
 }
 
+TEST_F(FocusTest, TheFocusComesBackWhenTheFormIsActivatedAgain) {
+    text.SetFocus();
+    Form other(L"OtherForm");
+    other.Show();
+    ASSERT_EQ(other.hWnd(), GetForegroundWindow());
+    SetForegroundWindow(form.hWnd());
+    EXPECT_EQ(text.Hwnd(), GetFocus());
+}
+
 // The keyboard of a form: user control a (tab index 0), text boxes t2 (1), t1 (2),
 // a label "&Name" (3) and t3 (4), OK (5, default) and Cancel (6, cancel).
 class KeyboardTest : public ::testing::Test {

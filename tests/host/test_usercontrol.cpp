@@ -181,6 +181,24 @@ TEST(UserControlExtender, MousePointerIsASixteenBitValue) {
     }
 }
 
+TEST(UserControlExtender, MousePointerChoosesTheCursor) {
+    Form form(L"CursorForm");
+    auto& uc = form.Add(std::make_unique<Journaling>(L"uc"));
+    auto icon = std::make_shared<Picture>(PictureType::Icon,
+                                          reinterpret_cast<uintptr_t>(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION))),
+                                          847, 847, PictureSource{});
+    auto cursorFor = [&](int16_t pointer, PicturePtr mouseIcon) {
+        uc.SetMousePointer(pointer);
+        uc.SetMouseIcon(std::move(mouseIcon));
+        SendMessageW(uc.hWnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(uc.hWnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), cursorFor(0, nullptr));
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_CROSS), cursorFor(2, nullptr));
+    EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), cursorFor(11, icon));
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(icon->Handle()), cursorFor(99, icon));
+}
+
 class UserControlMouse : public ::testing::Test {
 protected:
     UserControlMouse() {

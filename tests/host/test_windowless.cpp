@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -220,6 +221,61 @@ TEST_F(WindowlessTest, AnErrorInAClickHandlerIsReportedAndEndsTheProgram) {
     EXPECT_NE(std::wstring::npos, effects.messages[0].find(L"Overflow"));
     EXPECT_EQ(1, effects.ends);
     EXPECT_TRUE(Ending());
+}
+
+TEST_F(WindowlessTest, ADisabledLabelLeavesTheMouseToTheContainer) {
+    label->SetEnabled(false);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
+    Send(WM_LBUTTONUP, 0, At(15, 15));
+    EXPECT_EQ((std::vector<std::wstring>{L"pic.MouseDown 1", L"pic.MouseUp 1", L"pic.Click"}), log);
+}
+
+TEST_F(WindowlessTest, ChangesRepaintTheAreasTheyTouch) {
+    form.Show();
+    struct Row { const char* label; std::function<void()> change; std::vector<POINT> repainted; };
+    const Row rows[] = {
+        {"moved", [&] { PlaceInPixels(*label, 90, 60, 40, 20); }, {{12, 12}, {100, 70}}},
+        {"hidden", [&] { label->SetVisible(false); }, {{100, 70}}},
+        {"shown", [&] { label->SetVisible(true); }, {{100, 70}}},
+        {"new caption", [&] { label->SetCaption(L"new"); }, {{100, 70}}},
+        {"new picture", [&] { image->SetPicture(SolidPicture(40, 30, kBlue)); }, {{60, 40}}},
+        {"new fill", [&] { shape->SetFillColor(Ole(kBlue)); }, {{5, 55}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        UpdateWindow(pic->Hwnd());
+        row.change();
+        HRGN invalid = CreateRectRgn(0, 0, 0, 0);
+        GetUpdateRgn(pic->Hwnd(), invalid, FALSE);
+        for (POINT p : row.repainted) EXPECT_TRUE(PtInRegion(invalid, p.x, p.y)) << p.x << "," << p.y;
+        EXPECT_FALSE(PtInRegion(invalid, 145, 5));
+        DeleteObject(invalid);
+    }
+}
+
+TEST_F(WindowlessTest, ShapesDrawTheirKindInsideTheirPlace) {
+    label->SetVisible(false);
+    image->SetVisible(false);
+    PlaceInPixels(*shape, 0, 0, 80, 40);
+    // Samples of an 80 x 40 place: its corner, its centre, the middle of its left
+    // edge, and near the top left corner of the 40 x 40 square centred in it.
+    struct Row { const char* label; Shape::Kind kind; COLORREF corner, centre, leftEdge, squareCorner; };
+    const Row rows[] = {
+        {"rectangle", Shape::Kind::Rectangle, kRed, kRed, kRed, kRed},
+        {"square", Shape::Kind::Square, kWhite, kRed, kWhite, kRed},
+        {"oval", Shape::Kind::Oval, kWhite, kRed, kRed, kRed},
+        {"circle", Shape::Kind::Circle, kWhite, kRed, kWhite, kWhite},
+        {"rounded rectangle", Shape::Kind::RoundedRectangle, kWhite, kRed, kRed, kRed},
+        {"rounded square", Shape::Kind::RoundedSquare, kWhite, kRed, kWhite, kRed},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        shape->SetShape(row.kind);
+        EXPECT_EQ(row.corner, Painted(0, 0));
+        EXPECT_EQ(row.centre, Painted(40, 20));
+        EXPECT_EQ(row.leftEdge, Painted(2, 20));
+        EXPECT_EQ(row.squareCorner, Painted(22, 3));
+    }
 }
 
 TEST_F(WindowlessTest, ALinePaintsBothEnds) {
