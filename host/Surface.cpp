@@ -167,14 +167,19 @@ void Surface::ApplyFont() {
     hfont_ = font;
 }
 
+// The window shows the image at its next paint. A pass of many drawing calls
+// with AutoRedraw on asks for that paint once, not once per call.
 void Surface::Changed() {
+    if (autoRedraw_ && repaintPending_) return;
+    repaintPending_ = autoRedraw_;
     if (HWND hwnd = SurfaceWindow()) InvalidateRect(hwnd, nullptr, FALSE);
 }
 
 void Surface::SetAutoRedraw(bool on) {
     autoRedraw_ = on;
+    repaintPending_ = false;
     if (on) EnsureImage();
-    Changed();
+    else Changed();
 }
 
 void Surface::SetBackColor(OleColor colour) {

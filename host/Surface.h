@@ -95,6 +95,7 @@ private:
 
     ScaleMode scaleMode_ = ScaleMode::Twips;
     bool autoRedraw_ = false;
+    bool repaintPending_ = false;  // a paint was asked for since AutoRedraw went on
     OleColor backColor_ = kButtonFace;
     OleColor foreColor_ = kButtonText;
     int drawWidth_ = 1;

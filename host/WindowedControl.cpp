@@ -18,7 +18,8 @@ HFONT CreateFontFor(const Font& font) {
     lf.lfUnderline = font.Underline();
     lf.lfStrikeOut = font.Strikethrough();
     lf.lfCharSet = static_cast<BYTE>(font.Charset());
-    lf.lfQuality = DEFAULT_QUALITY;
+    // Crisp, as the Song face's own small sizes are drawn on the desktop.
+    lf.lfQuality = NONANTIALIASED_QUALITY;
     wcsncpy(lf.lfFaceName, font.Name().c_str(), LF_FACESIZE - 1);
     return CreateFontIndirectW(&lf);
 }
