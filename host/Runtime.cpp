@@ -40,6 +40,10 @@ void SetApplicationTitle(const std::wstring& title) { appTitle = title; }
 const std::wstring& ApplicationTitle() { return appTitle; }
 
 void ReportUnhandledError(const HostError& error) {
+    // One report ends the program. Events go on while its box shows (timers tick),
+    // and an error they raise must not open a box over the box, over and over.
+    if (ending) return;
+    ending = true;
     std::wstring text = L"Run-time error '" + std::to_wstring(error.Number()) + L"':\n\n" + error.Description();
     Effects().ShowMessageBox(GetActiveWindow(), text, appTitle, MB_OK | MB_ICONERROR);
     End();
