@@ -119,8 +119,27 @@ TEST(Timer, AnErrorInATickIsReportedAndEndsTheProgram) {
     t.timer.SetEnabled(false);
     ASSERT_FALSE(effects.messages.empty());
     EXPECT_EQ(0u, effects.messages[0].find(L"Run-time error '6'"));
-    EXPECT_GE(effects.ends, 1);
+    EXPECT_EQ(1, effects.ends);
     EXPECT_TRUE(Ending());
+}
+
+TEST(Timer, ErrorsWhileTheReportIsShowingAddNoFurtherReports) {
+    // Like the real message box, this one keeps events running while it shows.
+    struct ModalBox : hosttest::RecordedEffects {
+        int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, unsigned type) override {
+            RecordedEffects::ShowMessageBox(owner, text, caption, type);
+            PumpFor(100ms);
+            return IDOK;
+        }
+    } effects;
+    CountingTimer t;
+    t.timer.TimerEvent.Connect([] { Raise(err::DivisionByZero); });
+    t.timer.SetInterval(10);
+    PumpFor(50ms);
+    t.timer.SetEnabled(false);
+    EXPECT_GT(t.ticks, 1);
+    EXPECT_EQ(1u, effects.messages.size());
+    EXPECT_EQ(1, effects.ends);
 }
 
 TEST(Pump, AnyOtherExceptionIsReportedToo) {
