@@ -2,6 +2,7 @@
 
 #include "MessagePump.h"
 #include "host/Error.h"
+#include "host/Units.h"
 
 namespace hosttest {
 
@@ -12,6 +13,26 @@ int ErrorOf(const std::function<void()>& call) {
         return e.Number();
     }
     return kNoError;
+}
+
+host::PicturePtr SolidPicture(int width, int height, COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap));
+}
+
+void PlaceInPixels(host::Control& control, int left, int top, int width, int height) {
+    control.Move(host::PixelsToTwipsX(left), host::PixelsToTwipsY(top), host::PixelsToTwipsX(width),
+                 host::PixelsToTwipsY(height));
 }
 
 RecordedEffects::RecordedEffects() { host::SetEffects(this); }

@@ -1,7 +1,7 @@
 #pragma once
-// What the host's behaviour tests share: catching host errors, a recorder for the
-// host's side effects, a canvas to paint into and read back, a user control that
-// journals its notifications, and pumping for a while.
+// What the host's behaviour tests share: catching host errors, colours and
+// pictures, a recorder for the host's side effects, a canvas to paint into and
+// read back, a user control that journals its notifications, and pumping.
 #include <windows.h>
 
 #include <array>
@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "host/Control.h"
+#include "host/Picture.h"
 #include "host/Runtime.h"
 #include "host/UserControl.h"
 
@@ -22,6 +24,19 @@ int ErrorOf(const std::function<void()>& call);
 
 // A rectangle as left, top, right, bottom, which comparisons print readably.
 inline std::array<LONG, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 160, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// A plain colour as an OLE colour.
+inline host::OleColor Ole(COLORREF rgb) { return static_cast<host::OleColor>(rgb); }
+// A bitmap picture of one colour.
+host::PicturePtr SolidPicture(int width, int height, COLORREF colour);
+// Places a control at a place given in pixels.
+void PlaceInPixels(host::Control& control, int left, int top, int width, int height);
 
 // Records what the host would show, open, play or end instead of doing it; it is
 // the host's side effects while it lives and clears the ending flag when it goes.

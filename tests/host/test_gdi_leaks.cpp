@@ -49,13 +49,6 @@ void PrintTo(const Counts& c, std::ostream* os) {
     *os << "{host objects " << c.hostObjects << ", GDI objects " << c.gdiObjects << ", windows " << c.windows << "}";
 }
 
-PicturePtr SmallPicture() {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-    ReleaseDC(nullptr, screen);
-    return PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap));
-}
-
 // Puts one of each windowless control, a text box, a list, and user controls with
 // drawing surfaces on a container.
 void Populate(Container& c, const std::wstring& prefix) {
@@ -68,7 +61,7 @@ void Populate(Container& c, const std::wstring& prefix) {
     clear.SetCaption(L"over the picture");
     auto& image = c.Add(std::make_unique<Image>(prefix + L"img"));
     image.Move(60, 400, 0, 0);
-    image.SetPicture(SmallPicture());
+    image.SetPicture(hosttest::SolidPicture(16, 16, hosttest::kBlue));
     auto& line = c.Add(std::make_unique<LineControl>(prefix + L"ln"));
     line.SetEnds(0, 800, 3000, 900);
     line.SetBorderWidth(2);

@@ -8,35 +8,11 @@
 #include "host/Form.h"
 
 using namespace host;
-using hosttest::Journaling;
+using namespace hosttest;
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 160, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kSidePixels = 100;
-
-// A plain colour as an OLE colour.
-OleColor Ole(COLORREF rgb) { return static_cast<OleColor>(rgb); }
-
-// A bitmap picture of one colour, `width` x `height` pixels.
-PicturePtr SolidPicture(int width, int height, COLORREF colour) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap));
-}
 
 // A 100 x 100 pixel user control with a white surface, drawing in pixels.
 class SurfaceTest : public ::testing::Test {

@@ -18,35 +18,9 @@
 #include "host/TextBox.h"
 
 using namespace host;
+using namespace hosttest;
 
 namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 160, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-
-OleColor Ole(COLORREF rgb) { return static_cast<OleColor>(rgb); }
-
-PicturePtr SolidPicture(int width, int height, COLORREF colour) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const DWORD bgr = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    std::fill_n(static_cast<DWORD*>(bits), width * height, bgr);
-    return PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap));
-}
-
-// Twips for a place given in pixels.
-void PlaceInPixels(Control& control, int left, int top, int width, int height) {
-    control.Move(PixelsToTwipsX(left), PixelsToTwipsY(top), PixelsToTwipsX(width), PixelsToTwipsY(height));
-}
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
@@ -93,7 +67,7 @@ protected:
     }
 
     COLORREF Painted(int x, int y) {
-        hosttest::Canvas canvas(150, 150, kWhite);
+        Canvas canvas(150, 150, kWhite);
         pic->PaintWindowless(canvas.Dc());
         return canvas.Pixel(x, y);
     }
@@ -168,10 +142,31 @@ TEST_F(WindowlessTest, WindowedChildrenStackInOrderAndClipTheContainer) {
     ReleaseDC(pic->Hwnd(), dc);
 }
 
-TEST_F(WindowlessTest, APressAndReleaseOnALabelClickIt) {
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(40, 25));
-    Send(WM_LBUTTONUP, 0, At(41, 26));
-    EXPECT_EQ((std::vector<std::wstring>{L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click"}), log);
+TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
+    struct Message { UINT msg; WPARAM keys; int x, y; };
+    constexpr WPARAM kLeft = MK_LBUTTON;
+    struct Row { const char* label; bool labelEnabled; std::vector<Message> input; std::vector<std::wstring> expected; };
+    const Row rows[] = {
+        {"press and release on the label", true, {{WM_LBUTTONDOWN, kLeft, 40, 25}, {WM_LBUTTONUP, 0, 41, 26}},
+         {L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click"}},
+        {"released outside", true,
+         {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_MOUSEMOVE, kLeft, 120, 120}, {WM_LBUTTONUP, 0, 120, 120}},
+         {L"lbl.MouseDown 1", L"lbl.MouseUp 1"}},
+        {"double click", true,
+         {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}, {WM_LBUTTONDBLCLK, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
+         {L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click", L"lbl.DblClick", L"lbl.MouseUp 1"}},
+        {"on the shape, released over the image", true, {{WM_LBUTTONDOWN, kLeft, 5, 55}, {WM_LBUTTONUP, 0, 60, 40}},
+         {L"pic.MouseDown 1", L"pic.MouseUp 1", L"pic.Click"}},
+        {"on a disabled label", false, {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
+         {L"pic.MouseDown 1", L"pic.MouseUp 1", L"pic.Click"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        label->SetEnabled(row.labelEnabled);
+        log.clear();
+        for (const Message& m : row.input) Send(m.msg, m.keys, At(m.x, m.y));
+        EXPECT_EQ(row.expected, log);
+    }
 }
 
 TEST_F(WindowlessTest, MouseArgumentsAreInTheContainersScaleFromTheControlsCorner) {
@@ -188,29 +183,6 @@ TEST_F(WindowlessTest, MouseArgumentsAreInTheContainersScaleFromTheControlsCorne
     EXPECT_FLOAT_EQ(static_cast<float>(PixelsToTwipsY(4)), seen[3]);
 }
 
-TEST_F(WindowlessTest, AReleaseElsewhereIsNoClick) {
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
-    Send(WM_MOUSEMOVE, MK_LBUTTON, At(120, 120));
-    Send(WM_LBUTTONUP, 0, At(120, 120));
-    EXPECT_EQ((std::vector<std::wstring>{L"lbl.MouseDown 1", L"lbl.MouseUp 1"}), log);
-}
-
-TEST_F(WindowlessTest, ADoubleClickClicksOnce) {
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
-    Send(WM_LBUTTONUP, 0, At(15, 15));
-    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, At(15, 15));
-    Send(WM_LBUTTONUP, 0, At(15, 15));
-    EXPECT_EQ((std::vector<std::wstring>{L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click", L"lbl.DblClick",
-                                         L"lbl.MouseUp 1"}),
-              log);
-}
-
-TEST_F(WindowlessTest, ShapesTakeNoMouseInputAndPressesElsewhereStayWithTheContainer) {
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(5, 55));  // on the shape only
-    Send(WM_LBUTTONUP, 0, At(60, 40));            // released over the image
-    EXPECT_EQ((std::vector<std::wstring>{L"pic.MouseDown 1", L"pic.MouseUp 1", L"pic.Click"}), log);
-}
-
 TEST_F(WindowlessTest, AnErrorInAClickHandlerIsReportedAndEndsTheProgram) {
     hosttest::RecordedEffects effects;
     label->Click.Connect([] { throw HostError(err::Overflow, StandardErrorText(err::Overflow)); });
@@ -221,13 +193,6 @@ TEST_F(WindowlessTest, AnErrorInAClickHandlerIsReportedAndEndsTheProgram) {
     EXPECT_NE(std::wstring::npos, effects.messages[0].find(L"Overflow"));
     EXPECT_EQ(1, effects.ends);
     EXPECT_TRUE(Ending());
-}
-
-TEST_F(WindowlessTest, ADisabledLabelLeavesTheMouseToTheContainer) {
-    label->SetEnabled(false);
-    Send(WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
-    Send(WM_LBUTTONUP, 0, At(15, 15));
-    EXPECT_EQ((std::vector<std::wstring>{L"pic.MouseDown 1", L"pic.MouseUp 1", L"pic.Click"}), log);
 }
 
 TEST_F(WindowlessTest, ChangesRepaintTheAreasTheyTouch) {
