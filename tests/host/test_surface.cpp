@@ -145,6 +145,9 @@ TEST_F(SurfaceTest, PrintDrawsOnATransparentBackgroundAndMovesTheCurrentPosition
     uc.Print(L"W");
     EXPECT_DOUBLE_EQ(0, uc.CurrentX());
     EXPECT_DOUBLE_EQ(4 + height, uc.CurrentY());
+
+    uc.GetFont()->SetSize(uc.GetFont()->Size() * 2);  // the shared font's changes apply at once
+    EXPECT_GT(uc.TextWidth(L"WWW"), width * 1.5);
 }
 
 TEST_F(SurfaceTest, PaintPictureDrawsAtItsSizeOrStretched) {
