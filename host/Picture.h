@@ -11,8 +11,10 @@ namespace host {
 enum class PictureType : int16_t { None = 0, Bitmap = 1, Metafile = 2, Icon = 3, EnhMetafile = 4 };
 
 struct PictureSource {
-    enum class Kind { Empty, Resource, File } kind = Kind::Empty;
-    std::wstring name;  // resource name or file path
+    // Data: the picture itself, as a .bmp file in base64, for a picture made in
+    // memory that no resource or file holds.
+    enum class Kind { Empty, Resource, File, Data } kind = Kind::Empty;
+    std::wstring name;  // resource name, file path or base64 data
     bool operator==(const PictureSource&) const = default;
 };
 
@@ -33,6 +35,9 @@ public:
     int32_t Width() const { return width_; }   // HIMETRIC
     int32_t Height() const { return height_; }  // HIMETRIC
     const PictureSource& Source() const { return source_; }
+    // Where the picture can be loaded from again: its source, or for a bitmap made
+    // in memory its own pixels as data. Error 481 for other pictures without one.
+    PictureSource SavedSource() const;
     bool IsEmpty() const { return handle_ == 0; }
 
 private:

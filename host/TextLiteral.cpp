@@ -97,10 +97,11 @@ std::wstring FormatFont(const Font& font) {
 }
 
 std::wstring FormatPicture(const Picture& picture) {
-    const PictureSource& source = picture.Source();
+    PictureSource source = picture.SavedSource();
     switch (source.kind) {
     case PictureSource::Kind::Resource: return L"Picture(Resource " + QuoteString(source.name) + L")";
     case PictureSource::Kind::File: return L"Picture(File " + QuoteString(source.name) + L")";
+    case PictureSource::Kind::Data: return L"Picture(Data " + QuoteString(source.name) + L")";
     case PictureSource::Kind::Empty: break;
     }
     return L"Picture(Empty)";
@@ -327,7 +328,7 @@ Variant LiteralReader::ReadFont() {
     return Variant(Font::Create(std::move(desc)));
 }
 
-// Picture(Empty), Picture(Resource "NAME"), Picture(File "path")
+// Picture(Empty), Picture(Resource "NAME"), Picture(File "path"), Picture(Data "base64")
 Variant LiteralReader::ReadPicture() {
     Expect(L'(');
     SkipBlanks();
@@ -336,7 +337,9 @@ Variant LiteralReader::ReadPicture() {
     PictureSource source;
     if (kind == L"resource") source.kind = PictureSource::Kind::Resource;
     else if (kind == L"file") source.kind = PictureSource::Kind::File;
-    else if (kind != L"empty") Fail(L"a picture is Empty, Resource \"name\" or File \"path\", not " + Excerpt(start));
+    else if (kind == L"data") source.kind = PictureSource::Kind::Data;
+    else if (kind != L"empty")
+        Fail(L"a picture is Empty, Resource \"name\", File \"path\" or Data \"base64\", not " + Excerpt(start));
     if (source.kind != PictureSource::Kind::Empty) {
         SkipBlanks();
         if (AtEnd() || text_[pos_] != L'"') Fail(L"the picture's name must be in quotes");

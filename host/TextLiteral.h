@@ -8,6 +8,7 @@
 //   Empty  Nothing
 //   Font("宋体", 10.5, 400, 134[, Italic][, Underline][, Strikethrough])
 //   Picture(Empty) Picture(Resource "NAME") Picture(File "path")
+//   Picture(Data "base64 of a .bmp file")   a bitmap made in memory
 #include <string>
 #include <string_view>
 #include <utility>

@@ -4,6 +4,8 @@
 #include "host/Error.h"
 #include "host/PropertyBag.h"
 
+#include <windows.h>
+
 using namespace host;
 using namespace std::literals;
 
@@ -156,4 +158,33 @@ TEST(PropertyBag, MalformedTextNamesTheLine) {
             EXPECT_EQ(err::InvalidFileFormat, e.Number());
         }
     }
+}
+
+// A bitmap made in memory has no file or resource to refer to: the saved bag
+// carries its pixels, so nothing is lost on the way through text.
+TEST(PropertyBagPictures, ABitmapMadeInMemoryKeepsItsPixelsThroughText) {
+    const COLORREF pixels[2][3] = {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)},
+                                   {RGB(1, 2, 3), RGB(250, 251, 252), RGB(0, 0, 0)}};
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 3, 2);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) SetPixelV(dc, x, y, pixels[y][x]);
+    SelectObject(dc, old);
+
+    host::PropertyBag bag;
+    bag.WriteProperty(L"Picture", host::Variant(host::PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap))));
+    std::wstring text = bag.SaveText();
+    EXPECT_NE(text.find(L"Picture(Data \""), std::wstring::npos);
+    host::PicturePtr back = host::PropertyBag::LoadText(text).ReadProperty(L"Picture").ToPicture();
+    ASSERT_TRUE(back && back->Type() == host::PictureType::Bitmap);
+    old = SelectObject(dc, reinterpret_cast<HBITMAP>(back->Handle()));
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(GetPixel(dc, x, y), pixels[y][x]) << x << "," << y;
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+
+    EXPECT_THROW(host::PropertyBag::LoadText(L"p = Picture(Data \"Qk0*\")"), host::TextFormatError);
 }
