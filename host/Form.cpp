@@ -186,10 +186,6 @@ Control* Form::ControlWithAccessKey(wchar_t key) const {
     return FindIn(*this, [key](const Control& c) { return c.AccessKey() == key && c.EnabledInTree() && c.Showing(); });
 }
 
-void Form::SurfaceBackColorChanged() { AnnounceAmbientChange(L"BackColor"); }
-
-void Form::SurfaceFontChanged() { AnnounceAmbientChange(L"Font"); }
-
 void Form::Paint() {
     PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintBackground(dc, client); });
 }

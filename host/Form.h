@@ -8,12 +8,12 @@
 
 #include "host/Container.h"
 #include "host/Event.h"
-#include "host/Surface.h"
+#include "host/SurfaceContainer.h"
 #include "host/Window.h"
 
 namespace host {
 
-class Form : public Container, public WindowOwner, public Surface {
+class Form : public SurfaceContainer, public WindowOwner {
 public:
     enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3, FixedToolWindow = 4,
                              SizableToolWindow = 5 };
@@ -62,19 +62,12 @@ public:
     std::function<void()> OnCloseRequest;
 
     // Container
-    HWND ContainerHwnd() const override { return Handle(); }
     Form* OwningForm() override { return this; }
-    ScaleMode ContainerScaleMode() const override { return GetScaleMode(); }
-    OleColor ContainerBackColor() const override { return BackColor(); }
-    OleColor ContainerForeColor() const override { return ForeColor(); }
-    FontPtr ContainerFont() const override { return GetFont(); }
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     HWND SurfaceWindow() const override { return Handle(); }
-    void SurfaceBackColorChanged() override;
-    void SurfaceFontChanged() override;
 
 private:
     void Paint();

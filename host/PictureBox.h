@@ -3,12 +3,12 @@
 // hold other controls.
 #include "host/Container.h"
 #include "host/Event.h"
-#include "host/Surface.h"
+#include "host/SurfaceContainer.h"
 #include "host/WindowedControl.h"
 
 namespace host {
 
-class PictureBox : public WindowedControl, public Container, public Surface {
+class PictureBox : public WindowedControl, public SurfaceContainer {
 public:
     explicit PictureBox(std::wstring name);
     ~PictureBox() override;
@@ -31,13 +31,8 @@ public:
     Event<> LostFocus;
 
     // Container
-    HWND ContainerHwnd() const override { return Handle(); }
     Form* OwningForm() override { return ParentForm(); }
     Control* AsControl() override { return this; }
-    ScaleMode ContainerScaleMode() const override { return GetScaleMode(); }
-    OleColor ContainerBackColor() const override { return BackColor(); }
-    OleColor ContainerForeColor() const override { return ForeColor(); }
-    FontPtr ContainerFont() const override { return GetFont(); }
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void SetDesignProperty(const std::wstring& key, const Variant& value) override;
@@ -45,8 +40,6 @@ public:
 protected:
     void CreateControlWindow(HWND parent) override;
     HWND SurfaceWindow() const override { return Handle(); }
-    void SurfaceBackColorChanged() override { AnnounceAmbientChange(L"BackColor"); }
-    void SurfaceFontChanged() override { AnnounceAmbientChange(L"Font"); }
 
 private:
     void FitToPicture();

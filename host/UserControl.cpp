@@ -130,10 +130,6 @@ void UserControl::NotifyAmbientChanged(const std::wstring& name) {
     AnnounceAmbientChange(name);
 }
 
-void UserControl::SurfaceBackColorChanged() { AnnounceAmbientChange(L"BackColor"); }
-
-void UserControl::SurfaceFontChanged() { AnnounceAmbientChange(L"Font"); }
-
 bool UserControl::Default() const {
     Form* f = const_cast<UserControl*>(this)->ParentForm();
     return f && f->DefaultControl() == this;

@@ -10,7 +10,7 @@
 #include "host/Container.h"
 #include "host/Event.h"
 #include "host/PropertyBag.h"
-#include "host/Surface.h"
+#include "host/SurfaceContainer.h"
 #include "host/WindowedControl.h"
 
 namespace host {
@@ -23,7 +23,7 @@ struct AmbientProperties {
     std::wstring DisplayName;  // the control's name in its container
 };
 
-class UserControl : public WindowedControl, public Container, public Surface {
+class UserControl : public WindowedControl, public SurfaceContainer {
 public:
     UserControl(std::wstring kind, std::wstring name);
     ~UserControl() override;
@@ -63,13 +63,8 @@ public:
     void DeliverAccessKeyPress(int16_t keyAscii);
 
     // Container
-    HWND ContainerHwnd() const override { return Handle(); }
     Form* OwningForm() override { return ParentForm(); }
     Control* AsControl() override { return this; }
-    ScaleMode ContainerScaleMode() const override { return GetScaleMode(); }
-    OleColor ContainerBackColor() const override { return BackColor(); }
-    OleColor ContainerForeColor() const override { return ForeColor(); }
-    FontPtr ContainerFont() const override { return GetFont(); }
 
     // Host notifications (the Focus ones are also called by the focus tracker).
     virtual void OnInitialize() {}
@@ -101,8 +96,6 @@ public:
 protected:
     void PropertyChanged(const std::wstring& name);
     HWND SurfaceWindow() const override { return Handle(); }
-    void SurfaceBackColorChanged() override;
-    void SurfaceFontChanged() override;
     void CreateControlWindow(HWND parent) override;
 
 private:
