@@ -32,7 +32,7 @@ LRESULT CALLBACK TimerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPar
 HWND TimerWindow() {
     static HWND hwnd = [] {
         WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
+        wc.cbSize = sizeof wc;
         wc.lpfnWndProc = TimerWindowProc;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"HostTimers";
@@ -75,10 +75,12 @@ void Timer::Restart() {
 }
 
 void Timer::Tick() {
-    // A handler that pumps events does not receive its own next tick inside itself.
-    if (ticking_ || !Enabled() || interval_ == 0) return;
-    ticking_ = true;
-    struct Reset { bool& flag; ~Reset() { flag = false; } } reset{ticking_};
+    // A handler that pumps events does not receive its own next tick inside
+    // itself. The flag outlives the timer, which a handler may destroy.
+    std::shared_ptr<bool> ticking = ticking_;
+    if (*ticking || !Enabled() || interval_ == 0) return;
+    *ticking = true;
+    struct Reset { bool& flag; ~Reset() { flag = false; } } reset{*ticking};
     TimerEvent();
 }
 

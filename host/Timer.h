@@ -2,6 +2,7 @@
 // A host timer: ticks every Interval milliseconds while Enabled, through the event
 // pump on the UI thread. An Interval of 0 never ticks. Tag is free text.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "host/Control.h"
@@ -33,7 +34,7 @@ private:
     void Restart();
     int32_t interval_ = 0;
     UINT_PTR id_ = 0;
-    bool ticking_ = false;
+    std::shared_ptr<bool> ticking_ = std::make_shared<bool>(false);
 };
 
 }  // namespace host

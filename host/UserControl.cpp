@@ -101,8 +101,8 @@ void UserControl::Load(const PropertyBag* bag) {
 PropertyBag UserControl::Save() {
     PropertyBag bag;
     OnWriteProperties(bag);
-    bag.WriteProperty(L"_ExtentX", Variant::Lng(static_cast<int32_t>(ScaleX(Width(), ScaleMode::Twips, ScaleMode::Himetric))));
-    bag.WriteProperty(L"_ExtentY", Variant::Lng(static_cast<int32_t>(ScaleY(Height(), ScaleMode::Twips, ScaleMode::Himetric))));
+    bag.WriteProperty(L"_ExtentX", Variant::Lng(RoundToLong(ScaleX(Width(), ScaleMode::Twips, ScaleMode::Himetric))));
+    bag.WriteProperty(L"_ExtentY", Variant::Lng(RoundToLong(ScaleY(Height(), ScaleMode::Twips, ScaleMode::Himetric))));
     changed_ = false;
     return bag;
 }
@@ -125,10 +125,9 @@ AmbientProperties UserControl::Ambient() const {
     return a;
 }
 
-void UserControl::NotifyAmbientChanged(const std::wstring& name) {
-    OnAmbientChanged(name);
-    AnnounceAmbientChange(name);
-}
+// The controls on a user control take their ambient values from it, not from its
+// container, so the news goes no further.
+void UserControl::NotifyAmbientChanged(const std::wstring& name) { OnAmbientChanged(name); }
 
 bool UserControl::Default() const {
     Form* f = const_cast<UserControl*>(this)->ParentForm();

@@ -198,3 +198,21 @@ TEST(Pump, ClosingTheLastFormEndsTheMessageLoop) {
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
     EXPECT_EQ(0, RunMessageLoop());
 }
+
+// A tick handler may destroy its own timer.
+TEST(TimerLifetime, AHandlerMayDestroyItsOwnTimer) {
+    auto timer = std::make_unique<host::Timer>(L"once");
+    bool ticked = false;
+    timer->TimerEvent.Connect([&] {
+        ticked = true;
+        timer.reset();
+    });
+    timer->SetInterval(5);
+    timer->SetEnabled(true);
+    for (int i = 0; i < 50 && !ticked; ++i) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        host::DoEvents();
+    }
+    EXPECT_TRUE(ticked);
+    EXPECT_EQ(timer, nullptr);
+}
