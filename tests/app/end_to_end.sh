@@ -23,6 +23,8 @@ done
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [[ $WIDTH == 584 && $HEIGHT == 634 ]] || fail "window is ${WIDTH}x${HEIGHT}, not 584x634"
+read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+(( X == (screen_w - WIDTH) / 2 && Y == (screen_h - HEIGHT) / 2 )) || fail "window at $X,$Y is not centred"
 
 # Areas of the window, in pixels (the window has no system frame): the count
 # (Label5), the status line (Label11) and the fragment box (Text2).
