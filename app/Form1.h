@@ -11,8 +11,6 @@ namespace host {
 class Label;
 class TextBox;
 class Timer;
-class Image;
-class Control;
 }  // namespace host
 
 namespace app {
