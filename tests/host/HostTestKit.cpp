@@ -1,6 +1,8 @@
 #include "HostTestKit.h"
 
-#include "MessagePump.h"
+#include <filesystem>
+#include <fstream>
+
 #include "host/Error.h"
 #include "host/Units.h"
 
@@ -35,6 +37,21 @@ void PlaceInPixels(host::Control& control, int left, int top, int width, int hei
                  host::PixelsToTwipsY(height));
 }
 
+BitmapFile::BitmapFile(const std::wstring& name, int width, int height)
+    : path((std::filesystem::temp_directory_path() / name).wstring()) {
+    const uint32_t stride = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
+    const uint32_t pixelBytes = stride * static_cast<uint32_t>(height);
+    // File header, then an info header of 40 bytes: size, 1 plane, 24 bits, no compression.
+    const uint32_t fields[] = {54 + pixelBytes, 0, 54, 40, static_cast<uint32_t>(width), static_cast<uint32_t>(height),
+                               1 | (24 << 16), 0, pixelBytes, 0, 0, 0, 0};
+    std::ofstream file(std::filesystem::path(path), std::ios::binary);
+    file.write("BM", 2);
+    file.write(reinterpret_cast<const char*>(fields), sizeof fields);
+    file << std::string(pixelBytes, '\x80');
+}
+
+BitmapFile::~BitmapFile() { std::filesystem::remove(std::filesystem::path(path)); }
+
 RecordedEffects::RecordedEffects() { host::SetEffects(this); }
 
 RecordedEffects::~RecordedEffects() {
@@ -49,37 +66,6 @@ int RecordedEffects::ShowMessageBox(HWND, const std::wstring& text, const std::w
 
 void RecordedEffects::EndProgram(int) { ++ends; }
 
-Canvas::Canvas(int width, int height, COLORREF fill) : width_(width) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<const DWORD*>(bits);
-    original_ = SelectObject(dc_, bitmap_);
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(fill);
-    FillRect(dc_, &all, brush);
-    DeleteObject(brush);
-}
-
-Canvas::~Canvas() {
-    SelectObject(dc_, original_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
-}
-
-COLORREF Canvas::Pixel(int x, int y) const {
-    GdiFlush();
-    DWORD bgrx = bits_[y * width_ + x];
-    return RGB(GetBValue(bgrx), GetGValue(bgrx), GetRValue(bgrx));
-}
-
 std::vector<std::wstring>& Journal() {
     static std::vector<std::wstring> journal;
     return journal;
@@ -93,8 +79,6 @@ std::vector<std::wstring> JournalOf(const std::wstring& name) {
     return entries;
 }
 
-Journaling::Journaling(const std::wstring& name, const std::wstring& kind) : host::UserControl(kind, name) {}
-
 void Journaling::OnReadProperties(const host::PropertyBag& bag) {
     Note(L"ReadProperties");
     stored = bag;
@@ -105,9 +89,5 @@ void Journaling::OnWriteProperties(host::PropertyBag& bag) {
     Note(L"WriteProperties");
     bag.WriteProperty(L"Value", host::Variant::Bool(value), host::Variant::Bool(false));
 }
-
-void Journaling::Note(const std::wstring& what) const { Journal().push_back(Name() + L"." + what); }
-
-void PumpFor(std::chrono::milliseconds duration) { testsupport::PumpMessagesFor(duration); }
 
 }  // namespace hosttest

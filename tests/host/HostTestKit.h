@@ -1,11 +1,10 @@
 #pragma once
 // What the host's behaviour tests share: catching host errors, colours and
-// pictures, a recorder for the host's side effects, a canvas to paint into and
-// read back, a user control that journals its notifications, and pumping.
+// pictures, a recorder for the host's side effects, a user control that journals
+// its notifications, and a bitmap file to load.
 #include <windows.h>
 
 #include <array>
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -38,8 +37,18 @@ host::PicturePtr SolidPicture(int width, int height, COLORREF colour);
 // Places a control at a place given in pixels.
 void PlaceInPixels(host::Control& control, int left, int top, int width, int height);
 
-// Records what the host would show, open, play or end instead of doing it; it is
-// the host's side effects while it lives and clears the ending flag when it goes.
+// A grey 24-bit .bmp file in the temporary folder, removed when the object goes.
+class BitmapFile {
+public:
+    BitmapFile(const std::wstring& name, int width, int height);
+    ~BitmapFile();
+    BitmapFile(const BitmapFile&) = delete;
+    BitmapFile& operator=(const BitmapFile&) = delete;
+    const std::wstring path;
+};
+
+// Records what the host would show or end instead of doing it; it is the host's
+// side effects while it lives and clears the ending flag when it goes.
 class RecordedEffects : public host::SideEffects {
 public:
     RecordedEffects();
@@ -54,25 +63,6 @@ public:
     int ends = 0;
 };
 
-// A 32-bit top-down DIB section in a memory DC, filled with one colour.
-class Canvas {
-public:
-    Canvas(int width, int height, COLORREF fill);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC Dc() const { return dc_; }
-    COLORREF Pixel(int x, int y) const;
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ original_;
-    const DWORD* bits_ = nullptr;
-    int width_;
-};
-
 // The notifications every Journaling control received, as "Name.Notification"
 // (with arguments after a blank), in order, across controls.
 std::vector<std::wstring>& Journal();
@@ -81,7 +71,7 @@ std::vector<std::wstring> JournalOf(const std::wstring& name);
 
 class Journaling : public host::UserControl {
 public:
-    explicit Journaling(const std::wstring& name, const std::wstring& kind = L"Journaling");
+    explicit Journaling(const std::wstring& name) : host::UserControl(L"Journaling", name) {}
 
     using host::UserControl::PropertyChanged;
 
@@ -107,10 +97,7 @@ public:
     host::PropertyBag stored;
 
 private:
-    void Note(const std::wstring& what) const;
+    void Note(const std::wstring& what) const { Journal().push_back(Name() + L"." + what); }
 };
-
-// Dispatches this thread's messages for a while (see tests/support).
-void PumpFor(std::chrono::milliseconds duration);
 
 }  // namespace hosttest

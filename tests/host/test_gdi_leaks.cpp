@@ -6,6 +6,7 @@
 
 #include "GdiObjectCount.h"
 #include "HostTestKit.h"
+#include "MessagePump.h"
 #include "host/Form.h"
 #include "host/Gdi.h"
 #include "host/Image.h"
@@ -18,7 +19,7 @@
 #include "host/Timer.h"
 
 using namespace host;
-using hosttest::Journaling;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -33,24 +34,26 @@ struct Counts {
     bool operator==(const Counts&) const = default;
 };
 
+void PrintTo(const Counts& c, std::ostream* os) {
+    *os << "{host objects " << c.hostObjects << ", GDI objects " << c.gdiObjects << ", windows " << c.windows << "}";
+}
+
 BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
     EnumChildWindows(hwnd, [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; }, count);
     return TRUE;
 }
 
-Counts Now() {
+// What is left after pending messages have run.
+Counts Settled() {
+    testsupport::PumpMessagesFor(20ms);
     int windows = 0;
     EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&windows));
     return Counts{gdi::LiveObjects(), testsupport::CountLiveGdiObjects(), windows};
 }
 
-void PrintTo(const Counts& c, std::ostream* os) {
-    *os << "{host objects " << c.hostObjects << ", GDI objects " << c.gdiObjects << ", windows " << c.windows << "}";
-}
-
-// Puts one of each windowless control, a text box, a list, and user controls with
-// drawing surfaces on a container.
+// Puts one of each windowless control, a text box, a list, and a user control
+// with a drawing surface on a container.
 void Populate(Container& c, const std::wstring& prefix) {
     auto& label = c.Add(std::make_unique<Label>(prefix + L"lbl"));
     label.Move(60, 60, 1500, 300);
@@ -72,7 +75,7 @@ void Populate(Container& c, const std::wstring& prefix) {
     }
     c.Add(std::make_unique<TextBox>(prefix + L"txt")).Move(1800, 60, 1200, 300);
     c.Add(std::make_unique<ComboBox>(prefix + L"cbo")).Move(1800, 400, 1200, 300);
-    auto& uc = c.Add(std::make_unique<Journaling>(prefix + L"uc"));
+    auto& uc = c.Add(std::make_unique<hosttest::Journaling>(prefix + L"uc"));
     uc.Move(1800, 800, 1500, 900);
     uc.Load(nullptr);
     uc.SetAutoRedraw(true);
@@ -113,19 +116,15 @@ void PaintAndDraw(BusyForm& f, int i) {
 TEST(GdiLeaks, RepaintingAndDrawingLeaveNothingBehind) {
     BusyForm f;
     for (int i = 0; i < kWarmUp; ++i) PaintAndDraw(f, i);
-    hosttest::PumpFor(std::chrono::milliseconds(20));
-    const Counts before = Now();
+    const Counts before = Settled();
     for (int i = 0; i < kPaints; ++i) PaintAndDraw(f, i);
-    hosttest::PumpFor(std::chrono::milliseconds(20));
-    EXPECT_EQ(before, Now());
+    EXPECT_EQ(before, Settled());
 }
 
 TEST(GdiLeaks, FormsMadeAndDestroyedLeaveNothingBehind) {
     for (int i = 0; i < 3; ++i) BusyForm warmUp;
-    hosttest::PumpFor(std::chrono::milliseconds(20));
-    const Counts before = Now();
+    const Counts before = Settled();
     for (int i = 0; i < kForms; ++i) BusyForm f;
-    hosttest::PumpFor(std::chrono::milliseconds(20));
-    EXPECT_EQ(before, Now());
+    EXPECT_EQ(before, Settled());
     hosttest::Journal().clear();
 }

@@ -11,16 +11,6 @@ using namespace std::literals;
 
 namespace {
 
-struct MalformedText {
-    const char* label;
-    int line;
-    std::wstring text;
-};
-
-const MalformedText kMalformedBags[] = {
-#include "malformed/bags.inc"
-};
-
 // Same value; fonts and pictures, which come back as new objects, by content.
 bool SameValue(const Variant& a, const Variant& b) {
     if (a.Type() == VarType::Font && b.Type() == VarType::Font) return a.ToFont()->Desc() == b.ToFont()->Desc();
@@ -33,31 +23,23 @@ bool SameValue(const Variant& a, const Variant& b) {
 
 TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
     FontPtr font = Font::Create();
-    PicturePtr picture = LoadPictureFromSource({});
     struct Row { const char* label; Variant value; Variant defaultValue; bool stored; };
     const Row rows[] = {
         {"Boolean true, Integer default 1", Variant::Bool(true), Variant::Int(1), false},
         {"Boolean false, Integer default 1", Variant::Bool(false), Variant::Int(1), true},
         {"Integer 1, Boolean default true (-1)", Variant::Int(1), Variant::Bool(true), true},
-        {"Long 1, Long default 1", Variant::Lng(1), Variant::Lng(1), false},
         {"Long 1, Integer default 1", Variant::Lng(1), Variant::Int(1), false},
-        {"Integer 0, Integer default 0", Variant::Int(0), Variant::Int(0), false},
         {"Integer 0, Empty default", Variant::Int(0), Variant(), false},
         {"Integer 1, default Long 70000 (overflows)", Variant::Int(1), Variant::Lng(70000), true},
-        {"text \"1\", Integer default 1", Variant(L"1"), Variant::Int(1), false},
         {"text \"1.0\", Integer default 1", Variant(L"1.0"), Variant::Int(1), true},
-        {"text \"True\", Boolean default true", Variant(L"True"), Variant::Bool(true), false},
         {"Integer 1, text default \"1\"", Variant::Int(1), Variant(L"1"), false},
         {"Integer 5, text default \"abc\"", Variant::Int(5), Variant(L"abc"), true},
         {"Single 0.1, Double default 0.1", Variant::Sng(0.1f), Variant::Dbl(0.1), false},
         {"Double 0.1, Single default 0.1", Variant::Dbl(0.1), Variant::Sng(0.1f), true},
         {"font, the same font as default", Variant(font), Variant(font), false},
         {"font, an equal copy as default", Variant(font), Variant(font->Clone()), true},
-        {"font, Nothing default", Variant(font), Variant::Nothing(), true},
         {"Nothing, Nothing default", Variant::Nothing(), Variant::Nothing(), false},
         {"Nothing, font default", Variant::Nothing(), Variant(font), true},
-        {"picture, the same picture as default", Variant(picture), Variant(picture), false},
-        {"picture, Nothing default", Variant(picture), Variant::Nothing(), true},
         {"Empty, Integer default 0", Variant(), Variant::Int(0), true},
     };
     for (const Row& row : rows) {
@@ -73,12 +55,19 @@ TEST(PropertyBag, KeysAreLowerCaseAndKeepTheirOrder) {
     PropertyBag bag;
     bag.WriteProperty(L"PictureSize", Variant::Int(0));
     bag.WriteProperty(L"Caption", Variant(L"开始"));
-    bag.WriteProperty(L"XPColor_Hover", Variant::Lng(0x80C0FF));
     bag.WriteProperty(L"pictureSIZE", Variant::Int(2));
-    EXPECT_EQ((std::vector<std::wstring>{L"picturesize", L"caption", L"xpcolor_hover"}), bag.Keys());
+    EXPECT_EQ((std::vector<std::wstring>{L"picturesize", L"caption"}), bag.Keys());
     EXPECT_TRUE(bag.ReadProperty(L"PICTURESIZE").SameAs(Variant::Int(2)));
     EXPECT_TRUE(bag.ReadProperty(L"Missing", Variant::Int(1)).SameAs(Variant::Int(1)));
     EXPECT_EQ(L"\u00C4bc_\u0130", ToLowerKey(L"\u00C4BC_\u0130"));  // only ASCII letters fold
+    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines"}) {
+        try {
+            bag.WriteProperty(unsavable, Variant::Int(1));
+            ADD_FAILURE() << testing::PrintToString(std::wstring(unsavable));
+        } catch (const HostError& e) {
+            EXPECT_EQ(err::InvalidProcedureCall, e.Number());
+        }
+    }
 }
 
 TEST(PropertyBag, FontsAreStoredAndReadAsCopies) {
@@ -90,25 +79,17 @@ TEST(PropertyBag, FontsAreStoredAndReadAsCopies) {
     bag.WriteProperty(L"Font", Variant(mine));
     mine->SetSize(20);  // a later change does not reach into the bag
     FontPtr first = bag.ReadProperty(L"Font", Variant(ambient)).ToFont();
-    EXPECT_NE(mine, first);
     EXPECT_EQ(12, first->Size());
     first->SetBold(false);
     EXPECT_EQ(700, bag.ReadProperty(L"Font").ToFont()->Weight());
 }
 
-TEST(PropertyBag, NamesThatCannotBeSavedAreRefused) {
-    for (const wchar_t* name : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines"}) {
-        PropertyBag bag;
-        try {
-            bag.WriteProperty(name, Variant::Int(1));
-            ADD_FAILURE() << testing::PrintToString(std::wstring(name));
-        } catch (const HostError& e) {
-            EXPECT_EQ(err::InvalidProcedureCall, e.Number());
-        }
-    }
-}
+TEST(PropertyBag, SavedTextIsOneLinePerEntryAndLoadsBackTheSameEntries) {
+    PropertyBag small;
+    small.WriteProperty(L"Caption", Variant(L"a\nb"));
+    small.WriteProperty(L"MaskColor", Variant::Lng(255));
+    EXPECT_EQ(L"caption = \"a\\nb\"\nmaskcolor = 255&\n", small.SaveText());
 
-TEST(PropertyBag, SavedTextLoadsBackTheSameEntries) {
     PropertyBag bag;
     bag.WriteProperty(L"Caption", Variant(L"退出投票    \"q\"\r\n\\"));
     bag.WriteProperty(L"Raised", Variant::Bool(false));
@@ -121,21 +102,10 @@ TEST(PropertyBag, SavedTextLoadsBackTheSameEntries) {
     bag.WriteProperty(L"Font", Variant(Font::Create({L"宋体", 10.5, 400, 134, true, true, true})));
     bag.WriteProperty(L"Picture", Variant(LoadPictureFromSource({})));
     bag.WriteProperty(L"Key with spaces", Variant(L"v"));
-
     PropertyBag back = PropertyBag::LoadText(bag.SaveText());
     ASSERT_EQ(bag.Keys(), back.Keys());
-    for (size_t i = 0; i < bag.Entries().size(); ++i) {
-        SCOPED_TRACE(testing::PrintToString(bag.Keys()[i]));
-        EXPECT_TRUE(SameValue(bag.Entries()[i].second, back.Entries()[i].second));
-    }
-}
-
-TEST(PropertyBag, SaveTextIsOneLinePerEntry) {
-    PropertyBag bag;
-    bag.WriteProperty(L"Caption", Variant(L"a\nb"));
-    bag.WriteProperty(L"BEVEL", Variant::Int(2));
-    bag.WriteProperty(L"MaskColor", Variant::Lng(255));
-    EXPECT_EQ(L"caption = \"a\\nb\"\nbevel = 2\nmaskcolor = 255&\n", bag.SaveText());
+    for (size_t i = 0; i < bag.Entries().size(); ++i)
+        EXPECT_TRUE(SameValue(bag.Entries()[i].second, back.Entries()[i].second)) << testing::PrintToString(bag.Keys()[i]);
 }
 
 TEST(PropertyBag, LoadTextAcceptsCrLfBomCommentsAndIndentation) {
@@ -148,13 +118,21 @@ TEST(PropertyBag, LoadTextAcceptsCrLfBomCommentsAndIndentation) {
 }
 
 TEST(PropertyBag, MalformedTextNamesTheLine) {
-    for (const MalformedText& bad : kMalformedBags) {
-        SCOPED_TRACE(bad.label);
+    struct Row { const char* label; int line; std::wstring text; };
+    const Row rows[] = {
+        {"no equals sign", 2, L"caption = \"ok\"\ncaption \"x\"\n"},
+        {"empty name", 3, L"' a comment\r\nbevel = 2\r\n = 5\r\n"},
+        {"duplicate key in other case", 4, L"caption = \"a\"\n\nbevel = 1\nCAPTION = \"b\"\n"},
+        {"bad value", 2, L"a = 1\nbevel = 40000%\n"},
+        {"NUL inside a line", 1, L"caption = \0x"s},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
         try {
-            PropertyBag::LoadText(bad.text);
+            PropertyBag::LoadText(row.text);
             ADD_FAILURE() << "loaded";
         } catch (const TextFormatError& e) {
-            EXPECT_EQ(bad.line, e.Line()) << testing::PrintToString(e.Problem());
+            EXPECT_EQ(row.line, e.Line()) << testing::PrintToString(e.Problem());
             EXPECT_EQ(err::InvalidFileFormat, e.Number());
         }
     }
@@ -173,12 +151,12 @@ TEST(PropertyBagPictures, ABitmapMadeInMemoryKeepsItsPixelsThroughText) {
         for (int x = 0; x < 3; ++x) SetPixelV(dc, x, y, pixels[y][x]);
     SelectObject(dc, old);
 
-    host::PropertyBag bag;
-    bag.WriteProperty(L"Picture", host::Variant(host::PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap))));
+    PropertyBag bag;
+    bag.WriteProperty(L"Picture", Variant(PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap))));
     std::wstring text = bag.SaveText();
     EXPECT_NE(text.find(L"Picture(Data \""), std::wstring::npos);
-    host::PicturePtr back = host::PropertyBag::LoadText(text).ReadProperty(L"Picture").ToPicture();
-    ASSERT_TRUE(back && back->Type() == host::PictureType::Bitmap);
+    PicturePtr back = PropertyBag::LoadText(text).ReadProperty(L"Picture").ToPicture();
+    ASSERT_TRUE(back && back->Type() == PictureType::Bitmap);
     old = SelectObject(dc, reinterpret_cast<HBITMAP>(back->Handle()));
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x) EXPECT_EQ(GetPixel(dc, x, y), pixels[y][x]) << x << "," << y;
@@ -186,5 +164,5 @@ TEST(PropertyBagPictures, ABitmapMadeInMemoryKeepsItsPixelsThroughText) {
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
 
-    EXPECT_THROW(host::PropertyBag::LoadText(L"p = Picture(Data \"Qk0*\")"), host::TextFormatError);
+    EXPECT_THROW(PropertyBag::LoadText(L"p = Picture(Data \"Qk0*\")"), TextFormatError);
 }

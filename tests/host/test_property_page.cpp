@@ -2,6 +2,7 @@
 // and property access by name with an index.
 #include <gtest/gtest.h>
 
+#include "HostTestKit.h"
 #include "host/Error.h"
 #include "host/PropertyPage.h"
 
@@ -72,23 +73,13 @@ TEST(PropertyPage, SelectedControlsAndIndexedPropertiesRaiseTheHostsErrors) {
     auto& control = form.Add(std::make_unique<Captions>());
     control.Load(nullptr);
     CopyPage page;
-    struct Case { const char* what; std::function<void()> call; int error; } cases[] = {
-        {"no selection", [&] { page.SelectedControls(0); }, host::err::SubscriptOutOfRange},
-        {"index 0", [&] { host::CallByNameGet(control, L"Caption", {host::Variant::Int(0)}); }, host::err::SubscriptOutOfRange},
-        {"index past the end", [&] { host::CallByNameLet(control, L"Caption", host::Variant(L"x"), {host::Variant::Int(3)}); },
-         host::err::SubscriptOutOfRange},
-        {"no such property", [&] { host::CallByNameGet(control, L"Tabs"); }, host::err::PropertyNotFound},
-    };
-    for (auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        try {
-            c.call();
-            ADD_FAILURE() << "no error";
-        } catch (const host::HostError& e) {
-            EXPECT_EQ(e.Number(), c.error);
-        }
-    }
-    EXPECT_EQ(host::CallByNameGet(control, L"Count").ToInteger(), 2);
+    using host::CallByNameGet, host::Variant, hosttest::ErrorOf;
+    EXPECT_EQ(host::err::SubscriptOutOfRange, ErrorOf([&] { page.SelectedControls(0); })) << "no selection";
+    EXPECT_EQ(host::err::SubscriptOutOfRange, ErrorOf([&] { CallByNameGet(control, L"Caption", {Variant::Int(0)}); }));
+    EXPECT_EQ(host::err::SubscriptOutOfRange,
+              ErrorOf([&] { host::CallByNameLet(control, L"Caption", Variant(L"x"), {Variant::Int(3)}); }));
+    EXPECT_EQ(host::err::PropertyNotFound, ErrorOf([&] { CallByNameGet(control, L"Tabs"); }));
+    EXPECT_EQ(2, CallByNameGet(control, L"Count").ToInteger());
 }
 
 }  // namespace
