@@ -1,24 +1,20 @@
-// The frame's properties: caption colours and the property bag.
-#include <windows.h>
-
+// The frame's properties: caption colours, the property bag, and where it raises
+// MouseMove.
 #include <functional>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FrameTestSupport.h"
 
-namespace frame_test {
 namespace {
 
 constexpr host::OleColor kBlue = RGB(0, 0, 255);
 
 TEST_F(FrameTest, CaptionColourLastsUntilTheNextLayoutPass) {
     using Frame = controls::Frame;
-    const struct {
-        const char* label;
-        std::function<void(Frame&)> act;
-        host::OleColor caption;
-    } cases[] = {
+    const struct { const char* label; std::function<void(Frame&)> act; host::OleColor caption; } cases[] = {
         {"fore colour while enabled", [](Frame& f) { f.SetForeColor(kBlue); }, kBlue},
         {"fore colour while disabled", [](Frame& f) { f.SetEnabled(false); f.SetForeColor(kBlue); },
          RGB(161, 161, 146)},
@@ -29,64 +25,57 @@ TEST_F(FrameTest, CaptionColourLastsUntilTheNextLayoutPass) {
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.label);
-        form_.DestroyChildren();
         Frame& frame = Place(3000, 1500);
         c.act(frame);
         EXPECT_EQ(CaptionLabel(frame).ForeColor(), c.caption);
     }
 }
 
-TEST_F(FrameTest, ReadingAppliesEachKeyThroughItsProperty) {
-    host::PropertyBag bag;
-    bag.WriteProperty(L"Caption", L"返回信息");
-    controls::Frame& frame = form_.Add(std::make_unique<controls::Frame>(L"Frame1"));
-    frame.Move(0, 0, 3000, 1500);
-    std::vector<std::wstring> announced;
-    frame.PropertyChangedNotice.Connect([&announced](const std::wstring& name) { announced.push_back(name); });
-    frame.Load(&bag);
-    EXPECT_EQ(announced, (std::vector<std::wstring>{L"Enabled", L"Font", L"Caption", L"Icon", L"ForeColor"}));
-    EXPECT_EQ(CaptionLabel(frame).Left(), 240) << "caption placement ran";
-    EXPECT_EQ(frame.Font(), form_.GetFont()) << "the ambient font is the default";
+// Through the bag's text form into a new frame, which then stores the same and
+// places its caption the same: an empty icon is stored and read back as none.
+TEST_F(FrameTest, BagRoundTripsWithTheIconAlwaysStored) {
+    for (bool set : {false, true}) {
+        SCOPED_TRACE(set ? "every property set" : "new");
+        controls::Frame& original = Place(3000, 1500);
+        if (set) {
+            original.SetCaption(L"投票设置");
+            original.SetFont(CaptionFont());
+            original.SetIcon(Icon16());
+            original.SetEnabled(false);
+            original.SetForeColor(kBlue);
+        }
+        const host::PropertyBag bag = original.Save();
+        using Keys = std::vector<std::wstring>;
+        const Keys keys = set ? Keys{L"caption", L"enabled", L"icon", L"font", L"forecolor", L"_extentx", L"_extenty"}
+                              : Keys{L"caption", L"icon", L"_extentx", L"_extenty"};
+        EXPECT_EQ(bag.Keys(), keys);
+        const host::PropertyBag text = host::PropertyBag::LoadText(bag.SaveText());
+        controls::Frame& copy = form_.Add(std::make_unique<controls::Frame>(L"Frame2"));
+        copy.Move(120, 240, 3000, 1500);
+        copy.Load(&text);
+        EXPECT_EQ(copy.Caption(), original.Caption());
+        EXPECT_EQ(copy.Save().SaveText(), bag.SaveText());
+        EXPECT_EQ(CaptionLabel(copy).Left(), CaptionLabel(original).Left());
+    }
 }
 
-TEST_F(FrameTest, SavedFrameLoadsBackTheSame) {
-    controls::Frame& original = Place(3000, 1500);
-    original.SetCaption(L"投票设置");
-    original.SetFont(CaptionFont());
-    original.SetIcon(SquareBitmap(16));
-    original.SetEnabled(false);
-    original.SetForeColor(kBlue);
-    host::PropertyBag bag = original.Save();
-    EXPECT_EQ(bag.Keys(), (std::vector<std::wstring>{L"caption", L"enabled", L"icon", L"font", L"forecolor",
-                                                     L"_extentx", L"_extenty"}));
-
-    controls::Frame& copy = form_.Add(std::make_unique<controls::Frame>(L"Frame2"));
-    copy.Move(0, 0, 3000, 1500);
-    copy.Load(&bag);
-    EXPECT_EQ(copy.Caption(), L"投票设置");
-    EXPECT_EQ(copy.Font()->Desc(), CaptionFont()->Desc());
-    EXPECT_EQ(copy.Icon(), original.Icon());
-    EXPECT_FALSE(copy.Enabled());
-    EXPECT_EQ(copy.ForeColor(), kBlue);
-    EXPECT_EQ(CaptionLabel(copy).Left(), CaptionLabel(original).Left());
-}
-
-// A new frame is captioned with its name and, never having had an icon, still
-// stores one: an empty picture, which reads back as no icon and is stored again.
-TEST_F(FrameTest, NewFrameStoresItsNameAndAnEmptyIcon) {
-    host::PropertyBag bag = Place(3000, 1500).Save();
-    EXPECT_EQ(bag.Keys(), (std::vector<std::wstring>{L"caption", L"icon", L"_extentx", L"_extenty"}));
-    EXPECT_EQ(bag.ReadProperty(L"Caption").ToString(), L"Frame1");
-    ASSERT_EQ(bag.ReadProperty(L"Icon").Type(), host::VarType::Picture);
-    EXPECT_TRUE(bag.ReadProperty(L"Icon").ToPicture()->IsEmpty());
-
-    host::PropertyBag reread = host::PropertyBag::LoadText(bag.SaveText());
-    controls::Frame& copy = form_.Add(std::make_unique<controls::Frame>(L"Frame2"));
-    copy.Move(0, 0, 3000, 1500);
-    copy.Load(&reread);
-    EXPECT_EQ(CaptionLabel(copy).Left(), 240) << "an empty picture is no icon";
-    EXPECT_EQ(copy.Save().SaveText(), bag.SaveText());
+TEST_F(FrameTest, MouseMoveIsRaisedOverTheSurfaceOnly) {
+    using Move = std::tuple<int16_t, int16_t, float, float>;  // Button, Shift, X, Y
+    controls::Frame& frame = Place(3000, 1500);
+    std::optional<Move> raised;
+    frame.MouseMove.Connect([&raised](int16_t b, int16_t s, float x, float y) { raised = Move{b, s, x, y}; });
+    const float twips = float(host::Screen::TwipsPerPixelX());
+    const RECT caption = CaptionLabel(frame).PixelRect();
+    const struct { const char* label; POINT at; WPARAM buttons; std::optional<Move> expected; } cases[] = {
+        {"inside the outline, left button down", {50, 60}, MK_LBUTTON, Move{1, 0, 50 * twips, 60 * twips}},
+        {"over the caption", {(caption.left + caption.right) / 2, (caption.top + caption.bottom) / 2}, 0, std::nullopt},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        raised.reset();
+        SendMessageW(frame.hWnd(), WM_MOUSEMOVE, c.buttons, MAKELPARAM(c.at.x, c.at.y));
+        EXPECT_EQ(raised, c.expected);
+    }
 }
 
 }  // namespace
-}  // namespace frame_test

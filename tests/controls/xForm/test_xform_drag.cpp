@@ -1,13 +1,12 @@
-// Pressing the title bar of a shown window hands the press to the system as a
-// press on the window's caption, so the window moves with the pointer. Input is
-// real: the pointer is placed and the buttons pressed through the system.
+// Pressing the title bar hands the press to the system as a press on the
+// window's caption, so that the window moves with the pointer.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
 #include <chrono>
-#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "MessagePump.h"
@@ -18,33 +17,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Watches the messages a window receives; optionally keeps caption presses from
-// the window so that no move loop starts.
-class CaptionPressRecorder {
-public:
-    CaptionPressRecorder(HWND hwnd, bool swallow) : hwnd_(hwnd), swallow_(swallow) {
-        SetWindowSubclass(hwnd_, Proc, 1, reinterpret_cast<DWORD_PTR>(this));
-    }
-    ~CaptionPressRecorder() { RemoveWindowSubclass(hwnd_, Proc, 1); }
-
-    int captionPresses = 0;
-    std::function<void()> onEnterMove;  // runs when the system's move loop starts
-
-private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-        auto* self = reinterpret_cast<CaptionPressRecorder*>(data);
-        if (msg == WM_NCLBUTTONDOWN && wParam == HTCAPTION) {
-            ++self->captionPresses;
-            if (self->swallow_) return 0;
-        }
-        if (msg == WM_ENTERSIZEMOVE && self->onEnterMove) self->onEnterMove();
-        return DefSubclassProc(hwnd, msg, wParam, lParam);
-    }
-
-    HWND hwnd_;
-    bool swallow_;
-};
-
 void SendMouse(DWORD flags) {
     INPUT input{};
     input.type = INPUT_MOUSE;
@@ -52,95 +24,75 @@ void SendMouse(DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
+// The middle of a piece, in the title bar's client pixels.
+POINT MiddleOf(const host::Control& piece) {
+    const RECT r = piece.PixelRect();
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
 class XFormDrag : public testing::Test {
 protected:
     void SetUp() override {
         form.SetBorderStyle(host::Form::BorderStyle::None);
-        form.SetClientSize(8775, 9495);
+        form.SetClientSize(6420, 4365);
         bar = &form.Add(std::make_unique<controls::xForm>(L"xForm1"));
-        bar->Move(0, 0, 8775, 9495);
         bar->Load(nullptr);
-        SetWindowPos(form.hWnd(), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         form.Show();
         testsupport::PumpMessagesFor(100ms);
-        for (auto& child : bar->Children())
-            dynamic_cast<host::WindowlessControl&>(*child).MouseDown.Connect(
-                [this](int16_t, int16_t, float, float) { ++piecePresses; });
+        captionPresses = 0;
+        letMove = false;
+        SetWindowSubclass(form.hWnd(), Watch, 1, 0);
+    }
+    void TearDown() override { RemoveWindowSubclass(form.hWnd(), Watch, 1); }
+
+    // Counts the window's caption presses, keeping them from it unless a move is
+    // wanted; inside the system's move loop, drags the pointer by (40, 30) and lets go.
+    static LRESULT CALLBACK Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+        if (msg == WM_NCLBUTTONDOWN && wParam == HTCAPTION && (++captionPresses, !letMove)) return 0;
+        if (msg == WM_ENTERSIZEMOVE) {
+            POINT p;
+            GetCursorPos(&p);
+            SetCursorPos(p.x + 40, p.y + 30);
+            SendMouse(MOUSEEVENTF_MOVE);
+            SendMouse(MOUSEEVENTF_LEFTUP);
+        }
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
     }
 
-    // The screen point at the middle of a piece of the title bar.
-    POINT ScreenPointOf(const wchar_t* piece) const {
-        RECT r = bar->Find(piece)->PixelRect();
-        POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        ClientToScreen(bar->hWnd(), &p);
-        return p;
-    }
-
-    // Presses a button over a piece, waits until the press got there, releases.
-    void Press(const wchar_t* piece, DWORD down, DWORD up) {
-        POINT p = ScreenPointOf(piece);
-        SetCursorPos(p.x, p.y);
-        const int before = piecePresses;
-        SendMouse(down);
-        PumpUntil([&] { return piecePresses != before; });
-        SendMouse(up);
-        testsupport::PumpMessagesFor(20ms);
-    }
-
-    static void PumpUntil(const std::function<bool()>& done) {
-        for (int i = 0; i < 200 && !done(); ++i) testsupport::PumpMessagesFor(10ms);
-    }
-
+    inline static int captionPresses = 0;
+    inline static bool letMove = false;
     host::Form form{L"Form1"};
     controls::xForm* bar = nullptr;
-    int piecePresses = 0;  // presses that reached any piece
 };
 
-TEST_F(XFormDrag, PressesOnTheTitleBarWithAnyButtonBecomeCaptionPressesAndOthersDoNot) {
-    struct Case {
-        const wchar_t* piece;
-        DWORD down, up;
-        int captionPresses;
-    };
-    const Case cases[] = {
-        {L"Image1", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1},
-        {L"Image8", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1},
-        {L"Image7", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1},
-        {L"lbl1", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1},
-        {L"Image8", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1},
-        {L"Image7", MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, 1},
-        {L"Image2", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 0},
-        {L"Image4", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 0},
-        {L"Image5", MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::string(c.piece, c.piece + wcslen(c.piece)) << " down " << c.down);
-        CaptionPressRecorder recorder(form.hWnd(), /*swallow=*/true);
-        const int before = piecePresses;
-        Press(c.piece, c.down, c.up);
-        ASSERT_EQ(piecePresses, before + 1);
-        EXPECT_EQ(recorder.captionPresses, c.captionPresses);
+TEST_F(XFormDrag, APressWithAnyButtonOnTheTitleBarOrItsCaptionBecomesACaptionPress) {
+    const std::set<std::wstring> grips{L"lbl1", L"lbl2", L"Image1", L"Image8", L"Image7"};
+    const struct { UINT down, up; WPARAM held; } buttons[] = {
+        {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON}, {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
+        {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON}};
+    for (auto& piece : bar->Children()) {
+        for (auto& b : buttons) {
+            SCOPED_TRACE(testing::Message() << piece->Name() << " message " << b.down);
+            const int before = captionPresses;
+            const POINT at = MiddleOf(*piece);
+            SendMessageW(bar->hWnd(), b.down, b.held, MAKELPARAM(at.x, at.y));
+            SendMessageW(bar->hWnd(), b.up, 0, MAKELPARAM(at.x, at.y));
+            EXPECT_EQ(captionPresses - before, grips.contains(piece->Name()) ? 1 : 0);
+        }
     }
 }
 
-TEST_F(XFormDrag, LeftPressAndDragMovesTheWindowWithThePointer) {
-    RECT before;
+// Real input: the pointer is placed and the button pressed through the system.
+TEST_F(XFormDrag, ALeftPressAndDragOnTheBarMovesTheWindowWithThePointer) {
+    RECT before, after;
     GetWindowRect(form.hWnd(), &before);
-    POINT start = ScreenPointOf(L"Image8");
-    const POINT end{start.x + 40, start.y + 30};
-    CaptionPressRecorder recorder(form.hWnd(), /*swallow=*/false);
-    // Inside the move loop: drag the pointer and let go.
-    recorder.onEnterMove = [end] {
-        SetCursorPos(end.x, end.y);
-        SendMouse(MOUSEEVENTF_MOVE);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-    };
+    POINT start = MiddleOf(*bar->Find(L"Image8"));
+    ClientToScreen(bar->hWnd(), &start);
+    letMove = true;
     SetCursorPos(start.x, start.y);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
-    PumpUntil([&] { return recorder.captionPresses != 0; });
-
-    EXPECT_EQ(recorder.captionPresses, 1);
-    RECT after;
+    for (int i = 0; i < 200 && captionPresses == 0; ++i) testsupport::PumpMessagesFor(10ms);
+    EXPECT_EQ(captionPresses, 1);
     GetWindowRect(form.hWnd(), &after);
     EXPECT_EQ(after.left - before.left, 40);
     EXPECT_EQ(after.top - before.top, 30);
