@@ -21,13 +21,14 @@ class TopBtTest : public testing::Test {
 protected:
     void Place(const host::PropertyBag* bag = nullptr) {
         button = &form.Add(std::make_unique<controls::TopBt>(L"TopBt3"));
-        button->Move(8040, 45, 285, 285);
         button->PropertyChangedNotice.Connect([this](const std::wstring& name) { log.push_back(L"changed " + name); });
         button->Click.Connect([this] { log.push_back(L"Click"); });
-        button->MouseDown.Connect([this](int16_t b, int16_t, float, float) { log.push_back(L"MouseDown " + std::to_wstring(b)); });
-        button->MouseUp.Connect([this](int16_t b, int16_t, float, float) { log.push_back(L"MouseUp " + std::to_wstring(b)); });
+        button->MouseDown.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseDown ", b); });
+        button->MouseUp.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseUp ", b); });
         button->Load(bag);
     }
+
+    void Record(const wchar_t* event, int16_t button) { log.push_back(event + std::to_wstring(button)); }
 
     // The resource name of the picture on show.
     std::wstring Shown() const { return button->GetPicture()->Source().name; }
@@ -43,7 +44,6 @@ protected:
 TEST_F(TopBtTest, EachGlyphShowsItsNormalPressedAndDisabledPicture) {
     Place();
     for (int32_t glyph = 0; glyph < 4; ++glyph) {
-        SCOPED_TRACE(glyph);
         button->SetValue(glyph);
         EXPECT_EQ(Shown(), kTopBtPictures[glyph][0]);
         Mouse(WM_LBUTTONDOWN, MK_LBUTTON);
@@ -62,9 +62,10 @@ TEST_F(TopBtTest, WritesShowTheLookOfTheGlyphAndStateWrittenLast) {
     const struct { const char* label; std::function<void(B&)> writes; const wchar_t* shown; } cases[] = {
         {"value while disabled: the normal look", [](B& b) { b.SetEnabled(false); b.SetValue(2); }, kTopBt2Normal},
         {"then disabled again", [](B& b) { b.SetEnabled(false); b.SetValue(2); b.SetEnabled(false); }, kTopBt2Disabled},
-        {"unknown value 7 keeps the picture", [](B& b) { b.SetValue(1); b.SetValue(7); }, kTopBt1Normal},
-        {"and so does disabling it", [](B& b) { b.SetValue(1); b.SetValue(7); b.SetEnabled(false); }, kTopBt1Normal},
-        {"-1 and 4 too", [](B& b) { b.SetValue(1); b.SetValue(-1); b.SetValue(4); b.SetEnabled(false); }, kTopBt1Normal},
+        {"unknown value 7 keeps the picture, disabled too",
+         [](B& b) { b.SetValue(1); b.SetValue(7); b.SetEnabled(false); }, kTopBt1Normal},
+        {"so do -1 and 4", [](B& b) { b.SetValue(1); b.SetValue(-1); b.SetValue(4); b.SetEnabled(false); },
+         kTopBt1Normal},
     };
     for (const auto& c : cases) {
         Place();
@@ -83,13 +84,9 @@ TEST_F(TopBtTest, KeepsItsSizeWhateverIsAsked) {
 }
 
 TEST_F(TopBtTest, PressesShowTheirLooksAndRaiseTheirEvents) {
-    const struct {
-        const char* label;
-        int32_t value;
-        std::vector<std::pair<UINT, WPARAM>> input;
-        const wchar_t* afterFirst;  // the picture after the first message; the last brings the first back
-        Log events;
-    } cases[] = {
+    // afterFirst: the picture after the first message; after the last the picture before it is back.
+    const struct { const char* label; int32_t value; std::vector<std::pair<UINT, WPARAM>> input;
+                   const wchar_t* afterFirst; Log events; } cases[] = {
         {"right press: no look, only MouseUp", 1, {{WM_RBUTTONDOWN, MK_RBUTTON}, {WM_RBUTTONUP, 0}}, kTopBt1Normal,
          {L"MouseUp 2"}},
         {"middle press: no click", 2, {{WM_MBUTTONDOWN, MK_MBUTTON}, {WM_MBUTTONUP, 0}}, kTopBt2Pressed,

@@ -1,32 +1,34 @@
-// The title bar's pieces: their stacking order and where the layout puts them;
-// the caption, shown twice and given to the window, and the property bag.
+// The title bar: where its pieces lie, its caption (shown twice and given to the
+// window), its property bag, and presses on the bar handed to the system as
+// presses on the window's caption, so that the window moves with the pointer.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
+#include <chrono>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "MessagePump.h"
 #include "controls/xForm/xForm.h"
 #include "host/Form.h"
 #include "host/Label.h"
 
 namespace {
 
-struct Place {
-    const wchar_t* piece;
-    double left, top, width, height;
-};
+using namespace std::chrono_literals;
+
+struct Place { const wchar_t* piece; double left, top, width, height; };
 
 std::wstring LabelText(const controls::xForm& bar, const wchar_t* name) {
     return dynamic_cast<host::Label&>(*bar.Find(name)).Caption();
 }
 
 TEST(XForm, PiecesLieCaptionFirstAndFitTheSizeWithoutNegativeLengths) {
-    const struct {
-        const char* label;
-        double width, height;  // 0: as placed, 6420 x 4365
-        std::vector<Place> places;
-    } cases[] = {
+    // A width of 0 stands for the size as placed, 6420 x 4365.
+    const struct { const char* label; double width, height; std::vector<Place> places; } cases[] = {
         {"as placed", 0, 0, {{L"Image7", 5085, 0, 1335, 420}, {L"Image4", 75, 4305, 6270, 60}}},
         {"9000 x 9000", 9000, 9000,
          {{L"Image1", 0, 0, 600, 420}, {L"Image8", 600, 0, 7065, 420}, {L"Image7", 7665, 0, 1335, 420},
@@ -92,6 +94,83 @@ TEST(XForm, CaptionBagRoundTrips) {
         EXPECT_EQ(saved.Contains(L"caption"), c.stored != nullptr);
         EXPECT_EQ(saved.ReadProperty(L"Caption", L"xForm1").ToString(), c.shown);
     }
+}
+
+void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+// The middle of a piece, in the title bar's client pixels.
+POINT MiddleOf(const host::Control& piece) {
+    const RECT r = piece.PixelRect();
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+class XFormDrag : public testing::Test {
+protected:
+    void SetUp() override {
+        form.SetClientSize(6420, 4365);
+        bar = &form.Add(std::make_unique<controls::xForm>(L"xForm1"));
+        bar->Load(nullptr);
+        form.Show();
+        testsupport::PumpMessagesFor(100ms);
+        SetWindowSubclass(form.hWnd(), Watch, 1, reinterpret_cast<DWORD_PTR>(this));
+    }
+
+    // Counts the window's caption presses, keeping them from it unless a move is
+    // wanted; inside the system's move loop, drags the pointer by (40, 30) and lets go.
+    static LRESULT CALLBACK Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+        auto* self = reinterpret_cast<XFormDrag*>(data);
+        if (msg == WM_NCLBUTTONDOWN && wParam == HTCAPTION && (++self->captionPresses, !self->letMove)) return 0;
+        if (msg == WM_ENTERSIZEMOVE) {
+            POINT p;
+            GetCursorPos(&p);
+            SetCursorPos(p.x + 40, p.y + 30);
+            SendMouse(MOUSEEVENTF_MOVE);
+            SendMouse(MOUSEEVENTF_LEFTUP);
+        }
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
+    }
+
+    int captionPresses = 0;
+    bool letMove = false;
+    host::Form form{L"Form1"};
+    controls::xForm* bar = nullptr;
+};
+
+TEST_F(XFormDrag, APressWithAnyButtonOnTheTitleBarOrItsCaptionBecomesACaptionPress) {
+    const std::set<std::wstring> grips{L"lbl1", L"lbl2", L"Image1", L"Image8", L"Image7"};
+    const struct { UINT down, up; WPARAM held; } buttons[] = {
+        {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON}, {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
+        {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON}};
+    for (auto& piece : bar->Children()) {
+        for (auto& b : buttons) {
+            const int before = captionPresses;
+            const POINT at = MiddleOf(*piece);
+            SendMessageW(bar->hWnd(), b.down, b.held, MAKELPARAM(at.x, at.y));
+            SendMessageW(bar->hWnd(), b.up, 0, MAKELPARAM(at.x, at.y));
+            EXPECT_EQ(captionPresses - before, grips.contains(piece->Name()) ? 1 : 0) << piece->Name() << " " << b.down;
+        }
+    }
+}
+
+// Real input: the pointer is placed and the button pressed through the system.
+TEST_F(XFormDrag, ALeftPressAndDragOnTheBarMovesTheWindowWithThePointer) {
+    RECT before, after;
+    GetWindowRect(form.hWnd(), &before);
+    POINT start = MiddleOf(*bar->Find(L"Image8"));
+    ClientToScreen(bar->hWnd(), &start);
+    letMove = true;
+    SetCursorPos(start.x, start.y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    for (int i = 0; i < 200 && captionPresses == 0; ++i) testsupport::PumpMessagesFor(10ms);
+    EXPECT_EQ(captionPresses, 1);
+    GetWindowRect(form.hWnd(), &after);
+    EXPECT_EQ(after.left - before.left, 40);
+    EXPECT_EQ(after.top - before.top, 30);
 }
 
 }  // namespace
