@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "host/Error.h"
 #include "host/Units.h"
 
 namespace hosttest {
@@ -15,6 +14,15 @@ int ErrorOf(const std::function<void()>& call) {
         return e.Number();
     }
     return kNoError;
+}
+
+host::TextFormatError FormatErrorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const host::TextFormatError& e) {
+        return e;
+    }
+    return host::TextFormatError(0, L"no error");
 }
 
 host::PicturePtr SolidPicture(int width, int height, COLORREF colour) {
@@ -66,13 +74,13 @@ int RecordedEffects::ShowMessageBox(HWND, const std::wstring& text, const std::w
 
 void RecordedEffects::EndProgram(int) { ++ends; }
 
-std::vector<std::wstring>& Journal() {
-    static std::vector<std::wstring> journal;
+Entries& Journal() {
+    static Entries journal;
     return journal;
 }
 
-std::vector<std::wstring> JournalOf(const std::wstring& name) {
-    std::vector<std::wstring> entries;
+Entries JournalOf(const std::wstring& name) {
+    Entries entries;
     const std::wstring prefix = name + L".";
     for (const auto& entry : Journal())
         if (entry.starts_with(prefix)) entries.push_back(entry.substr(prefix.size()));

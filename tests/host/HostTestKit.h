@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/Control.h"
+#include "host/Error.h"
 #include "host/Picture.h"
 #include "host/Runtime.h"
 #include "host/UserControl.h"
@@ -18,8 +19,13 @@ namespace hosttest {
 
 constexpr int kNoError = 0;
 
+// Recorded notifications or names, in order.
+using Entries = std::vector<std::wstring>;
+
 // The host error number a call raises, or kNoError.
 int ErrorOf(const std::function<void()>& call);
+// The format error a call raises, or one naming line 0 when it raises none.
+host::TextFormatError FormatErrorOf(const std::function<void()>& call);
 
 // A rectangle as left, top, right, bottom, which comparisons print readably.
 inline std::array<LONG, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
@@ -42,8 +48,6 @@ class BitmapFile {
 public:
     BitmapFile(const std::wstring& name, int width, int height);
     ~BitmapFile();
-    BitmapFile(const BitmapFile&) = delete;
-    BitmapFile& operator=(const BitmapFile&) = delete;
     const std::wstring path;
 };
 
@@ -65,9 +69,9 @@ public:
 
 // The notifications every Journaling control received, as "Name.Notification"
 // (with arguments after a blank), in order, across controls.
-std::vector<std::wstring>& Journal();
+Entries& Journal();
 // The journal's entries of one control, without the name.
-std::vector<std::wstring> JournalOf(const std::wstring& name);
+Entries JournalOf(const std::wstring& name);
 
 class Journaling : public host::UserControl {
 public:
