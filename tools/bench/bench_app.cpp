@@ -1,7 +1,10 @@
 // Measures the main window from inside the process:
 //   bench_app wait      the length of 1,000 ms waits of the run cycle
 //   bench_app repaint   the time of a full repaint of the window
+//   bench_app runs      call depth and memory over 10,000 runs with 1 ms delays
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -54,6 +57,43 @@ void MeasureWaits(app::Form1& form) {
     Summarise("wait of 1000 ms", waits);
 }
 
+// The process's working set (Wine reports no private usage).
+SIZE_T MemoryInUse() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.WorkingSetSize;
+}
+
+// Each run has two waits; a tick handler notes the stack depth and the memory at
+// run 100 and at run 10,000.
+void MeasureRuns(app::Form1& form) {
+    auto* delay = dynamic_cast<host::TextBox*>(form.FindControl(L"Text1"));
+    auto* tpt = dynamic_cast<host::Timer*>(form.FindControl(L"tpt"));
+    delay->SetText(L"0.001");
+    constexpr int kRuns = 10000;
+    int ticks = 0;
+    uintptr_t depthEarly = 0, depthLate = 0;
+    SIZE_T memoryEarly = 0, memoryLate = 0;
+    double start = NowMs();
+    tpt->TimerEvent.Connect([&] {
+        int marker = 0;
+        ++ticks;
+        if (ticks == 2 * 100) {
+            depthEarly = reinterpret_cast<uintptr_t>(&marker);
+            memoryEarly = MemoryInUse();
+        } else if (ticks == 2 * kRuns) {
+            depthLate = reinterpret_cast<uintptr_t>(&marker);
+            memoryLate = MemoryInUse();
+            delay->SetText(L"stop");
+        }
+    });
+    form.FlatCmd1_Click();
+    std::printf("runs: %d in %.1f s; stack depth change from run 100 to run %d: %lld bytes; working set %zu KiB -> %zu KiB\n",
+                form.RunCount(), (NowMs() - start) / 1000.0, kRuns,
+                static_cast<long long>(depthEarly) - static_cast<long long>(depthLate), memoryEarly / 1024,
+                memoryLate / 1024);
+}
+
 void MeasureRepaint(app::Form1& form) {
     std::vector<double> samples;
     for (int i = 0; i < 220; ++i) {
@@ -69,8 +109,8 @@ void MeasureRepaint(app::Form1& form) {
 
 int wmain(int argc, wchar_t** argv) {
     std::wstring mode = argc > 1 ? argv[1] : L"";
-    if (mode != L"wait" && mode != L"repaint") {
-        std::fprintf(stderr, "usage: bench_app wait|repaint\n");
+    if (mode != L"wait" && mode != L"repaint" && mode != L"runs") {
+        std::fprintf(stderr, "usage: bench_app wait|repaint|runs\n");
         return 2;
     }
     Quiet quiet;
@@ -80,6 +120,7 @@ int wmain(int argc, wchar_t** argv) {
     form.Show();
     host::DoEvents();
     if (mode == L"wait") MeasureWaits(form);
+    else if (mode == L"runs") MeasureRuns(form);
     else MeasureRepaint(form);
     return 0;
 }
