@@ -1,8 +1,5 @@
 #include "HostTestKit.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include "host/Units.h"
 
 namespace hosttest {
@@ -44,21 +41,6 @@ void PlaceInPixels(host::Control& control, int left, int top, int width, int hei
     control.Move(host::PixelsToTwipsX(left), host::PixelsToTwipsY(top), host::PixelsToTwipsX(width),
                  host::PixelsToTwipsY(height));
 }
-
-BitmapFile::BitmapFile(const std::wstring& name, int width, int height)
-    : path((std::filesystem::temp_directory_path() / name).wstring()) {
-    const uint32_t stride = (static_cast<uint32_t>(width) * 3 + 3) & ~3u;
-    const uint32_t pixelBytes = stride * static_cast<uint32_t>(height);
-    // File header, then an info header of 40 bytes: size, 1 plane, 24 bits, no compression.
-    const uint32_t fields[] = {54 + pixelBytes, 0, 54, 40, static_cast<uint32_t>(width), static_cast<uint32_t>(height),
-                               1 | (24 << 16), 0, pixelBytes, 0, 0, 0, 0};
-    std::ofstream file(std::filesystem::path(path), std::ios::binary);
-    file.write("BM", 2);
-    file.write(reinterpret_cast<const char*>(fields), sizeof fields);
-    file << std::string(pixelBytes, '\x80');
-}
-
-BitmapFile::~BitmapFile() { std::filesystem::remove(std::filesystem::path(path)); }
 
 RecordedEffects::RecordedEffects() { host::SetEffects(this); }
 

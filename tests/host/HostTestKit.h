@@ -1,7 +1,7 @@
 #pragma once
-// What the host's behaviour tests share: catching host errors, colours and
-// pictures, a recorder for the host's side effects, a user control that journals
-// its notifications, and a bitmap file to load.
+// What the host's behaviour tests share (and the form they place controls on): catching host errors, colours and
+// pictures, a recorder for the host's side effects, and a user control that
+// journals its notifications.
 #include <windows.h>
 
 #include <array>
@@ -11,6 +11,7 @@
 
 #include "host/Control.h"
 #include "host/Error.h"
+#include "host/Form.h"
 #include "host/Picture.h"
 #include "host/Runtime.h"
 #include "host/UserControl.h"
@@ -43,27 +44,17 @@ host::PicturePtr SolidPicture(int width, int height, COLORREF colour);
 // Places a control at a place given in pixels.
 void PlaceInPixels(host::Control& control, int left, int top, int width, int height);
 
-// A grey 24-bit .bmp file in the temporary folder, removed when the object goes.
-class BitmapFile {
-public:
-    BitmapFile(const std::wstring& name, int width, int height);
-    ~BitmapFile();
-    const std::wstring path;
-};
-
 // Records what the host would show or end instead of doing it; it is the host's
 // side effects while it lives and clears the ending flag when it goes.
 class RecordedEffects : public host::SideEffects {
 public:
     RecordedEffects();
     ~RecordedEffects() override;
-    RecordedEffects(const RecordedEffects&) = delete;
-    RecordedEffects& operator=(const RecordedEffects&) = delete;
 
     int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, unsigned type) override;
     void EndProgram(int exitCode) override;
 
-    std::vector<std::wstring> messages;
+    Entries messages;
     int ends = 0;
 };
 

@@ -1,14 +1,12 @@
-// The host's child controls: text, list windows, labels, images and picture
-// boxes, visibility and enabling through containers, properties by name.
+// The host's child controls: text, list windows, labels and images, visibility
+// and enabling through containers, properties by name.
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/Form.h"
 #include "host/HostFrame.h"
 #include "host/Image.h"
 #include "host/Label.h"
 #include "host/ListControls.h"
-#include "host/PictureBox.h"
 #include "host/TextBox.h"
 
 using namespace host;
@@ -40,30 +38,24 @@ TEST_F(ControlsTest, TextAndCaptionsKeepWhatWasSetBeforeTheWindowAndAnnounceChan
 }
 
 TEST_F(ControlsTest, ListsAddRemoveAndSelectTheirItems) {
-    std::vector<std::unique_ptr<ItemList>> kinds;
-    kinds.push_back(std::make_unique<ComboBox>(L"cbo"));
-    kinds.push_back(std::make_unique<ListBox>(L"lst"));
+    std::unique_ptr<ItemList> kinds[] = {std::make_unique<ComboBox>(L"cbo"), std::make_unique<ListBox>(L"lst")};
     for (auto& kind : kinds) {
         SCOPED_TRACE(testing::PrintToString(kind->Kind()));
         auto& list = form.Add(std::move(kind));
         int clicks = 0;
         list.Click.Connect([&] { ++clicks; });
-        for (const wchar_t* item : {L"b", L"c"}) list.AddItem(item);
+        list.AddItem(L"b");
         list.AddItem(L"a", 0);
         list.SetListIndex(1);
-        EXPECT_EQ(1, clicks);
         list.LetProperty(L"List", Variant(L"B"), {Variant::Int(1)});
         EXPECT_EQ(L"B", list.GetProperty(L"List", {Variant::Int(1)}).ToString());
         EXPECT_EQ(1, list.ListIndex()) << "replacing the selected item keeps it selected";
-        EXPECT_EQ(L"", list.List(3));
-        for (const auto& call : std::vector<std::function<void()>>{[&] { list.AddItem(L"x", 4); },
-                                                                   [&] { list.RemoveItem(3); },
-                                                                   [&] { list.SetList(3, L"x"); }})
-            EXPECT_EQ(err::InvalidProcedureCall, ErrorOf(call));
-        EXPECT_EQ(err::InvalidPropertyValue, ErrorOf([&] { list.SetListIndex(3); }));
+        EXPECT_EQ(1, clicks);
+        EXPECT_EQ(err::InvalidProcedureCall, ErrorOf([&] { list.AddItem(L"x", 3); }));
+        EXPECT_EQ(err::InvalidPropertyValue, ErrorOf([&] { list.SetListIndex(2); }));
         list.RemoveItem(0);
         EXPECT_EQ(L"B", list.List(0));
-        EXPECT_EQ(2, list.ListCount());
+        EXPECT_EQ(L"", list.List(1));
     }
 }
 
@@ -99,7 +91,7 @@ TEST_F(ControlsTest, VisibilityAndEnablingFollowTheContainers) {
     EXPECT_FALSE(IsWindowEnabled(text.Hwnd())) << "its own setting stays";
 }
 
-TEST_F(ControlsTest, LabelsImagesAndPictureBoxesSizeThemselves) {
+TEST_F(ControlsTest, LabelsAndImagesSizeThemselves) {
     auto& label = form.Add(std::make_unique<Label>(L"lbl"));
     label.SetCaption(L"Hi");
     label.SetAutoSize(true);
@@ -113,14 +105,6 @@ TEST_F(ControlsTest, LabelsImagesAndPictureBoxesSizeThemselves) {
     image.SetStretch(true);
     image.SetPicture(SolidPicture(10, 10, kBlack));
     EXPECT_EQ(40, image.PixelRect().right) << "a stretched image keeps its size";
-
-    auto& pic = form.Add(std::make_unique<PictureBox>(L"pic"));
-    pic.SetBorder(false);
-    pic.SetAutoSize(true);
-    pic.SetPictureAndFit(SolidPicture(50, 30, kBlack));
-    RECT client;
-    GetClientRect(pic.Hwnd(), &client);
-    EXPECT_EQ((Corners({0, 0, 50, 30})), Corners(client));
 }
 
 TEST_F(ControlsTest, PropertiesByName) {

@@ -1,8 +1,6 @@
 // Design data: the tree of controls a form is built from.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 #include "HostTestKit.h"
 #include "host/DesignData.h"
 #include "host/PropertyBag.h"
@@ -36,14 +34,8 @@ const wchar_t kSampleForm[] =
 // The text parsed as design data and as a bag: a format error is fine, anything
 // else escaping (or a crash) is not.
 void ExpectOnlyFormatErrors(std::wstring_view text) {
-    try {
-        ParseDesignData(text);
-    } catch (const TextFormatError&) {
-    }
-    try {
-        PropertyBag::LoadText(text);
-    } catch (const TextFormatError&) {
-    }
+    FormatErrorOf([&] { ParseDesignData(text); });
+    FormatErrorOf([&] { PropertyBag::LoadText(text); });
 }
 
 }  // namespace

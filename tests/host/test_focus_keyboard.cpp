@@ -4,7 +4,6 @@
 
 #include "HostTestKit.h"
 #include "host/CommandButton.h"
-#include "host/Form.h"
 #include "host/Label.h"
 #include "host/Pump.h"
 #include "host/TextBox.h"

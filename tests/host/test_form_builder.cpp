@@ -2,10 +2,6 @@
 // keys, Boolean values, form buttons, and errors that name the line.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "HostTestKit.h"
 #include "host/FormBuilder.h"
 #include "host/HostFrame.h"
@@ -13,7 +9,7 @@
 #include "host/TextBox.h"
 
 using namespace host;
-using hosttest::Journaling;
+using namespace hosttest;
 
 namespace {
 
@@ -25,14 +21,8 @@ void Build(Form& form, const std::wstring& text) {
 const wchar_t kNestedForm[] =
     L"Begin Form Built\n"
     L"    Caption = \"Built\"\n"
-    L"    ClientWidth = 3000\n"
-    L"    ClientHeight = 1500\n"
     L"    Begin PictureBox pic\n"
-    L"        Width = 2400\n"
-    L"        Height = 1200\n"
     L"        Begin HostFrame fra\n"
-    L"            Left = 75\n"
-    L"            Width = 1500\n"
     L"            Begin TextBox txt\n"
     L"                Text = \"hello\"\n"
     L"            End\n"
@@ -55,16 +45,13 @@ const wchar_t kNestedForm[] =
 }  // namespace
 
 TEST(FormBuilder, BuildsNestedContainersAndGivesUserControlsTheirBag) {
-    hosttest::Journal().clear();
+    Journal().clear();
     Form form(L"Built");
     Build(form, kNestedForm);
     EXPECT_EQ(L"Built", form.Caption());
-    RECT client;
-    GetClientRect(form.hWnd(), &client);
-    EXPECT_EQ(TwipsToPixelsY(1500), client.bottom);
-    std::vector<std::wstring> names;
+    Entries names;
     for (const Control* c : form.Controls()) names.push_back(c->Name());
-    EXPECT_EQ((std::vector<std::wstring>{L"pic", L"fra", L"txt", L"uc", L"no"}), names);
+    EXPECT_EQ((Entries{L"pic", L"fra", L"txt", L"uc", L"no"}), names);
 
     auto* pic = dynamic_cast<PictureBox*>(form.FindControl(L"PIC"));
     auto* frame = dynamic_cast<HostFrame*>(form.FindControl(L"fra"));
@@ -73,19 +60,18 @@ TEST(FormBuilder, BuildsNestedContainersAndGivesUserControlsTheirBag) {
     EXPECT_EQ(static_cast<Container*>(pic), frame->GetContainer());
     EXPECT_EQ(frame->Hwnd(), GetParent(text->Hwnd()));
     EXPECT_EQ(L"hello", text->Text());
-    EXPECT_EQ(TwipsToPixelsX(1575), frame->PixelRect().right);
 
     auto* uc = dynamic_cast<Journaling*>(form.FindControl(L"uc"));
     ASSERT_TRUE(uc);
-    EXPECT_EQ((std::vector<std::wstring>{L"Initialize", L"ReadProperties", L"Resize"}), hosttest::JournalOf(L"uc"));
-    EXPECT_EQ((std::vector<std::wstring>{L"value", L"caption"}), uc->stored.Keys()) << "extender keys stay out of the bag";
+    EXPECT_EQ((Entries{L"Initialize", L"ReadProperties", L"Resize"}), JournalOf(L"uc"));
+    EXPECT_EQ((Entries{L"value", L"caption"}), uc->stored.Keys()) << "extender keys stay out of the bag";
     EXPECT_TRUE(uc->value);
     EXPECT_EQ(1500, uc->Left());
     EXPECT_EQ(2, uc->TabIndex());
     EXPECT_EQ(L"t", uc->Tag());
     EXPECT_EQ(uc, form.DefaultControl());
     EXPECT_EQ(form.FindControl(L"no"), form.CancelControl());
-    hosttest::Journal().clear();
+    Journal().clear();
 }
 
 TEST(FormBuilder, BooleansFollowTheHostsConversion) {
@@ -100,14 +86,14 @@ TEST(FormBuilder, BooleansFollowTheHostsConversion) {
         Form form(L"Booleans");
         const std::wstring text = std::wstring(L"Begin Form f\n  Begin Label x\n    Visible = ") + row.literal +
                                   L"\n  End\n  Begin Journaling uc\n    Value = " + row.literal + L"\n  End\nEnd\n";
-        const int errorLine = hosttest::FormatErrorOf([&] { Build(form, text); }).Line();
+        const int errorLine = FormatErrorOf([&] { Build(form, text); }).Line();
         EXPECT_EQ(row.error ? 3 : 0, errorLine);
         if (errorLine == 0) {
             EXPECT_EQ(row.visible, form.FindControl(L"x")->Visible());
             EXPECT_EQ(row.visible, dynamic_cast<Journaling*>(form.FindControl(L"uc"))->value);
         }
     }
-    hosttest::Journal().clear();
+    Journal().clear();
 }
 
 TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
@@ -127,7 +113,7 @@ TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
     };
     for (const Row& row : rows) {
         Form form(L"Broken");
-        const TextFormatError e = hosttest::FormatErrorOf([&] { Build(form, row.text); });
+        const TextFormatError e = FormatErrorOf([&] { Build(form, row.text); });
         EXPECT_EQ(row.line, e.Line()) << row.label;
         EXPECT_NE(std::wstring::npos, e.Description().find(row.mentions)) << testing::PrintToString(e.Description());
     }

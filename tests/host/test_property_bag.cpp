@@ -5,8 +5,7 @@
 #include "host/PropertyBag.h"
 
 using namespace host;
-using hosttest::ErrorOf;
-using hosttest::FormatErrorOf;
+using namespace hosttest;
 using namespace std::literals;
 
 TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {

@@ -5,31 +5,42 @@
 #include <fstream>
 
 #include "HostTestKit.h"
-#include "host/Picture.h"
 #include "host/Units.h"
 
 using namespace host;
-using hosttest::ErrorOf;
+using namespace hosttest;
 
-TEST(LoadPicture, EmptyPicturesHaveHandleZero) {
-    for (const PicturePtr& empty : {LoadPicture(), LoadPicture(L"")}) {
-        ASSERT_TRUE(empty);
-        EXPECT_EQ(0u, empty->Handle());
-        EXPECT_EQ(PictureType::None, empty->Type());
-    }
+namespace {
+
+const std::filesystem::path kFolder = std::filesystem::temp_directory_path();
+
+// Writes a grey 24-bit .bmp file.
+void WriteBitmapFile(const std::filesystem::path& path, int width, int height) {
+    const DWORD pixelBytes = static_cast<DWORD>((width * 3 + 3) & ~3) * static_cast<DWORD>(height);
+    constexpr DWORD kHeaders = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, pixelBytes, 0, 0, 0, 0};
+    BITMAPFILEHEADER header{0x4D42, kHeaders + pixelBytes, 0, 0, kHeaders};
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(&header), sizeof header).write(reinterpret_cast<const char*>(&info), sizeof info);
+    file << std::string(pixelBytes, '\x80');
 }
 
+}  // namespace
+
 TEST(LoadPicture, ABitmapFileHasItsSizeInHimetric) {
-    hosttest::BitmapFile file(L"host_test_picture.bmp", 48, 24);
-    PicturePtr picture = LoadPicture(file.path);
+    const auto path = kFolder / L"host test 图.bmp";
+    WriteBitmapFile(path, 48, 24);
+    PicturePtr picture = LoadPicture(path.wstring());
     EXPECT_EQ(PictureType::Bitmap, picture->Type());
     EXPECT_NEAR(ScaleX(48, ScaleMode::Pixels, ScaleMode::Himetric), picture->Width(), 0.5);
     EXPECT_NEAR(ScaleY(24, ScaleMode::Pixels, ScaleMode::Himetric), picture->Height(), 0.5);
+    EXPECT_EQ((PictureSource{PictureSource::Kind::File, path.wstring()}), picture->Source());
+    std::filesystem::remove(path);
 }
 
-TEST(LoadPicture, MissingAndNonPictureFilesAreErrors) {
-    const auto text = std::filesystem::temp_directory_path() / L"host_test_not_a_picture.bmp";
-    const auto icon = std::filesystem::temp_directory_path() / L"host_test_not_an_icon.ico";
+TEST(LoadPicture, NoFileIsAnEmptyPictureAndMissingOrNonPictureFilesAreErrors) {
+    EXPECT_EQ(0u, LoadPicture(L"")->Handle());
+    const auto text = kFolder / L"host_test_not_a_picture.bmp", icon = kFolder / L"host_test_not_an_icon.ico";
     std::ofstream(text) << "hello";
     std::ofstream(icon, std::ios::binary).write("\0\0\1\0\x09", 5);
     EXPECT_EQ(err::FileNotFound, ErrorOf([] { LoadPicture(L"Z:\\no\\such\\picture.bmp"); }));
@@ -41,7 +52,7 @@ TEST(LoadPicture, MissingAndNonPictureFilesAreErrors) {
 }
 
 TEST(UnhandledErrors, AreReportedWithTheirNumberAndEndTheProgram) {
-    hosttest::RecordedEffects effects;
+    RecordedEffects effects;
     SetApplicationTitle(L"TestProgram");
     bool after = false;
     Guarded([&] {

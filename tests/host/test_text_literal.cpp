@@ -75,12 +75,6 @@ TEST(TextLiteral, PicturesAreStoredByTheirSource) {
     Variant empty = ParseLiteral(L"Picture(Empty)", kLine);
     ASSERT_EQ(VarType::Picture, empty.Type());
     EXPECT_EQ(L"Picture(Empty)", FormatLiteral(empty));
-
-    hosttest::BitmapFile file(L"literal test 图.bmp", 1, 1);
-    const PictureSource source{PictureSource::Kind::File, file.path};
-    Variant loaded = ParseLiteral(FormatLiteral(Variant(LoadPictureFromSource(source))), kLine);
-    ASSERT_EQ(VarType::Picture, loaded.Type());
-    EXPECT_EQ(source, loaded.ToPicture()->Source());
 }
 
 TEST(TextLiteral, BadLiteralsNameTheLine) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/Form.h"
 #include "host/HostFrame.h"
 #include "host/Label.h"
 #include "host/PictureBox.h"

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/Form.h"
 #include "host/Image.h"
 #include "host/Label.h"
 #include "host/LineControl.h"
@@ -22,7 +21,7 @@ LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
 // Records the events a windowless control or a picture box raises, as "name.Event".
 template <class T>
-void Watch(T& control, const std::wstring& name, std::vector<std::wstring>& log) {
+void Watch(T& control, const std::wstring& name, Entries& log) {
     control.Click.Connect([&log, name] { log.push_back(name + L".Click"); });
     control.DblClick.Connect([&log, name] { log.push_back(name + L".DblClick"); });
     control.MouseDown.Connect([&log, name](int16_t b, int16_t, float, float) {
@@ -37,29 +36,23 @@ void Watch(T& control, const std::wstring& name, std::vector<std::wstring>& log)
 // and a shape that overlap, and a text box.
 class WindowlessTest : public ::testing::Test {
 protected:
-    WindowlessTest() : form(L"WindowlessForm") {
+    WindowlessTest() {
         form.SetClientSize(PixelsToTwipsX(200), PixelsToTwipsY(200));
-        auto box = std::make_unique<PictureBox>(L"pic");
-        box->SetBorder(false);
-        pic = &form.Add(std::move(box));
-        PlaceInPixels(*pic, 0, 0, kSide, kSide);
-        pic->SetBackColor(Ole(kWhite));
-        label = &pic->Add(std::make_unique<Label>(L"lbl"));
-        PlaceInPixels(*label, 10, 10, 40, 20);
-        label->SetBackColor(Ole(kBlue));
-        image = &pic->Add(std::make_unique<Image>(L"img"));
-        image->Move(PixelsToTwipsX(30), PixelsToTwipsY(20), 0, 0);
-        image->SetPicture(SolidPicture(40, 30, kGreen));
-        shape = &pic->Add(std::make_unique<Shape>(L"shp"));
-        PlaceInPixels(*shape, 0, 0, 80, 60);
-        shape->SetFillSolid(true);
-        shape->SetFillColor(Ole(kRed));
-        shape->SetBorderColor(Ole(kRed));
-        text = &pic->Add(std::make_unique<TextBox>(L"txt"));
-        PlaceInPixels(*text, 100, 100, 40, 20);
-        Watch(*pic, L"pic", log);
-        Watch(*label, L"lbl", log);
-        Watch(*image, L"img", log);
+        pic.SetBorder(false);
+        PlaceInPixels(pic, 0, 0, kSide, kSide);
+        pic.SetBackColor(Ole(kWhite));
+        PlaceInPixels(label, 10, 10, 40, 20);
+        label.SetBackColor(Ole(kBlue));
+        image.Move(PixelsToTwipsX(30), PixelsToTwipsY(20), 0, 0);
+        image.SetPicture(SolidPicture(40, 30, kGreen));
+        PlaceInPixels(shape, 0, 0, 80, 60);
+        shape.SetFillSolid(true);
+        shape.SetFillColor(Ole(kRed));
+        shape.SetBorderColor(Ole(kRed));
+        PlaceInPixels(text, 100, 100, 40, 20);
+        Watch(pic, L"pic", log);
+        Watch(label, L"lbl", log);
+        Watch(image, L"img", log);
     }
 
     // The colour at a point after the box paints its windowless children on white.
@@ -71,7 +64,7 @@ protected:
         HGDIOBJ old = SelectObject(dc, bitmap);
         RECT all{0, 0, kSide, kSide};
         FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        pic->PaintWindowless(dc);
+        pic.PaintWindowless(dc);
         COLORREF colour = GetPixel(dc, x, y);
         SelectObject(dc, old);
         DeleteObject(bitmap);
@@ -79,15 +72,15 @@ protected:
         return colour;
     }
 
-    LRESULT Send(UINT msg, WPARAM keys, LPARAM where) { return SendMessageW(pic->Hwnd(), msg, keys, where); }
+    LRESULT Send(UINT msg, WPARAM keys, LPARAM where) { return SendMessageW(pic.Hwnd(), msg, keys, where); }
 
-    Form form;
-    PictureBox* pic = nullptr;
-    Label* label = nullptr;
-    Image* image = nullptr;
-    Shape* shape = nullptr;
-    TextBox* text = nullptr;
-    std::vector<std::wstring> log;
+    Form form{L"WindowlessForm"};
+    PictureBox& pic = form.Add(std::make_unique<PictureBox>(L"pic"));
+    Label& label = pic.Add(std::make_unique<Label>(L"lbl"));
+    Image& image = pic.Add(std::make_unique<Image>(L"img"));
+    Shape& shape = pic.Add(std::make_unique<Shape>(L"shp"));
+    TextBox& text = pic.Add(std::make_unique<TextBox>(L"txt"));
+    Entries log;
 };
 
 }  // namespace
@@ -105,20 +98,20 @@ TEST_F(WindowlessTest, FrontChildrenWinWhereTheyOverlap) {
 }
 
 TEST_F(WindowlessTest, TransparentOrHiddenLabelsShowWhatIsUnder) {
-    label->SetCaption(L"x");
-    label->SetBackStyle(Label::BackStyle::Transparent);
+    label.SetCaption(L"x");
+    label.SetBackStyle(Label::BackStyle::Transparent);
     EXPECT_EQ(kGreen, Painted(45, 27));
     EXPECT_EQ(kRed, Painted(12, 27));
-    label->SetBackStyle(Label::BackStyle::Opaque);
-    label->SetVisible(false);
+    label.SetBackStyle(Label::BackStyle::Opaque);
+    label.SetVisible(false);
     EXPECT_EQ(kGreen, Painted(45, 27));
 }
 
 TEST_F(WindowlessTest, ConstituentsGoBehindPlacedControls) {
-    auto& back = pic->Add(std::make_unique<Label>(L"back"), /*constituent=*/true);
+    auto& back = pic.Add(std::make_unique<Label>(L"back"), /*constituent=*/true);
     PlaceInPixels(back, 0, 0, kSide, kSide);
     back.SetBackColor(Ole(kGreen));
-    auto& later = pic->Add(std::make_unique<Label>(L"later"));
+    auto& later = pic.Add(std::make_unique<Label>(L"later"));
     PlaceInPixels(later, 0, 0, 8, 8);
     later.SetBackColor(Ole(kBlue));
     EXPECT_EQ(kRed, Painted(5, 55));
@@ -127,28 +120,28 @@ TEST_F(WindowlessTest, ConstituentsGoBehindPlacedControls) {
 }
 
 TEST_F(WindowlessTest, WindowedChildrenStackInOrderAndClipTheContainer) {
-    auto& second = pic->Add(std::make_unique<TextBox>(L"txt2"));
+    auto& second = pic.Add(std::make_unique<TextBox>(L"txt2"));
     PlaceInPixels(second, 110, 110, 30, 30);
-    auto& constituent = pic->Add(std::make_unique<TextBox>(L"txt3"), /*constituent=*/true);
+    auto& constituent = pic.Add(std::make_unique<TextBox>(L"txt3"), /*constituent=*/true);
     PlaceInPixels(constituent, 0, 100, 10, 10);
-    auto& third = pic->Add(std::make_unique<TextBox>(L"txt4"));
+    auto& third = pic.Add(std::make_unique<TextBox>(L"txt4"));
     PlaceInPixels(third, 0, 130, 10, 10);
 
     std::vector<HWND> stack;
-    for (HWND h = GetWindow(pic->Hwnd(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) stack.push_back(h);
-    EXPECT_EQ((std::vector<HWND>{text->Hwnd(), second.Hwnd(), third.Hwnd(), constituent.Hwnd()}), stack);
+    for (HWND h = GetWindow(pic.Hwnd(), GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) stack.push_back(h);
+    EXPECT_EQ((std::vector<HWND>{text.Hwnd(), second.Hwnd(), third.Hwnd(), constituent.Hwnd()}), stack);
 
     form.Show();
-    HDC dc = GetDC(pic->Hwnd());
+    HDC dc = GetDC(pic.Hwnd());
     EXPECT_FALSE(PtVisible(dc, 120, 110)) << "the container paints over its windowed child";
     EXPECT_TRUE(PtVisible(dc, 40, 25));
-    ReleaseDC(pic->Hwnd(), dc);
+    ReleaseDC(pic.Hwnd(), dc);
 }
 
 TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
     struct Message { UINT msg; WPARAM keys; int x, y; };
     constexpr WPARAM kLeft = MK_LBUTTON;
-    struct Row { const char* label; bool labelEnabled; std::vector<Message> input; std::vector<std::wstring> expected; };
+    struct Row { const char* label; bool labelEnabled; std::vector<Message> input; Entries expected; };
     const Row rows[] = {
         {"press and release on the label", true, {{WM_LBUTTONDOWN, kLeft, 40, 25}, {WM_LBUTTONUP, 0, 41, 26}},
          {L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click"}},
@@ -165,7 +158,7 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
-        label->SetEnabled(row.labelEnabled);
+        label.SetEnabled(row.labelEnabled);
         log.clear();
         for (const Message& m : row.input) Send(m.msg, m.keys, At(m.x, m.y));
         EXPECT_EQ(row.expected, log);
@@ -174,7 +167,7 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
 
 TEST_F(WindowlessTest, MouseArgumentsAreInTheContainersScaleFromTheControlsCorner) {
     std::vector<float> seen;
-    label->MouseDown.Connect([&](int16_t button, int16_t shift, float x, float y) { seen = {float(button), float(shift), x, y}; });
+    label.MouseDown.Connect([&](int16_t button, int16_t shift, float x, float y) { seen = {float(button), float(shift), x, y}; });
     Send(WM_RBUTTONDOWN, MK_RBUTTON, At(13, 14));
     Send(WM_RBUTTONUP, 0, At(13, 14));
     EXPECT_EQ((std::vector<float>{2, 0, static_cast<float>(PixelsToTwipsX(3)), static_cast<float>(PixelsToTwipsY(4))}), seen);
@@ -184,17 +177,17 @@ TEST_F(WindowlessTest, ChangesRepaintTheAreasTheyTouch) {
     form.Show();
     struct Row { const char* label; std::function<void()> change; std::vector<POINT> repainted; };
     const Row rows[] = {
-        {"moved", [&] { PlaceInPixels(*label, 90, 60, 40, 20); }, {{12, 12}, {100, 70}}},
-        {"new caption", [&] { label->SetCaption(L"new"); }, {{100, 70}}},
-        {"new picture", [&] { image->SetPicture(SolidPicture(40, 30, kBlue)); }, {{60, 40}}},
-        {"new fill", [&] { shape->SetFillColor(Ole(kBlue)); }, {{5, 55}}},
+        {"moved", [&] { PlaceInPixels(label, 90, 60, 40, 20); }, {{12, 12}, {100, 70}}},
+        {"new caption", [&] { label.SetCaption(L"new"); }, {{100, 70}}},
+        {"new picture", [&] { image.SetPicture(SolidPicture(40, 30, kBlue)); }, {{60, 40}}},
+        {"new fill", [&] { shape.SetFillColor(Ole(kBlue)); }, {{5, 55}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
-        UpdateWindow(pic->Hwnd());
+        UpdateWindow(pic.Hwnd());
         row.change();
         HRGN invalid = CreateRectRgn(0, 0, 0, 0);
-        GetUpdateRgn(pic->Hwnd(), invalid, FALSE);
+        GetUpdateRgn(pic.Hwnd(), invalid, FALSE);
         for (POINT p : row.repainted) EXPECT_TRUE(PtInRegion(invalid, p.x, p.y)) << p.x << "," << p.y;
         EXPECT_FALSE(PtInRegion(invalid, 145, 5));
         DeleteObject(invalid);
@@ -202,9 +195,9 @@ TEST_F(WindowlessTest, ChangesRepaintTheAreasTheyTouch) {
 }
 
 TEST_F(WindowlessTest, ShapesAndLinesDrawInsideTheirPlace) {
-    label->SetVisible(false);
-    image->SetVisible(false);
-    PlaceInPixels(*shape, 0, 0, 80, 40);
+    label.SetVisible(false);
+    image.SetVisible(false);
+    PlaceInPixels(shape, 0, 0, 80, 40);
     // Samples of an 80 x 40 place: its corner, its centre, the middle of its left
     // edge, and near the top left corner of the 40 x 40 square centred in it.
     struct Row { const char* label; Shape::Kind kind; COLORREF corner, centre, leftEdge, squareCorner; };
@@ -216,14 +209,14 @@ TEST_F(WindowlessTest, ShapesAndLinesDrawInsideTheirPlace) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
-        shape->SetShape(row.kind);
+        shape.SetShape(row.kind);
         EXPECT_EQ(row.corner, Painted(0, 0));
         EXPECT_EQ(row.centre, Painted(40, 20));
         EXPECT_EQ(row.leftEdge, Painted(2, 20));
         EXPECT_EQ(row.squareCorner, Painted(22, 3));
     }
 
-    auto& line = pic->Add(std::make_unique<LineControl>(L"ln"));
+    auto& line = pic.Add(std::make_unique<LineControl>(L"ln"));
     line.SetBorderColor(Ole(kBlue));
     line.SetEnds(PixelsToTwipsX(100), PixelsToTwipsY(80), PixelsToTwipsX(140), PixelsToTwipsY(80));
     EXPECT_EQ(kBlue, Painted(100, 80));
