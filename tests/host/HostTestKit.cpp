@@ -42,20 +42,6 @@ void PlaceInPixels(host::Control& control, int left, int top, int width, int hei
                  host::PixelsToTwipsY(height));
 }
 
-RecordedEffects::RecordedEffects() { host::SetEffects(this); }
-
-RecordedEffects::~RecordedEffects() {
-    host::SetEffects(nullptr);
-    host::ResetEnding();
-}
-
-int RecordedEffects::ShowMessageBox(HWND, const std::wstring& text, const std::wstring&, unsigned) {
-    messages.push_back(text);
-    return IDOK;
-}
-
-void RecordedEffects::EndProgram(int) { ++ends; }
-
 Entries& Journal() {
     static Entries journal;
     return journal;

@@ -48,11 +48,16 @@ void PlaceInPixels(host::Control& control, int left, int top, int width, int hei
 // side effects while it lives and clears the ending flag when it goes.
 class RecordedEffects : public host::SideEffects {
 public:
-    RecordedEffects();
-    ~RecordedEffects() override;
-
-    int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, unsigned type) override;
-    void EndProgram(int exitCode) override;
+    RecordedEffects() { host::SetEffects(this); }
+    ~RecordedEffects() override {
+        host::SetEffects(nullptr);
+        host::ResetEnding();
+    }
+    int ShowMessageBox(HWND, const std::wstring& text, const std::wstring&, unsigned) override {
+        messages.push_back(text);
+        return IDOK;
+    }
+    void EndProgram(int) override { ++ends; }
 
     Entries messages;
     int ends = 0;

@@ -23,54 +23,16 @@ T& Place(Container& container, std::unique_ptr<T> control, int16_t tabIndex, boo
 
 }  // namespace
 
-// A user control holding a text box, a text box, and a second user control.
-class FocusTest : public ::testing::Test {
-protected:
-    FocusTest() {
-        a.Load(nullptr);
-        b.Load(nullptr);
-        text.GotFocus.Connect([] { Journal().push_back(L"txt.GotFocus"); });
-        text.LostFocus.Connect([] { Journal().push_back(L"txt.LostFocus"); });
-        form.Show();
-        Journal().clear();
-    }
-
-    Form form{L"FocusForm"};
-    Journaling& a = Place(form, std::make_unique<Journaling>(L"a"), 0);
-    TextBox& inner = Place(a, std::make_unique<TextBox>(L"inner"), 0, /*constituent=*/true);
-    TextBox& text = Place(form, std::make_unique<TextBox>(L"txt"), 1);
-    Journaling& b = Place(form, std::make_unique<Journaling>(L"b"), 2);
-};
-
-TEST_F(FocusTest, EnterAndExitFocusWhenTheFocusCrossesAUserControlsEdge) {
-    inner.SetFocus();
-    text.SetFocus();
-    b.SetFocus();
-    inner.SetFocus();
-    a.SetFocus();
-    EXPECT_EQ((Entries{L"a.LostFocus",                                    // into its own text box
-                       L"a.ExitFocus", L"txt.GotFocus",                   // out of it
-                       L"txt.LostFocus", L"b.EnterFocus", L"b.GotFocus",  // into the other one
-                       L"b.LostFocus", L"b.ExitFocus", L"a.EnterFocus",   // back into the first
-                       L"a.GotFocus"}),
-              Journal());
-}
-
-TEST_F(FocusTest, TheFocusComesBackWhenTheFormIsActivatedAgain) {
-    text.SetFocus();
-    Form other(L"OtherForm");
-    other.Show();
-    ASSERT_EQ(other.hWnd(), GetForegroundWindow());
-    SetForegroundWindow(form.hWnd());
-    EXPECT_EQ(text.Hwnd(), GetFocus());
-}
-
-// The keyboard of a form: user control a (tab index 0), text boxes t2 (1), t1 (2),
-// a label "&Name" (3) and t3 (4), OK (5, default) and Cancel (6, cancel).
+// A shown form: user control a (tab index 0) holding a text box, text boxes t2 (1),
+// t1 (2), a label "&Name" (3) and t3 (4), OK (5, default), Cancel (6, cancel) and
+// user control b (7).
 class KeyboardTest : public ::testing::Test {
 protected:
     KeyboardTest() {
         a.Load(nullptr);
+        b.Load(nullptr);
+        t1.GotFocus.Connect([] { Journal().push_back(L"t1.GotFocus"); });
+        t1.LostFocus.Connect([] { Journal().push_back(L"t1.LostFocus"); });
         label.SetCaption(L"&Name");
         ok.SetCaption(L"&OK");
         cancel.SetCaption(L"Cancel");
@@ -99,22 +61,50 @@ protected:
 
     Form form{L"KeyboardForm"};
     Journaling& a = Place(form, std::make_unique<Journaling>(L"a"), 0);
+    TextBox& inner = Place(a, std::make_unique<TextBox>(L"inner"), 0, /*constituent=*/true);
     TextBox& t1 = Place(form, std::make_unique<TextBox>(L"t1"), 2);
     TextBox& t2 = Place(form, std::make_unique<TextBox>(L"t2"), 1);
     Label& label = Place(form, std::make_unique<Label>(L"lbl"), 3);
     TextBox& t3 = Place(form, std::make_unique<TextBox>(L"t3"), 4);
     CommandButton& ok = Place(form, std::make_unique<CommandButton>(L"ok"), 5);
     CommandButton& cancel = Place(form, std::make_unique<CommandButton>(L"cancel"), 6);
+    Journaling& b = Place(form, std::make_unique<Journaling>(L"b"), 7);
     Entries clicks;
 };
 
+TEST_F(KeyboardTest, EnterAndExitFocusWhenTheFocusCrossesAUserControlsEdge) {
+    inner.SetFocus();
+    t1.SetFocus();
+    b.SetFocus();
+    inner.SetFocus();
+    a.SetFocus();
+    EXPECT_EQ((Entries{L"a.LostFocus",                                    // into its own text box
+                       L"a.ExitFocus", L"t1.GotFocus",                   // out of it
+                       L"t1.LostFocus", L"b.EnterFocus", L"b.GotFocus",  // into the other one
+                       L"b.LostFocus", L"b.ExitFocus", L"a.EnterFocus",   // back into the first
+                       L"a.GotFocus"}),
+              Journal());
+}
+
+TEST_F(KeyboardTest, TheFocusComesBackWhenTheFormIsActivatedAgain) {
+    t1.SetFocus();
+    Form other(L"OtherForm");
+    other.Show();
+    ASSERT_EQ(other.hWnd(), GetForegroundWindow());
+    SetForegroundWindow(form.hWnd());
+    EXPECT_EQ(t1.Hwnd(), GetFocus());
+}
+
 TEST_F(KeyboardTest, TabFollowsTheTabIndexWrapsAndSkipsWhatCannotTakeTheFocus) {
     ASSERT_EQ(a.hWnd(), GetFocus());
-    EXPECT_EQ((std::vector<HWND>{t2.Hwnd(), t1.Hwnd(), t3.Hwnd(), ok.Hwnd(), cancel.Hwnd(), a.hWnd()}), TabThrough(6));
+    EXPECT_EQ((std::vector<HWND>{inner.Hwnd(), t2.Hwnd(), t1.Hwnd(), t3.Hwnd(), ok.Hwnd(), cancel.Hwnd(), b.hWnd(), a.hWnd()}),
+              TabThrough(8))
+        << "a user control's constituents tab with it";
     t2.SetEnabled(false);
     t1.SetVisible(false);
     t3.SetTabStop(false);
-    EXPECT_EQ((std::vector<HWND>{ok.Hwnd(), cancel.Hwnd(), a.hWnd()}), TabThrough(3));
+    inner.SetTabStop(false);
+    EXPECT_EQ((std::vector<HWND>{ok.Hwnd(), cancel.Hwnd(), b.hWnd(), a.hWnd()}), TabThrough(4));
 }
 
 TEST_F(KeyboardTest, EnterAndEscapeClickTheDefaultAndCancelButtons) {
