@@ -1,5 +1,5 @@
 // The host's child controls: text, list windows, labels and images, visibility
-// and enabling through containers, properties by name.
+// and enabling through containers.
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
@@ -105,12 +105,4 @@ TEST_F(ControlsTest, LabelsAndImagesSizeThemselves) {
     image.SetStretch(true);
     image.SetPicture(SolidPicture(10, 10, kBlack));
     EXPECT_EQ(40, image.PixelRect().right) << "a stretched image keeps its size";
-}
-
-TEST_F(ControlsTest, PropertiesByName) {
-    auto& label = form.Add(std::make_unique<Label>(L"lbl"));
-    label.LetProperty(L"LEFT", Variant::Int(120));
-    EXPECT_EQ(120, label.GetProperty(L"left").ToLong());
-    EXPECT_EQ(err::PropertyNotFound, ErrorOf([&] { label.LetProperty(L"Caption", Variant(L"x"), {Variant::Int(0)}); }));
-    EXPECT_EQ(err::TypeMismatch, ErrorOf([&] { label.LetProperty(L"Left", Variant(L"far")); }));
 }

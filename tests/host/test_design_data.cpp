@@ -49,7 +49,6 @@ TEST(DesignData, BuildsTheTreeInFileOrder) {
     EXPECT_EQ(7, frame.line);
     EXPECT_EQ(10.5, frame.Find(L"font")->ToFont()->Size());
     const DesignNode& label = form.children[1];
-    EXPECT_EQ(L"Label5", label.name);
     EXPECT_TRUE(label.Find(L"Begin")->SameAs(Variant(L"a property named Begin")));
     EXPECT_TRUE(label.Find(L"End")->SameAs(Variant::Int(1)));
 
