@@ -1,23 +1,30 @@
 #pragma once
-// What the flat button's tests share: access to its private state, a log of what
+// What the flat button's tests share: access to its run-time state, a log of what
 // its container sees (events, announcements, and the sounds and addresses the
-// button asks the host for), and a hidden form holding one button.
+// button asks the host for), a hidden form holding buttons, and reading back the
+// button's off-screen image.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
-#include <cstdio>
-#include <functional>
-#include <initializer_list>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
+#include <algorithm>
+#include <cmath>
+#include <tuple>
 
 #include "MessagePump.h"
 #include "controls/FlatCmd/FlatCmd.h"
 #include "host/Form.h"
+#include "host/Gdi.h"
 #include "host/Runtime.h"
+#include "host/Units.h"
+
+namespace flatcmd_test {
+
+// A button's run-time state for painting.
+struct PaintState {
+    bool over = false, down = false, focus = false;
+};
+
+}  // namespace flatcmd_test
 
 namespace controls {
 
@@ -25,8 +32,14 @@ struct FlatCmdTestAccess {
     static bool IsDown(const FlatCmd& b) { return b.IsDown; }
     static bool IsOver(const FlatCmd& b) { return b.IsOver; }
     static host::PicturePtr ShownPicture(const FlatCmd& b) { return b.ShownPicture; }
-    static bool StoredDefCurHand(const FlatCmd& b) { return b.Prop.StoredDefCurHand; }
-    static int32_t PixelWidth(const FlatCmd& b) { return b.PixelWidth; }
+    static SIZE PixelSize(const FlatCmd& b) { return SIZE{b.PixelWidth, b.PixelHeight}; }
+    // Sets the run-time state and repaints, as the input handlers would.
+    static void Paint(FlatCmd& b, flatcmd_test::PaintState s) {
+        b.IsOver = s.over;
+        b.IsDown = s.down;
+        b.HasFocus = s.focus;
+        b.Refresh();
+    }
 };
 
 }  // namespace controls
@@ -37,75 +50,67 @@ using controls::FlatCmd;
 using Access = controls::FlatCmdTestAccess;
 using Log = std::vector<std::wstring>;
 
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
+
 // "MouseDown 1 0 5 5": a name and its arguments.
 inline std::wstring Entry(const wchar_t* name, std::initializer_list<double> args) {
     std::wstring entry = name;
-    for (double a : args) {
-        wchar_t text[32];
-        std::swprintf(text, 32, L" %g", a);
-        entry += text;
-    }
+    for (double a : args) entry += L" " + std::to_wstring(std::lround(a));
     return entry;
 }
 
 // Writes the button's requests to the outside world into the event log, so that
 // their order among the events shows.
-class EffectsRecorder : public host::SideEffects {
-public:
-    explicit EffectsRecorder(Log& log) : log_(log) {}
+struct EffectsRecorder : host::SideEffects {
+    explicit EffectsRecorder(Log& events) : log(events) {}
     intptr_t OpenWithShell(HWND owner, const std::wstring& operation, const std::wstring& file,
                            const std::wstring& parameters, const std::wstring& directory, int show) override {
         shellOwner = owner;
-        log_.push_back(L"Shell " + operation + L" " + file + L" [" + parameters + L"][" + directory + L"] " +
-                       std::to_wstring(show));
+        log.push_back(L"Shell " + operation + L" " + file + L" [" + parameters + directory + L"] " +
+                      std::to_wstring(show));
         return 33;
     }
-    void NavigateTo(const std::wstring& address) override { log_.push_back(L"Navigate " + address); }
+    void NavigateTo(const std::wstring& address) override { log.push_back(L"Navigate " + address); }
     bool PlaySoundFile(const std::string& ansiFile, unsigned flags) override {
         sounds.emplace_back(ansiFile, flags);
-        log_.push_back(L"Sound");
+        log.push_back(L"Sound");
         return true;
     }
 
+    Log& log;
     HWND shellOwner = nullptr;
     std::vector<std::pair<std::string, unsigned>> sounds;
-
-private:
-    Log& log_;
 };
 
+template <class... Args>
+void Record(host::Event<Args...>& event, Log& log, const wchar_t* name) {
+    event.Connect([&log, name](Args... args) { log.push_back(Entry(name, {double(args)...})); });
+}
 inline void RecordEvents(FlatCmd& b, Log& log) {
-    auto mouse = [&log](const wchar_t* name) {
-        return [&log, name](int16_t button, int16_t shift, float x, float y) {
-            log.push_back(Entry(name, {double(button), double(shift), x, y}));
-        };
-    };
-    b.Click.Connect([&log] { log.push_back(L"Click"); });
-    b.KeyDown.Connect([&log](int16_t k, int16_t s) { log.push_back(Entry(L"KeyDown", {double(k), double(s)})); });
-    b.KeyPress.Connect([&log](int16_t k) { log.push_back(Entry(L"KeyPress", {double(k)})); });
-    b.KeyUp.Connect([&log](int16_t k, int16_t s) { log.push_back(Entry(L"KeyUp", {double(k), double(s)})); });
-    b.MouseDown.Connect(mouse(L"MouseDown"));
-    b.MouseMove.Connect(mouse(L"MouseMove"));
-    b.MouseUp.Connect(mouse(L"MouseUp"));
-    b.MouseIn.Connect([&log](int16_t s) { log.push_back(Entry(L"MouseIn", {double(s)})); });
-    b.MouseOut.Connect([&log](int16_t s) { log.push_back(Entry(L"MouseOut", {double(s)})); });
+    Record(b.Click, log, L"Click");
+    Record(b.KeyDown, log, L"KeyDown");
+    Record(b.KeyUp, log, L"KeyUp");
+    Record(b.MouseDown, log, L"MouseDown");
+    Record(b.MouseMove, log, L"MouseMove");
+    Record(b.MouseUp, log, L"MouseUp");
+    Record(b.MouseIn, log, L"MouseIn");
+    Record(b.MouseOut, log, L"MouseOut");
     b.PropertyChangedNotice.Connect([&log](const std::wstring& key) { log.push_back(L"Changed " + key); });
 }
 
 // Pumps messages until `done` holds or a generous limit passes.
 inline bool PumpUntil(const std::function<bool()>& done) {
-    constexpr int kRounds = 300;
-    for (int i = 0; i < kRounds && !done(); ++i) testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
+    for (int i = 0; i < 300 && !done(); ++i) testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
     return done();
 }
 
-// The test button is 80 x 30 pixels; a point inside it and one beside it.
-constexpr float kInX = 5, kInY = 5, kOutX = 100, kOutY = 5;
+// The test button is 80 x 30 pixels at (40, 40) of the form; a point inside it and
+// one beside it.
+constexpr int kW = 80, kH = 30, kMidX = kW / 2, kMidY = kH / 2;
+constexpr float kInX = 5, kInY = 5, kOutX = 100;
 
 class FlatCmdTest : public ::testing::Test {
 protected:
-    static constexpr double kPlaceLeft = 600, kPlaceTop = 600, kPlaceWidth = 1200, kPlaceHeight = 450;  // twips
-
     void SetUp() override {
         host::SetEffects(&effects);
         form.SetClientSize(6000, 4000);
@@ -115,9 +120,15 @@ protected:
 
     FlatCmd& Place(const host::PropertyBag* bag, const std::wstring& name) {
         auto& b = form.Add(std::make_unique<FlatCmd>(name));
-        b.Move(kPlaceLeft, kPlaceTop, kPlaceWidth, kPlaceHeight);
+        b.Move(600, 600, host::PixelsToTwipsX(kW), host::PixelsToTwipsY(kH));
         b.Load(bag);
         RecordEvents(b, log);
+        return b;
+    }
+    // Another button without caption, for one row of a table.
+    FlatCmd& Fresh() {
+        FlatCmd& b = Place(nullptr, L"Fresh");
+        b.SetCaption(L"");
         return b;
     }
 
@@ -126,5 +137,77 @@ protected:
     host::Form form{L"TestForm"};
     FlatCmd* button = nullptr;
 };
+
+inline COLORREF Pixel(FlatCmd& b, int x, int y) { return GetPixel(b.hDC(), x, y); }
+inline COLORREF Sys(int index) { return GetSysColor(index); }
+inline auto Tie(const RECT& r) { return std::tuple(r.left, r.top, r.right, r.bottom); }
+
+// Resizes the button to w x h pixels (the resize step repaints it).
+inline void SizeInPixels(FlatCmd& b, int w, int h) {
+    b.Move(b.Left(), b.Top(), host::PixelsToTwipsX(w), host::PixelsToTwipsY(h));
+}
+
+inline void Paint(FlatCmd& b, PaintState s) { Access::Paint(b, s); }
+
+// A w x h bitmap (monochrome for a mask) painted with the given rectangles in order.
+struct Fill {
+    RECT area;
+    COLORREF colour;
+};
+inline host::gdi::Bitmap PaintedBitmap(int w, int h, std::initializer_list<Fill> fills, bool mono = false) {
+    host::gdi::WindowDC screen(nullptr);
+    host::gdi::Bitmap bitmap = mono ? host::gdi::MonochromeBitmap(w, h) : host::gdi::CompatibleBitmap(screen, w, h);
+    host::gdi::MemoryDC dc(screen);
+    host::gdi::Selection select(dc, bitmap);
+    for (const Fill& f : fills) FillRect(dc, &f.area, host::gdi::SolidBrush(f.colour));
+    return bitmap;
+}
+inline host::PicturePtr BitmapPicture(int w, int h, std::initializer_list<Fill> fills = {}) {
+    return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(PaintedBitmap(w, h, fills).Release()));
+}
+
+// A picture of another kind, 16 x 16 pixels.
+constexpr int kSide = 16;
+inline host::PicturePtr SmallPicture(host::PictureType type, uintptr_t handle) {
+    const auto himetric =
+        static_cast<int32_t>(std::lround(host::ScaleX(kSide, host::ScaleMode::Pixels, host::ScaleMode::Himetric)));
+    return std::make_shared<host::Picture>(type, handle, himetric, himetric, host::PictureSource{});
+}
+
+// A 16 x 16 red icon whose left half is transparent.
+inline host::PicturePtr HalfRedIcon() {
+    const RECT left{0, 0, kSide / 2, kSide}, right{kSide / 2, 0, kSide, kSide};
+    host::gdi::Bitmap colour = PaintedBitmap(kSide, kSide, {{left, kBlack}, {right, kRed}});
+    host::gdi::Bitmap mask = PaintedBitmap(kSide, kSide, {{left, kWhite}, {right, kBlack}}, true);
+    ICONINFO info{TRUE, 0, 0, mask, colour};
+    return SmallPicture(host::PictureType::Icon, reinterpret_cast<uintptr_t>(CreateIconIndirect(&info)));
+}
+
+// Every pixel of the button's image, row by row.
+struct Image {
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+    bool operator==(const Image&) const = default;
+};
+inline Image Snapshot(FlatCmd& b) {
+    const SIZE size = Access::PixelSize(b);
+    Image image{size.cx, size.cy, {}};
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) image.pixels.push_back(Pixel(b, x, y));
+    return image;
+}
+
+// The smallest rectangle holding every pixel that differs between two images
+// (empty when none does).
+inline RECT DifferenceBox(const Image& a, const Image& b) {
+    RECT box{a.width, a.height, 0, 0};
+    for (int y = 0; y < a.height; ++y)
+        for (int x = 0; x < a.width; ++x)
+            if (a.At(x, y) != b.At(x, y))
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                       std::max<LONG>(box.bottom, y + 1)};
+    return box;
+}
 
 }  // namespace flatcmd_test

@@ -1,160 +1,83 @@
-// The flat button's drawing helpers that need no button: the transparent copy,
-// the picture-and-caption layout and the caption's code-page cut.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <optional>
-#include <string>
-
+// The flat button's colour arithmetic and the drawing helpers that need no button,
+// on worked values.
+#include "FlatCmdTestSupport.h"
+#include "controls/FlatCmd/FlatCmdColors.h"
 #include "controls/FlatCmd/FlatCmdDrawing.h"
-#include "host/Error.h"
-#include "host/Gdi.h"
 
+namespace flatcmd_test {
 namespace {
 
 using namespace controls::flatcmd;
 
-// A 32-bit memory image filled with one colour.
-class Image {
-public:
-    Image(int width, int height, COLORREF fill) : dc_(nullptr) {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = width;
-        bi.bmiHeader.biHeight = -height;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bitmap_ = host::gdi::Bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-        select_.emplace(dc_, bitmap_);
-        Fill(RECT{0, 0, width, height}, fill);
-    }
-    void Fill(const RECT& r, COLORREF colour) {
-        host::gdi::Brush brush = host::gdi::SolidBrush(colour);
-        FillRect(dc_, &r, brush);
-    }
-    HDC dc() const { return dc_; }
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+// ShiftColor moves red and green by the amount and blue by amount/192 of itself,
+// truncated toward zero; the bevels' lighter rings add the amount to all three.
+TEST(FlatCmdColors, ShiftAndAddClampEachComponent) {
+    using Shade = COLORREF (*)(COLORREF, int);
+    const Shade shift = ShiftColor, add = AddToComponents;
+    struct Case { const char* label; Shade shade; COLORREF colour; int amount; COLORREF expected; };
+    const Case cases[] = {
+        {"lighten: blue 192 + 192 * 48 / 192", shift, RGB(100, 100, 192), 48, RGB(148, 148, 240)},
+        {"darken: blue 96 - 96 * 24 / 192", shift, RGB(100, 100, 96), -24, RGB(76, 76, 84)},
+        {"blue -5.2 truncates to -5", shift, RGB(50, 50, 100), -10, RGB(40, 40, 95)},
+        {"no blue stays none", shift, RGB(0, 0, 0), 100, RGB(100, 100, 0)},
+        {"clamped at 255", shift, RGB(250, 250, 250), 48, RGB(255, 255, 255)},
+        {"clamped at 0, blue loses its share only", shift, RGB(10, 10, 10), -84, RGB(0, 0, 6)},
+        {"added alike, clamped at 255", add, RGB(100, 250, 128), 8, RGB(108, 255, 136)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.shade(c.colour, c.amount), c.expected) << c.label;
+}
 
-private:
-    host::gdi::MemoryDC dc_;
-    host::gdi::Bitmap bitmap_;
-    std::optional<host::gdi::Selection> select_;
-};
+TEST(FlatCmdColors, XPFlatBackgroundsAndTranslation) {
+    EXPECT_EQ(XPFlatHoverColor(RGB(10, 36, 106)), RGB(181, 190, 214));
+    EXPECT_EQ(XPFlatPressedColor(RGB(10, 36, 106)), RGB(166, 175, 214));
+    EXPECT_EQ(XPFlatHoverColor(RGB(200, 200, 200)), kWhite) << "saturates instead of wrapping";
+    EXPECT_EQ(TranslateColor(0xFFFFFF), kWhite);
+    EXPECT_EQ(TranslateColor(0x8000000F), Sys(COLOR_BTNFACE));
+    EXPECT_EQ(TranslateColor(0x01000005), Sys(COLOR_WINDOW)) << "any value above the plain range";
+}
 
-constexpr COLORREF kBackground = RGB(200, 100, 50);
-constexpr COLORREF kInk = RGB(10, 20, 30);
-
-struct BlitCase {
-    const char* label;
-    COLORREF transparent;
-};
-
-const BlitCase kBlitCases[] = {
-    {"magenta transparent", RGB(255, 0, 255)},
-    {"black transparent (the default mask colour)", RGB(0, 0, 0)},
-    {"white transparent", RGB(255, 255, 255)},
-};
-
-// The source: left half transparent colour, right half ink; copied from (1, 1)
-// of the source to (2, 3) of the destination.
-TEST(FlatCmdTransparentBlit, LeavesTransparentPixelsAsTheBackgroundWas) {
-    for (const auto& c : kBlitCases) {
-        SCOPED_TRACE(c.label);
-        Image source(10, 6, c.transparent);
-        source.Fill(RECT{5, 0, 10, 6}, kInk);
-        Image target(16, 12, kBackground);
-
-        TransparentBlit(target.dc(), target.dc(), source.dc(), 1, 1, 9, 5, 2, 3, c.transparent);
-
-        for (int y = 0; y < 12; ++y) {
-            for (int x = 0; x < 16; ++x) {
-                const bool inside = x >= 2 && x < 10 && y >= 3 && y < 7;
-                const bool opaque = inside && x - 2 + 1 >= 5;
-                ASSERT_EQ(target.At(x, y), opaque ? kInk : kBackground) << "at " << x << ", " << y;
-            }
-        }
+// The source's left half is the transparent colour, its right half ink; it is
+// copied from (1, 1)-(9, 5) to (2, 3), so ink lands on columns 6..9, rows 3..6.
+TEST(FlatCmdTransparentBlit, LeavesMaskColourPixelsAsTheBackgroundWas) {
+    constexpr COLORREF kBackground = RGB(200, 100, 50), kInk = RGB(10, 20, 30);
+    for (const COLORREF transparent : {RGB(255, 0, 255), kBlack, kWhite}) {
+        SCOPED_TRACE(transparent);
+        host::gdi::Bitmap source = PaintedBitmap(10, 6, {{{0, 0, 10, 6}, transparent}, {{5, 0, 10, 6}, kInk}});
+        host::gdi::Bitmap target = PaintedBitmap(16, 12, {{{0, 0, 16, 12}, kBackground}});
+        host::gdi::MemoryDC sourceDC(nullptr), targetDC(nullptr);
+        host::gdi::Selection selectSource(sourceDC, source), selectTarget(targetDC, target);
+        TransparentBlit(targetDC, targetDC, sourceDC, 1, 1, 9, 5, 2, 3, transparent);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 16; ++x)
+                ASSERT_EQ(GetPixel(targetDC, x, y), x >= 6 && x < 10 && y >= 3 && y < 7 ? kInk : kBackground)
+                    << "at " << x << ", " << y;
     }
 }
 
-TEST(FlatCmdTransparentBlit, SizesBeyondSixteenBitsOverflow) {
-    Image source(4, 4, kInk);
-    try {
-        TransparentBlit(source.dc(), source.dc(), source.dc(), 0, 0, 40000, 4, 0, 0, 0);
-        FAIL() << "no error";
-    } catch (const host::HostError& e) {
-        EXPECT_EQ(e.Number(), host::err::Overflow);
-    }
-}
-
-// The content area of an 80 x 24 button, a 16 x 16 picture, a caption 40 x 12.
-constexpr RECT kContent{4, 4, 77, 21};
-constexpr SIZE kPicture{16, 16};
-constexpr SIZE kCaption{40, 12};
-
-struct LayoutCase {
-    const char* label;
-    long position;
-    RECT picture;
-    RECT caption;
-};
-
-// Left: the block is 16 + 4 + 40 = 60 wide, so it starts at 4 + (73 - 60) \ 2 = 10.
-// Above and below: the block is 32 high in 17, so it starts at 4 + (-15 \ 2) = -3
-// (the division truncates toward zero).
-const LayoutCase kLayoutCases[] = {
-    {"0 above", 0, {32, -3, 48, 13}, {20, 17, 60, 29}},
-    {"1 left", 1, {10, 4, 26, 20}, {30, 6, 70, 18}},
-    {"2 right", 2, {54, 4, 70, 20}, {10, 6, 50, 18}},
-    {"3 below", 3, {32, 13, 48, 29}, {20, -3, 60, 9}},
-};
-
-void ExpectRect(const RECT& actual, const RECT& expected) {
-    EXPECT_EQ(actual.left, expected.left);
-    EXPECT_EQ(actual.top, expected.top);
-    EXPECT_EQ(actual.right, expected.right);
-    EXPECT_EQ(actual.bottom, expected.bottom);
-}
-
+// An 80 x 24 button's content area, a 16 x 16 picture and a caption 40 x 12. Left:
+// the block is 16 + 4 + 40 = 60 wide, so it starts at 4 + (73 - 60) \ 2 = 10. Above
+// and below: 32 high in 17 starts at 4 + (-15 \ 2) = -3 (truncated toward zero).
 TEST(FlatCmdLayout, PlacesPictureAndCaptionByPosition) {
-    for (const auto& c : kLayoutCases) {
-        SCOPED_TRACE(c.label);
-        auto layout = LayoutPictureAndCaption(kContent, kPicture, kCaption, c.position);
-        ASSERT_TRUE(layout);
-        ExpectRect(layout->picture, c.picture);
-        ExpectRect(layout->caption, c.caption);
+    constexpr RECT kContent{4, 4, 77, 21};
+    struct Case { long position; RECT picture, caption; };
+    for (const Case& c : {Case{0, {32, -3, 48, 13}, {20, 17, 60, 29}}, Case{1, {10, 4, 26, 20}, {30, 6, 70, 18}},
+                          Case{2, {54, 4, 70, 20}, {10, 6, 50, 18}}, Case{3, {32, 13, 48, 29}, {20, -3, 60, 9}}}) {
+        const auto layout = LayoutPictureAndCaption(kContent, {16, 16}, {40, 12}, c.position);
+        ASSERT_TRUE(layout) << c.position;
+        EXPECT_EQ(Tie(layout->picture), Tie(c.picture)) << c.position;
+        EXPECT_EQ(Tie(layout->caption), Tie(c.caption)) << c.position;
     }
+    EXPECT_FALSE(LayoutPictureAndCaption(kContent, {16, 16}, {40, 12}, 4));
+    EXPECT_EQ(Tie(CentreIn(kContent, {16, 16})), Tie(RECT{32, 4, 48, 20}));
 }
 
-TEST(FlatCmdLayout, UnknownPositionHasNoLayout) {
-    EXPECT_FALSE(LayoutPictureAndCaption(kContent, kPicture, kCaption, 4));
-    EXPECT_FALSE(LayoutPictureAndCaption(kContent, kPicture, kCaption, -1));
-}
-
-TEST(FlatCmdLayout, CentresAPictureWithoutCaption) {
-    ExpectRect(CentreIn(kContent, kPicture), RECT{32, 4, 48, 20});
-}
-
-struct CutCase {
-    const char* label;
-    const wchar_t* caption;
-    const wchar_t* shown;
-};
-
-const CutCase kCutCases[] = {
-    {"four characters and four blanks show the four characters", L"开始投票    ", L"开始投票"},
-    {"plain text is kept whole", L"&OK", L"&OK"},
-    {"two double-byte characters keep the first", L"开始", L"开"},
-    {"mixed text cut after as many bytes as characters", L"开a始", L"开a"},
-    {"a half character is left out", L"a开", L"a"},
-    {"empty", L"", L""},
-};
-
+// A caption shows its code-page-936 bytes cut after as many bytes as it has characters.
 TEST(FlatCmdCaptionCut, CutsTheCodePageBytesToTheCharacterCount) {
-    for (const auto& c : kCutCases) {
-        SCOPED_TRACE(c.label);
-        EXPECT_EQ(CutCaptionToCodePage(c.caption), std::wstring(c.shown));
-    }
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"开始投票    ", L"开始投票"}, {L"&OK", L"&OK"}, {L"开a始", L"开a"}, {L"a开", L"a"}, {L"", L""},
+    };
+    for (const auto& [caption, shown] : cases) EXPECT_EQ(CutCaptionToCodePage(caption), shown) << caption;
 }
 
 }  // namespace
+}  // namespace flatcmd_test
