@@ -61,9 +61,4 @@ void Journaling::OnReadProperties(const host::PropertyBag& bag) {
     value = bag.ReadProperty(L"Value", host::Variant::Bool(false)).ToBool();
 }
 
-void Journaling::OnWriteProperties(host::PropertyBag& bag) {
-    Note(L"WriteProperties");
-    bag.WriteProperty(L"Value", host::Variant::Bool(value), host::Variant::Bool(false));
-}
-
 }  // namespace hosttest

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "MessagePump.h"
 #include "host/Control.h"
 #include "host/Error.h"
 #include "host/Form.h"
@@ -48,19 +49,24 @@ void PlaceInPixels(host::Control& control, int left, int top, int width, int hei
 // side effects while it lives and clears the ending flag when it goes.
 class RecordedEffects : public host::SideEffects {
 public:
-    RecordedEffects() { host::SetEffects(this); }
+    // A modal recorder, like the real message box, keeps events running while it shows.
+    explicit RecordedEffects(bool modal = false) : modal_(modal) { host::SetEffects(this); }
     ~RecordedEffects() override {
         host::SetEffects(nullptr);
         host::ResetEnding();
     }
     int ShowMessageBox(HWND, const std::wstring& text, const std::wstring&, unsigned) override {
         messages.push_back(text);
+        if (modal_) testsupport::PumpMessagesFor(std::chrono::milliseconds(100));
         return IDOK;
     }
     void EndProgram(int) override { ++ends; }
 
     Entries messages;
     int ends = 0;
+
+private:
+    bool modal_;
 };
 
 // The notifications every Journaling control received, as "Name.Notification"
@@ -78,7 +84,9 @@ public:
     void OnInitialize() override { Note(L"Initialize"); }
     void OnInitProperties() override { Note(L"InitProperties"); }
     void OnReadProperties(const host::PropertyBag& bag) override;
-    void OnWriteProperties(host::PropertyBag& bag) override;
+    void OnWriteProperties(host::PropertyBag& bag) override {
+        bag.WriteProperty(L"Value", host::Variant::Bool(value), host::Variant::Bool(false));
+    }
     void OnResize() override { Note(L"Resize"); }
     void OnTerminate() override { Note(L"Terminate"); }
     void OnAmbientChanged(const std::wstring& name) override { Note(L"AmbientChanged " + name); }

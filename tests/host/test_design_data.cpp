@@ -70,7 +70,6 @@ TEST(DesignData, MalformedTextNamesTheLine) {
         {"control array member repeated", 5,
          L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n    Index = 0\n  End\nEnd\n"},
         {"control array mixed with a plain control", 5, L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n  End\nEnd\n"},
-        {"Index that is no number", 2, L"Begin Form F\n  Begin Image img\n    Index = \"first\"\n  End\nEnd\n"},
         {"duplicate key in one node", 4, L"Begin Form Form1\n  Left = 1\n  Top = 2\n  LEFT = 3\nEnd\n"},
         {"bad literal", 3, L"Begin Form Form1\n  Caption = \"ok\"\n  Left = 12 twips\nEnd\n"},
         {"line without equals sign", 2, L"Begin Form Form1\n  Caption\nEnd\n"},

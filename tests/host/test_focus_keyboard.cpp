@@ -35,7 +35,6 @@ protected:
         t1.LostFocus.Connect([] { Journal().push_back(L"t1.LostFocus"); });
         label.SetCaption(L"&Name");
         ok.SetCaption(L"&OK");
-        cancel.SetCaption(L"Cancel");
         form.SetDefaultControl(&ok);
         form.SetCancelControl(&cancel);
         ok.Click.Connect([this] { clicks.push_back(L"ok"); });

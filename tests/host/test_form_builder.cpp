@@ -30,7 +30,6 @@ const wchar_t kNestedForm[] =
     L"    End\n"
     L"    Begin Journaling uc\n"
     L"        Left = 1500\n"
-    L"        Tag = \"t\"\n"
     L"        Default = True\n"
     L"        Value = 1\n"
     L"        Caption = \"stored\"\n"
@@ -63,7 +62,6 @@ TEST(FormBuilder, BuildsNestedContainersAndGivesUserControlsTheirBag) {
     EXPECT_EQ((Entries{L"value", L"caption"}), uc->stored.Keys()) << "extender keys stay out of the bag";
     EXPECT_TRUE(uc->value);
     EXPECT_EQ(1500, uc->Left());
-    EXPECT_EQ(L"t", uc->Tag());
     EXPECT_EQ(uc, form.DefaultControl());
     EXPECT_EQ(form.FindControl(L"no"), form.CancelControl());
     Journal().clear();

@@ -4,7 +4,6 @@
 
 #include "GdiObjectCount.h"
 #include "HostTestKit.h"
-#include "MessagePump.h"
 #include "host/Gdi.h"
 #include "host/Image.h"
 #include "host/Label.h"
@@ -12,7 +11,6 @@
 #include "host/PictureBox.h"
 #include "host/Shape.h"
 #include "host/TextBox.h"
-#include "host/Timer.h"
 
 using namespace host;
 using namespace std::chrono_literals;
@@ -67,7 +65,7 @@ void Populate(Container& c, const std::wstring& prefix) {
     uc.Add(std::make_unique<Label>(prefix + L"part"), /*constituent=*/true).Move(0, 0, 600, 300);
 }
 
-// A shown form holding the controls, a picture box holding them again, and a timer.
+// A shown form holding the controls and a picture box holding them again.
 struct BusyForm {
     BusyForm() {
         form.SetClientSize(7000, 5000);
@@ -75,7 +73,6 @@ struct BusyForm {
         pic.Move(3600, 60, 3300, 4800);
         pic.SetAutoRedraw(true);
         Populate(pic, L"p");
-        form.Add(std::make_unique<Timer>(L"tmr")).SetInterval(1000);
         form.Show();
     }
     Form form{L"BusyForm"};

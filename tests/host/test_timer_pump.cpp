@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "HostTestKit.h"
-#include "MessagePump.h"
 #include "host/PictureBox.h"
 #include "host/Pump.h"
 #include "host/Timer.h"
@@ -47,7 +46,6 @@ TEST(Timer, TicksOnlyWithAPositiveInterval) {
     PumpMessagesFor(300ms);
     EXPECT_GE(t.ticks, 3);
     EXPECT_EQ(err::InvalidPropertyValue, ErrorOf([&] { t.timer.SetInterval(-1); }));
-    EXPECT_EQ(20, t.timer.Interval());
     t.timer.SetInterval(0);
     const int ticks = t.ticks;
     PumpMessagesFor(100ms);
@@ -90,14 +88,7 @@ TEST(Timer, AHandlerMayDestroyItsOwnTimer) {
 }
 
 TEST(Timer, AnErrorInATickIsReportedOnceAndEndsTheProgram) {
-    // Like the real message box, this one keeps events running while it shows.
-    struct ModalBox : RecordedEffects {
-        int ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, unsigned type) override {
-            RecordedEffects::ShowMessageBox(owner, text, caption, type);
-            PumpMessagesFor(100ms);
-            return IDOK;
-        }
-    } effects;
+    RecordedEffects effects(/*modal=*/true);
     CountingTimer t;
     t.timer.TimerEvent.Connect([] { throw HostError(err::Overflow, StandardErrorText(err::Overflow)); });
     t.timer.SetInterval(10);

@@ -56,10 +56,9 @@ TEST(UserControlAmbient, ComesFromTheContainerAndItsChangesAreAnnounced) {
     auto& inner = pic.Add(std::make_unique<Journaling>(L"ucInPicture"));
     auto& frame = form.Add(std::make_unique<HostFrame>(L"fra"));
     frame.Add(std::make_unique<Journaling>(L"ucInFrame"));
-    AmbientProperties ambient = uc.Ambient();
-    EXPECT_TRUE(ambient.UserMode);
-    EXPECT_EQ(form.GetFont(), ambient.Font);
-    EXPECT_EQ(L"ucOnForm", ambient.DisplayName);
+    EXPECT_TRUE(uc.Ambient().UserMode);
+    EXPECT_EQ(form.GetFont(), uc.Ambient().Font);
+    EXPECT_EQ(L"ucOnForm", uc.Ambient().DisplayName);
     EXPECT_EQ(pic.GetFont(), inner.Ambient().Font);
     form.SetUserMode(false);
     EXPECT_FALSE(inner.Ambient().UserMode);
