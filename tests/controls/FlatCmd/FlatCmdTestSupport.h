@@ -8,9 +8,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
 #include <tuple>
+#include <vector>
 
-#include "MessagePump.h"
 #include "controls/FlatCmd/FlatCmd.h"
 #include "host/Form.h"
 #include "host/Gdi.h"
@@ -20,9 +23,7 @@
 namespace flatcmd_test {
 
 // A button's run-time state for painting.
-struct PaintState {
-    bool over = false, down = false, focus = false;
-};
+struct PaintState { bool over = false, down = false, focus = false; };
 
 }  // namespace flatcmd_test
 
@@ -98,12 +99,6 @@ inline void RecordEvents(FlatCmd& b, Log& log) {
     b.PropertyChangedNotice.Connect([&log](const std::wstring& key) { log.push_back(L"Changed " + key); });
 }
 
-// Pumps messages until `done` holds or a generous limit passes.
-inline bool PumpUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 300 && !done(); ++i) testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
-    return done();
-}
-
 // The test button is 80 x 30 pixels at (40, 40) of the form; a point inside it and
 // one beside it.
 constexpr int kW = 80, kH = 30, kMidX = kW / 2, kMidY = kH / 2;
@@ -125,12 +120,8 @@ protected:
         RecordEvents(b, log);
         return b;
     }
-    // Another button without caption, for one row of a table.
-    FlatCmd& Fresh() {
-        FlatCmd& b = Place(nullptr, L"Fresh");
-        b.SetCaption(L"");
-        return b;
-    }
+    // Another button, for one row of a table; without a name it has no caption.
+    FlatCmd& Fresh() { return Place(nullptr, L""); }
 
     Log log;
     EffectsRecorder effects{log};
@@ -150,10 +141,7 @@ inline void SizeInPixels(FlatCmd& b, int w, int h) {
 inline void Paint(FlatCmd& b, PaintState s) { Access::Paint(b, s); }
 
 // A w x h bitmap (monochrome for a mask) painted with the given rectangles in order.
-struct Fill {
-    RECT area;
-    COLORREF colour;
-};
+struct Fill { RECT area; COLORREF colour; };
 inline host::gdi::Bitmap PaintedBitmap(int w, int h, std::initializer_list<Fill> fills, bool mono = false) {
     host::gdi::WindowDC screen(nullptr);
     host::gdi::Bitmap bitmap = mono ? host::gdi::MonochromeBitmap(w, h) : host::gdi::CompatibleBitmap(screen, w, h);
@@ -166,21 +154,16 @@ inline host::PicturePtr BitmapPicture(int w, int h, std::initializer_list<Fill> 
     return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(PaintedBitmap(w, h, fills).Release()));
 }
 
-// A picture of another kind, 16 x 16 pixels.
-constexpr int kSide = 16;
-inline host::PicturePtr SmallPicture(host::PictureType type, uintptr_t handle) {
-    const auto himetric =
-        static_cast<int32_t>(std::lround(host::ScaleX(kSide, host::ScaleMode::Pixels, host::ScaleMode::Himetric)));
-    return std::make_shared<host::Picture>(type, handle, himetric, himetric, host::PictureSource{});
-}
-
 // A 16 x 16 red icon whose left half is transparent.
+constexpr int kSide = 16;
 inline host::PicturePtr HalfRedIcon() {
     const RECT left{0, 0, kSide / 2, kSide}, right{kSide / 2, 0, kSide, kSide};
     host::gdi::Bitmap colour = PaintedBitmap(kSide, kSide, {{left, kBlack}, {right, kRed}});
     host::gdi::Bitmap mask = PaintedBitmap(kSide, kSide, {{left, kWhite}, {right, kBlack}}, true);
     ICONINFO info{TRUE, 0, 0, mask, colour};
-    return SmallPicture(host::PictureType::Icon, reinterpret_cast<uintptr_t>(CreateIconIndirect(&info)));
+    const auto himetric = std::lround(host::ScaleX(kSide, host::ScaleMode::Pixels, host::ScaleMode::Himetric));
+    const auto icon = reinterpret_cast<uintptr_t>(CreateIconIndirect(&info));
+    return std::make_shared<host::Picture>(host::PictureType::Icon, icon, himetric, himetric, host::PictureSource{});
 }
 
 // Every pixel of the button's image, row by row.

@@ -7,7 +7,6 @@ namespace {
 
 using host::PropertyBag;
 using host::Variant;
-using Keys = std::vector<std::wstring>;
 
 constexpr int kBitmapSide = 48;
 host::PicturePtr Bitmap() { return BitmapPicture(kBitmapSide, kBitmapSide); }
@@ -18,8 +17,8 @@ using FlatCmdState = FlatCmdTest;
 // integer 1; a true XPWinStyle equals its integer 1 and is left out.
 TEST_F(FlatCmdState, FreshButtonStoresExactlyWhatDiffersFromTheTypedDefaults) {
     const PropertyBag first = button->Save();
-    EXPECT_EQ(first.Keys(), (Keys{L"picturesize", L"originalpicsizew", L"originalpicsizeh", L"picturehover",
-                                  L"defcurhand", L"_extentx", L"_extenty"}));
+    EXPECT_EQ(first.Keys(), (std::vector<std::wstring>{L"picturesize", L"originalpicsizew", L"originalpicsizeh",
+                                                      L"picturehover", L"defcurhand", L"_extentx", L"_extenty"}));
     EXPECT_EQ(Place(&first, L"FlatCmd1").Save().SaveText(), first.SaveText());
     button->SetPictureSize(1);
     EXPECT_FALSE(button->Save().Contains(L"PictureSize"));
@@ -37,22 +36,21 @@ TEST_F(FlatCmdState, DefCurHandComesBackAsStoredAndAbsentKeysReadTheirDefaults) 
 
 // Every key is read under its name and written back under it, in order.
 TEST_F(FlatCmdState, EveryKeyIsReadAndWrittenBackInOrder) {
-    const auto Bool = Variant::Bool;
-    const auto Int = Variant::Int;
-    const auto Lng = Variant::Lng;
+    using V = Variant;
     const std::vector<std::pair<const wchar_t*, Variant>> entries{
-        {L"Caption", Variant(L"开始投票")}, {L"PicturePosition", Lng(3)}, {L"Picture", Variant(Bitmap())},
-        {L"PictureWidth", Lng(24)}, {L"PictureHeight", Lng(20)}, {L"PictureSize", Lng(7)},
-        {L"OriginalPicSizeW", Lng(kBitmapSide)}, {L"OriginalPicSizeH", Lng(kBitmapSide)},
-        {L"PictureHover", Variant(Bitmap())}, {L"Enabled", Bool(false)},
-        {L"Font", Variant(host::Font::Create({.name = L"Arial", .size = 14}))}, {L"MouseIcon", Variant(Bitmap())},
-        {L"MousePointer", Int(99)}, {L"ShowBorderOnFocus", Bool(false)}, {L"ShowFocusRect", Bool(false)},
-        {L"Raised", Bool(true)}, {L"URL", Variant(L"mailto:a@b")}, {L"XPStyle", Bool(true)},
-        {L"XPColor_Pressed", Lng(0x123456)}, {L"XPColor_Hover", Lng(0x654321)}, {L"XPDefaultColors", Bool(false)},
-        {L"BackColor", Lng(0xFFEEDD)}, {L"ForeColor", Lng(0x112233)}, {L"SoundOver", Variant(L"over.wav")},
-        {L"SoundClick", Variant(L"click.wav")}, {L"NoBorderEffect", Bool(true)}, {L"DefCurHand", Bool(false)},
-        {L"XPShowBorderAlways", Bool(true)}, {L"MaskColor", Lng(0xFF00FF)}, {L"TransparentBG", Bool(true)},
-        {L"BEVEL", Int(3)}, {L"BEVELDEPTH", Int(12)}, {L"XPWinStyle", Bool(false)},
+        {L"Caption", V(L"开始投票")}, {L"PicturePosition", V::Lng(3)}, {L"Picture", V(Bitmap())},
+        {L"PictureWidth", V::Lng(24)}, {L"PictureHeight", V::Lng(20)}, {L"PictureSize", V::Lng(7)},
+        {L"OriginalPicSizeW", V::Lng(kBitmapSide)}, {L"OriginalPicSizeH", V::Lng(kBitmapSide)},
+        {L"PictureHover", V(Bitmap())}, {L"Enabled", V::Bool(false)},
+        {L"Font", V(host::Font::Create({.name = L"Arial", .size = 14}))}, {L"MouseIcon", V(Bitmap())},
+        {L"MousePointer", V::Int(99)}, {L"ShowBorderOnFocus", V::Bool(false)}, {L"ShowFocusRect", V::Bool(false)},
+        {L"Raised", V::Bool(true)}, {L"URL", V(L"mailto:a@b")}, {L"XPStyle", V::Bool(true)},
+        {L"XPColor_Pressed", V::Lng(0x123456)}, {L"XPColor_Hover", V::Lng(0x654321)},
+        {L"XPDefaultColors", V::Bool(false)}, {L"BackColor", V::Lng(0xFFEEDD)}, {L"ForeColor", V::Lng(0x112233)},
+        {L"SoundOver", V(L"over.wav")}, {L"SoundClick", V(L"click.wav")}, {L"NoBorderEffect", V::Bool(true)},
+        {L"DefCurHand", V::Bool(false)}, {L"XPShowBorderAlways", V::Bool(true)}, {L"MaskColor", V::Lng(0xFF00FF)},
+        {L"TransparentBG", V::Bool(true)}, {L"BEVEL", V::Int(3)}, {L"BEVELDEPTH", V::Int(12)},
+        {L"XPWinStyle", V::Bool(false)},
     };
     PropertyBag bag, saved;
     for (const auto& [key, value] : entries) bag.WriteProperty(key, value);
