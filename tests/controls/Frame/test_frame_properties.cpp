@@ -60,7 +60,7 @@ TEST_F(FrameTest, MouseMoveIsRaisedOverTheSurfaceOnly) {
     std::vector<Move> raised;
     frame.MouseMove.Connect([&raised](int16_t b, int16_t s, float x, float y) { raised.emplace_back(b, s, x, y); });
     const RECT caption = CaptionLabel(frame).PixelRect();
-    const int overCaption = MAKELPARAM((caption.left + caption.right) / 2, (caption.top + caption.bottom) / 2);
+    const LPARAM overCaption = MAKELPARAM((caption.left + caption.right) / 2, (caption.top + caption.bottom) / 2);
     SendMessageW(frame.hWnd(), WM_MOUSEMOVE, 0, overCaption);
     SendMessageW(frame.hWnd(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(50, 60));  // inside the outline
     const float twips = float(host::Screen::TwipsPerPixelX());
