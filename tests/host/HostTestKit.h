@@ -1,7 +1,7 @@
 #pragma once
-// What the host's behaviour tests share (and the form they place controls on): catching host errors, colours and
-// pictures, a recorder for the host's side effects, and a user control that
-// journals its notifications.
+// What the host's behaviour tests share: the form they place controls on,
+// catching host errors, colours and pictures, a recorder for the host's side
+// effects, and a user control that journals its notifications.
 #include <windows.h>
 
 #include <array>
@@ -33,7 +33,6 @@ host::TextFormatError FormatErrorOf(const std::function<void()>& call);
 inline std::array<LONG, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 160, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);

@@ -100,9 +100,9 @@ TEST_F(ControlsTest, LabelsAndImagesSizeThemselves) {
     EXPECT_GT(label.Width(), shortWidth);
 
     auto& image = form.Add(std::make_unique<Image>(L"img"));
-    image.SetPicture(SolidPicture(40, 20, kBlack));
+    image.SetPicture(SolidPicture(40, 20, kBlue));
     EXPECT_EQ((Corners({0, 0, 40, 20})), Corners(image.PixelRect()));
     image.SetStretch(true);
-    image.SetPicture(SolidPicture(10, 10, kBlack));
+    image.SetPicture(SolidPicture(10, 10, kBlue));
     EXPECT_EQ(40, image.PixelRect().right) << "a stretched image keeps its size";
 }

@@ -33,7 +33,7 @@ TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
     }
 }
 
-TEST(PropertyBag, KeysAreLowerCaseAndKeepTheirOrder) {
+TEST(PropertyBag, KeysAreLowerCaseKeepTheirOrderAndMustBeSavable) {
     PropertyBag bag;
     bag.WriteProperty(L"PictureSize", Variant::Int(0));
     bag.WriteProperty(L"Caption", Variant(L"开始"));

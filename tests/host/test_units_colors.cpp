@@ -35,18 +35,18 @@ TEST(Units, ScaleConvertsBetweenModesWithTheScreensFactors) {
 TEST(Units, ControlsArePlacedInPixelsFromTwips) {
     if (Screen::TwipsPerPixelX() != 15 || Screen::TwipsPerPixelY() != 15) GTEST_SKIP() << "the display is not 96 dpi";
     Form form(L"UnitsForm");
-    form.SetClientSize(9000, 9000);
+    form.SetClientSize(9010, 8990);  // to the nearest pixel
     RECT client;
     GetClientRect(form.hWnd(), &client);
-    EXPECT_EQ(600, client.right);
-    EXPECT_EQ(600, client.bottom);
+    EXPECT_EQ(601, client.right);
+    EXPECT_EQ(599, client.bottom);
 
-    const RECT expected{104, 536, 104 + 73, 536 + 25};
+    const RECT expected{105, 536, 105 + 73, 536 + 26};
     auto& label = form.Add(std::make_unique<Label>(L"lbl"));
-    label.Move(1560, 8040, 1095, 375);
+    label.Move(1568, 8047, 1100, 383);
     EXPECT_EQ(Corners(expected), Corners(label.PixelRect()));
     auto& box = form.Add(std::make_unique<TextBox>(L"txt"));
-    box.Move(1560, 8040, 1095, 375);
+    box.Move(1568, 8047, 1100, 383);
     RECT window;
     GetWindowRect(box.Hwnd(), &window);
     MapWindowPoints(nullptr, form.hWnd(), reinterpret_cast<POINT*>(&window), 2);
