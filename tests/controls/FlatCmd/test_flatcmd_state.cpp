@@ -24,13 +24,12 @@ TEST_F(FlatCmdState, FreshButtonStoresExactlyWhatDiffersFromTheTypedDefaults) {
     EXPECT_FALSE(button->Save().Contains(L"PictureSize"));
 }
 
-TEST_F(FlatCmdState, DefCurHandComesBackAsStoredAndAbsentKeysReadTheirDefaults) {
+TEST_F(FlatCmdState, DefCurHandComesBackAsStoredOrTrueWhenAbsent) {
     for (const std::optional<bool> stored : {std::optional(true), std::optional(false), std::optional<bool>()}) {
         PropertyBag bag;
         if (stored) bag.WriteProperty(L"DefCurHand", Variant::Bool(*stored));
         FlatCmd& b = Place(&bag, L"Hand");
         EXPECT_EQ(b.Save().ReadProperty(L"DefCurHand", Variant::Int(1)).ToBool(), stored.value_or(true));
-        EXPECT_EQ(b.PictureSize(), 1);
     }
 }
 
@@ -102,6 +101,14 @@ TEST_F(FlatCmdState, SavedWhileHoveredKeepsTheNormalPicture) {
     ASSERT_EQ(Access::ShownPicture(*button), hover);
     const PropertyBag bag = button->Save();
     EXPECT_EQ(Access::ShownPicture(Place(&bag, L"Copy")), normal);
+}
+
+// The button's font is its own copy: setting it leaves the container's font alone.
+TEST_F(FlatCmdState, FontSetterChangesOnlyTheButtonsOwnFont) {
+    const host::FontDesc containerFont = form.GetFont()->Desc();
+    button->SetFont(host::Font::Create({.name = L"Arial", .size = 12, .weight = 800, .italic = true}));
+    EXPECT_EQ(button->Font()->Desc(), (host::FontDesc{.name = L"Arial", .size = 12, .weight = 700, .italic = true}));
+    EXPECT_EQ(form.GetFont()->Desc(), containerFont);
 }
 
 }  // namespace
