@@ -222,7 +222,6 @@ private:
     void ApplyRoundRegion();
     DRAWTEXTPARAMS DrawParams{};
     // Helpers of the painting files.
-    friend struct FlatCmdPaintProbe;  // paint tests put the button in a run-time state
     void DrawRaisedBorder();
     void DrawSunkenBorder();
     void DrawOnePixelBorder(host::OleColor inner, host::OleColor outer);

@@ -85,6 +85,26 @@ TEST_F(FlatCmdInput, HoverTimerLeavesWithTheShiftOfTheLastPress) {
     EXPECT_EQ(log, (Log{L"MouseIn 2", L"MouseOut 0", L"MouseIn 4", L"MouseOut 1"}));
 }
 
+// Only the button's own window counts: the pointer over the middle keeps the
+// hover, over a cut corner of the rounded window it is outside.
+TEST_F(FlatCmdInput, HoverTimerAsksWhichWindowIsUnderThePointer) {
+    form.Show();
+    button->SetXPStyle(true);
+    button->SetXPWinStyle(true);  // the resize step gives the window its region
+    const auto pointAt = [this](int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(button->hWnd(), &p);
+        SetCursorPos(p.x, p.y);
+    };
+    pointAt(kMidX, kMidY);
+    button->OnMouseMove(0, 0, kMidX, kMidY);
+    testsupport::PumpMessagesFor(std::chrono::milliseconds(60));
+    EXPECT_TRUE(Access::IsOver(*button));
+    pointAt(0, 0);
+    for (int i = 0; i < 300 && Access::IsOver(*button); ++i) testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
+    EXPECT_FALSE(Access::IsOver(*button));
+}
+
 TEST_F(FlatCmdInput, SidesUnderTenPixelsSnapTo150Twips) {
     button->Move(button->Left(), button->Top(), 100, 90);
     EXPECT_EQ(std::tuple(button->Width(), button->Height(), Access::PixelSize(*button).cx),
