@@ -61,13 +61,17 @@ void Container::PaintWindow(HWND hwnd, const std::function<void(HDC, const RECT&
     HDC dc = BeginPaint(hwnd, &ps);
     RECT client;
     GetClientRect(hwnd, &client);
-    {
+    // Only the part that needs painting and is not covered by child windows is
+    // drawn and shown; the buffer's origin is moved so drawing uses client pixels.
+    RECT box;
+    if (GetClipBox(dc, &box) != NULLREGION && !IsRectEmpty(&box)) {
         gdi::MemoryDC buffer(dc);
-        gdi::Bitmap bitmap = gdi::CompatibleBitmap(dc, client.right, client.bottom);
+        gdi::Bitmap bitmap = gdi::CompatibleBitmap(dc, box.right - box.left, box.bottom - box.top);
         gdi::Selection select(buffer, bitmap);
+        SetViewportOrgEx(buffer, -box.left, -box.top, nullptr);
         background(buffer, client);
         PaintWindowless(buffer);
-        BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+        BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, buffer, box.left, box.top, SRCCOPY);
     }
     EndPaint(hwnd, &ps);
 }
