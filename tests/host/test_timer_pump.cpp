@@ -74,9 +74,11 @@ TEST(Timer, AHandlerThatPumpsIsNotEnteredAgain) {
 TEST(Timer, AHandlerMayDestroyItsOwnTimer) {
     auto timer = std::make_unique<Timer>(L"once");
     bool ticked = false;
+    std::vector<std::string> scribbles;  // likely to take the freed timer's memory, so a later use of it shows
     timer->TimerEvent.Connect([&] {
         ticked = true;
         timer.reset();
+        for (int i = 0; i < 16; ++i) scribbles.emplace_back(sizeof(Timer), '\xFF');
     });
     timer->SetInterval(5);
     for (int i = 0; i < 50 && !ticked; ++i) {
@@ -132,12 +134,16 @@ TEST(Pump, DoEventsReturnsWhenATimersHandlerOutlastsItsInterval) {
     EXPECT_LT(t.ticks, kGiveUp);
 }
 
-TEST(Pump, ClosingTheLastFormEndsTheMessageLoop) {
+TEST(Pump, AQuitMessageEndsTheMessageLoopAndDoEvents) {
+    RecordedEffects effects;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);  // no quit left from before
     Form form(L"ClosingForm");
     form.Show();
     SendMessageW(form.hWnd(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-    EXPECT_EQ(0, RunMessageLoop());
+    EXPECT_EQ(0, RunMessageLoop()) << "closing the last form ends the message loop";
+    PostQuitMessage(0);
+    DoEvents();
+    EXPECT_EQ(1, effects.ends) << "a quit message during DoEvents ends the program";
 }

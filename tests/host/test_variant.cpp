@@ -23,7 +23,6 @@ TEST(VariantConversion, ToBoolFollowsTheHostRules) {
         EXPECT_EQ(row.error, ErrorOf([&] { result = row.value.ToBool(); }));
         EXPECT_EQ(row.expected, result);
     }
-    EXPECT_EQ(-1, Variant::Bool(true).ToInteger());
 }
 
 TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {

@@ -22,8 +22,9 @@ template <class T>
 void Watch(T& control, const std::wstring& name) {
     control.Click.Connect([name] { Journal().push_back(name + L".Click"); });
     control.DblClick.Connect([name] { Journal().push_back(name + L".DblClick"); });
-    control.MouseDown.Connect([name](int16_t b, int16_t, float, float) {
-        Journal().push_back(name + L".MouseDown " + std::to_wstring(b));
+    control.MouseDown.Connect([name](int16_t b, int16_t, float x, float y) {  // where, in pixels from its corner
+        Journal().push_back(name + L".MouseDown " + std::to_wstring(b) + L" at " + std::to_wstring(TwipsToPixelsX(x)) +
+                            L"," + std::to_wstring(TwipsToPixelsY(y)));
     });
     control.MouseUp.Connect([name](int16_t b, int16_t, float, float) {
         Journal().push_back(name + L".MouseUp " + std::to_wstring(b));
@@ -136,17 +137,17 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
     struct Row { const char* label; bool labelEnabled; std::vector<Message> input; Entries expected; };
     const Row rows[] = {
         {"press and release on the label", true, {{WM_LBUTTONDOWN, kLeft, 40, 25}, {WM_LBUTTONUP, 0, 41, 26}},
-         {L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click"}},
+         {L"lbl.MouseDown 1 at 30,15", L"lbl.MouseUp 1", L"lbl.Click"}},
         {"released outside", true,
          {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_MOUSEMOVE, kLeft, 120, 120}, {WM_LBUTTONUP, 0, 120, 120}},
-         {L"lbl.MouseDown 1", L"lbl.MouseUp 1"}},
+         {L"lbl.MouseDown 1 at 5,5", L"lbl.MouseUp 1"}},
         {"double click", true,
          {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}, {WM_LBUTTONDBLCLK, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
-         {L"lbl.MouseDown 1", L"lbl.MouseUp 1", L"lbl.Click", L"lbl.DblClick", L"lbl.MouseUp 1"}},
+         {L"lbl.MouseDown 1 at 5,5", L"lbl.MouseUp 1", L"lbl.Click", L"lbl.DblClick", L"lbl.MouseUp 1"}},
         {"on the shape, released over the image", true, {{WM_LBUTTONDOWN, kLeft, 5, 55}, {WM_LBUTTONUP, 0, 60, 40}},
-         {L"pic.MouseDown 1", L"pic.MouseUp 1", L"pic.Click"}},
+         {L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
         {"on a disabled label", false, {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
-         {L"pic.MouseDown 1", L"pic.MouseUp 1", L"pic.Click"}},
+         {L"pic.MouseDown 1 at 15,15", L"pic.MouseUp 1", L"pic.Click"}},
     };
     for (const Row& row : rows) {
         label.SetEnabled(row.labelEnabled);
@@ -162,6 +163,7 @@ TEST_F(WindowlessTest, ChangesRepaintTheAreasTheyTouch) {
     const Row rows[] = {
         {"moved", [&] { PlaceInPixels(label, 90, 60, 40, 20); }, {{12, 12}, {100, 70}}},
         {"new caption", [&] { label.SetCaption(L"new"); }, {{100, 70}}},
+        {"picture taken away", [&] { image.SetPicture(LoadPicture()); }, {{60, 40}}},
         {"new fill", [&] { shape.SetFillColor(Ole(kBlue)); }, {{5, 55}}},
     };
     for (const Row& row : rows) {
