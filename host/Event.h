@@ -13,7 +13,6 @@ public:
     using Handler = std::function<void(Args...)>;
 
     void Connect(Handler handler) { handlers_.push_back(std::move(handler)); }
-    bool Connected() const { return !handlers_.empty(); }
 
     // RaiseEvent.
     void operator()(Args... args) const {
