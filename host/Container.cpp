@@ -33,9 +33,9 @@ void Container::AddChild(std::unique_ptr<Control> child, bool constituent) {
     else InvalidatePixels(raw->PixelRect());
 }
 
-Control* Container::Find(std::wstring_view name) const {
+Control* Container::Find(std::wstring_view name, int16_t index) const {
     for (auto& c : children_)
-        if (SameName(c->Name(), name)) return c.get();
+        if (SameName(c->Name(), name) && c->Index() == index) return c.get();
     return nullptr;
 }
 

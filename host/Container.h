@@ -33,7 +33,8 @@ public:
         return ref;
     }
     const std::vector<std::unique_ptr<Control>>& Children() const { return children_; }
-    Control* Find(std::wstring_view name) const;  // direct children, by name
+    // A direct child by name, and by index for a control array (-1: not in one).
+    Control* Find(std::wstring_view name, int16_t index = -1) const;
     // Destroys the children, front ones first (their windows sit over the others).
     void DestroyChildren();
 

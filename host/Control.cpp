@@ -71,6 +71,7 @@ void Control::SetDesignProperty(const std::wstring& key, const Variant& value) {
     else if (SameName(key, L"TabIndex")) SetTabIndex(value.ToInteger());
     else if (SameName(key, L"TabStop")) SetTabStop(value.ToBool());
     else if (SameName(key, L"Tag")) SetTag(value.ToString());
+    else if (SameName(key, L"Index")) SetIndex(value.ToInteger());
     else Raise(err::PropertyNotFound, L"'" + Kind() + L"' has no property '" + key + L"'");
 }
 
@@ -84,6 +85,7 @@ Variant Control::GetProperty(const std::wstring& name, const std::vector<Variant
     if (SameName(name, L"TabIndex")) return Variant::Int(tabIndex_);
     if (SameName(name, L"Tag")) return Variant(tag_);
     if (SameName(name, L"Name")) return Variant(name_);
+    if (SameName(name, L"Index")) return Variant::Int(index_);
     Raise(err::PropertyNotFound);
 }
 

@@ -47,6 +47,9 @@ public:
     void SetTabIndex(int16_t index) { tabIndex_ = index; }
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool stop) { tabStop_ = stop; }
+    // The place in a control array (controls sharing one name); -1 for none.
+    int16_t Index() const { return index_; }
+    void SetIndex(int16_t index) { index_ = index; }
     const std::wstring& Tag() const { return tag_; }
     void SetTag(std::wstring tag) { tag_ = std::move(tag); }
 
@@ -95,6 +98,7 @@ private:
     bool enabled_ = true;
     int16_t tabIndex_ = 0;
     bool tabStop_ = true;
+    int16_t index_ = -1;
     std::wstring tag_;
 };
 

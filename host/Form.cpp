@@ -145,8 +145,10 @@ std::vector<Control*> Form::Controls() const {
     return all;
 }
 
-Control* Form::FindControl(std::wstring_view name) const {
-    return FindIn(*this, [&](const Control& c) { return !c.IsConstituent() && SameName(c.Name(), name); });
+Control* Form::FindControl(std::wstring_view name, int16_t index) const {
+    return FindIn(*this, [&](const Control& c) {
+        return !c.IsConstituent() && SameName(c.Name(), name) && c.Index() == index;
+    });
 }
 
 Control* Form::ControlOfWindow(HWND hwnd) const {

@@ -38,7 +38,8 @@ public:
     // Every control placed on the form, in any container (not the constituents of
     // user controls).
     std::vector<Control*> Controls() const;
-    Control* FindControl(std::wstring_view name) const;
+    // By name, and by index for a control array (-1: not in one).
+    Control* FindControl(std::wstring_view name, int16_t index = -1) const;
     // The control that owns a window (or the nearest one above it), if any.
     Control* ControlOfWindow(HWND hwnd) const;
 

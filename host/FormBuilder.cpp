@@ -37,7 +37,7 @@ std::map<std::wstring, ControlFactory>& Registry() {
 }
 
 bool IsExtenderKey(const std::wstring& key) {
-    for (const wchar_t* k : {L"Left", L"Top", L"Width", L"Height", L"Visible", L"TabIndex", L"TabStop", L"Tag"})
+    for (const wchar_t* k : {L"Left", L"Top", L"Width", L"Height", L"Visible", L"TabIndex", L"TabStop", L"Tag", L"Index"})
         if (SameName(key, k)) return true;
     return false;
 }
@@ -78,7 +78,12 @@ void BuildChildren(Form& form, Container& container, const DesignNode& node);
 void BuildControl(Form& form, Container& container, const DesignNode& node) {
     std::unique_ptr<Control> control;
     InLine(node, node.line, [&] { control = CreateControl(node.kind, node.name); });
-    if (form.FindControl(node.name)) throw TextFormatError(node.line, L"a second control named '" + node.name + L"'");
+    const Variant* index = node.Find(L"Index");
+    int16_t arrayIndex = -1;
+    if (index) InLine(node, node.line, [&] { arrayIndex = index->ToInteger(); });
+    if (form.FindControl(node.name, arrayIndex))
+        throw TextFormatError(node.line, L"a second control named '" + node.name + L"'" +
+                                             (index ? L" with Index " + std::to_wstring(arrayIndex) : L""));
 
     auto* uc = dynamic_cast<UserControl*>(control.get());
     PropertyBag bag;

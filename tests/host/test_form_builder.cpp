@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
+#include "host/CommandButton.h"
 #include "host/FormBuilder.h"
 #include "host/HostFrame.h"
 #include "host/PictureBox.h"
@@ -83,6 +84,19 @@ TEST(FormBuilder, BooleansFollowTheHostsConversion) {
     Journal().clear();
 }
 
+// Controls that share a name and differ in Index form a control array.
+TEST(FormBuilder, ControlArraysShareANameAndDifferInIndex) {
+    Form form(L"Arrays");
+    Build(form, L"Begin Form f\n  Begin CommandButton cmd\n    Index = 1\n    Caption = \"Up\"\n  End\n"
+                L"  Begin CommandButton cmd\n    Index = 0\n    Caption = \"Down\"\n  End\nEnd\n");
+    auto* down = dynamic_cast<CommandButton*>(form.FindControl(L"cmd", 0));
+    auto* up = dynamic_cast<CommandButton*>(form.FindControl(L"cmd", 1));
+    ASSERT_TRUE(down && up);
+    EXPECT_EQ(down->Caption(), L"Down");
+    EXPECT_EQ(up->Caption(), L"Up");
+    EXPECT_EQ(form.FindControl(L"cmd"), nullptr);
+}
+
 TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
     struct Row { const char* label; const wchar_t* text; int line; const wchar_t* mentions; };
     const Row rows[] = {
@@ -97,6 +111,8 @@ TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
          L"Begin Form f\n  Begin CommandButton b\n    Caption = \"OK\"\n    Default = \"yes\"\n  End\nEnd\n", 4, L"'b'"},
         {"unknown form property", L"Begin Form f\n  Caption = \"f\"\n  Colour = 1\nEnd\n", 3, L"Colour"},
         {"not a form", L"Begin Label x\nEnd\n", 1, L"Form"},
+        {"two array members with one index",
+         L"Begin Form f\n  Begin Label a\n    Index = 1\n  End\n  Begin Label a\n    Index = 1\n  End\nEnd\n", 5, L"\"a\""},
     };
     for (const Row& row : rows) {
         Form form(L"Broken");
