@@ -34,8 +34,11 @@ public:
     RunCountExhausted() : HostError(host::err::Overflow, host::StandardErrorText(host::err::Overflow)) {}
 };
 
+// Says why a delay was refused, quoting what was typed (the start of it, if long).
 std::wstring DelayProblem(const std::wstring& text) {
-    return L"投票间隔“" + text + L"”无效：请输入大于 0、不超过 2147483 的秒数。投票已停止。";
+    constexpr size_t kQuoted = 20;
+    std::wstring quoted = text.size() > kQuoted ? text.substr(0, kQuoted) + L"…" : text;
+    return L"投票间隔“" + quoted + L"”无效：请输入大于 0、不超过 2147483 的秒数。投票已停止。";
 }
 
 }  // namespace
