@@ -232,8 +232,9 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Ole
     COLORREF rgb = TranslateColor(colour.value_or(foreColor_));
     int px1 = ToPixelX(x1), py1 = ToPixelY(y1), px2 = ToPixelX(x2), py2 = ToPixelY(y2);
     if (kind == LineKind::Line) {
-        gdi::Pen pen = gdi::SolidPen(rgb, drawWidth_);
-        gdi::Selection select(imageDC_, colour ? pen.Get() : nullptr);
+        // The selected pen already draws in ForeColor; another colour needs its own.
+        gdi::Pen pen = colour ? gdi::SolidPen(rgb, drawWidth_) : gdi::Pen();
+        gdi::Selection select(imageDC_, pen.Get());
         MoveToEx(imageDC_, px1, py1, nullptr);
         LineTo(imageDC_, px2, py2);
     } else {
