@@ -2,14 +2,14 @@
 
 #include "app/Product.h"
 #include "controls/FlatCmd/FlatCmd.h"
-#include "host/DesignData.h"
-#include "host/Error.h"
-#include "host/FormBuilder.h"
-#include "host/Image.h"
-#include "host/Label.h"
-#include "host/Runtime.h"
-#include "host/TextBox.h"
-#include "host/Timer.h"
+#include "host/design/DesignData.h"
+#include "host/values/Error.h"
+#include "host/forms/FormBuilder.h"
+#include "host/stock/Image.h"
+#include "host/stock/Label.h"
+#include "host/values/Runtime.h"
+#include "host/stock/TextBox.h"
+#include "host/stock/Timer.h"
 
 namespace app {
 

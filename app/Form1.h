@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/Form.h"
+#include "host/forms/Form.h"
 
 namespace host {
 class Label;

@@ -5,12 +5,12 @@
 
 #include "app/Form1.h"
 #include "app/Product.h"
-#include "host/Error.h"
-#include "host/Label.h"
-#include "host/Pump.h"
-#include "host/Runtime.h"
-#include "host/TextBox.h"
-#include "host/Timer.h"
+#include "host/values/Error.h"
+#include "host/stock/Label.h"
+#include "host/windows/Pump.h"
+#include "host/values/Runtime.h"
+#include "host/stock/TextBox.h"
+#include "host/stock/Timer.h"
 
 namespace app {
 

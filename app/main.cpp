@@ -3,15 +3,13 @@
 
 #include <commctrl.h>
 
-#include "app/Controls.h"
 #include "app/Form1.h"
-#include "host/Pump.h"
-#include "host/Runtime.h"
+#include "host/windows/Pump.h"
+#include "host/values/Runtime.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&common);
-    app::RegisterControls();
     int result = 0;
     host::Guarded([&] {
         static app::Form1 form;

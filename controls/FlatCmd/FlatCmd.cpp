@@ -4,9 +4,9 @@
 #include <map>
 #include <memory>
 
-#include "host/Error.h"
-#include "host/FormBuilder.h"
-#include "host/Units.h"
+#include "host/values/Error.h"
+#include "host/forms/FormBuilder.h"
+#include "host/values/Units.h"
 
 namespace controls {
 
@@ -433,8 +433,8 @@ void FlatCmd::SetXPWinStyle(bool value) {
     OnResize();
 }
 
-void RegisterFlatCmd() {
-    host::RegisterControlKind(L"FlatCmd", [](const std::wstring& name) { return std::make_unique<FlatCmd>(name); });
-}
+namespace {
+const host::ControlKind<FlatCmd> kKind{L"FlatCmd"};
+}  // namespace
 
 }  // namespace controls

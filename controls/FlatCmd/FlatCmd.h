@@ -13,14 +13,14 @@
 #include <cstdint>
 #include <string>
 
-#include "host/Color.h"
-#include "host/Event.h"
-#include "host/Font.h"
-#include "host/Picture.h"
-#include "host/PropertyBag.h"
-#include "host/Timer.h"
-#include "host/UserControl.h"
-#include "host/Variant.h"
+#include "host/values/Color.h"
+#include "host/values/Event.h"
+#include "host/values/Font.h"
+#include "host/values/Picture.h"
+#include "host/design/PropertyBag.h"
+#include "host/stock/Timer.h"
+#include "host/forms/UserControl.h"
+#include "host/values/Variant.h"
 
 namespace controls {
 
@@ -235,7 +235,5 @@ private:
     void DrawXPRing(host::OleColor ring, const FaceLine* first, const FaceLine* last);
 };
 
-// Makes "FlatCmd" known to the form builder.
-void RegisterFlatCmd();
 
 }  // namespace controls

@@ -3,7 +3,7 @@
 // painting uses. Free functions so that they can be checked on worked values.
 #include <windows.h>
 
-#include "host/Color.h"
+#include "host/values/Color.h"
 
 namespace controls::flatcmd {
 

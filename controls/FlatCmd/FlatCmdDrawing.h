@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "host/Surface.h"
+#include "host/windows/Surface.h"
 
 namespace controls::flatcmd {
 

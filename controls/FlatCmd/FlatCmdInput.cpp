@@ -6,10 +6,10 @@
 #include <string>
 
 #include "controls/FlatCmd/FlatCmd.h"
-#include "host/Form.h"
-#include "host/Pump.h"
-#include "host/Runtime.h"
-#include "host/Units.h"
+#include "host/forms/Form.h"
+#include "host/windows/Pump.h"
+#include "host/values/Runtime.h"
+#include "host/values/Units.h"
 
 namespace controls {
 

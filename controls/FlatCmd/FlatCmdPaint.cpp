@@ -7,10 +7,10 @@
 #include "controls/FlatCmd/FlatCmd.h"
 #include "controls/FlatCmd/FlatCmdColors.h"
 #include "controls/FlatCmd/FlatCmdDrawing.h"
-#include "host/Error.h"
-#include "host/Form.h"
-#include "host/Gdi.h"
-#include "host/Units.h"
+#include "host/values/Error.h"
+#include "host/forms/Form.h"
+#include "host/values/Gdi.h"
+#include "host/values/Units.h"
 
 namespace controls {
 

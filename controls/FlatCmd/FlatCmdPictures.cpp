@@ -5,8 +5,8 @@
 #include "controls/FlatCmd/FlatCmd.h"
 #include "controls/FlatCmd/FlatCmdColors.h"
 #include "controls/FlatCmd/FlatCmdDrawing.h"
-#include "host/Error.h"
-#include "host/Gdi.h"
+#include "host/values/Error.h"
+#include "host/values/Gdi.h"
 
 namespace controls::flatcmd {
 

@@ -7,7 +7,7 @@
 
 #include "controls/FlatCmd/FlatCmd.h"
 #include "controls/FlatCmd/FlatCmdColors.h"
-#include "host/Gdi.h"
+#include "host/values/Gdi.h"
 
 namespace controls {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "controls/Frame/FrameLook.h"
-#include "host/FormBuilder.h"
+#include "host/forms/FormBuilder.h"
 
 namespace controls {
 
@@ -88,8 +88,8 @@ void Frame::OnResize() { Layout(); }
 // the frame's own surface.
 void Frame::OnMouseMove(int16_t button, int16_t shift, float x, float y) { MouseMove(button, shift, x, y); }
 
-void RegisterFrame() {
-    host::RegisterControlKind(L"Frame", [](const std::wstring& name) { return std::make_unique<Frame>(name); });
-}
+namespace {
+const host::ControlKind<Frame> kKind{L"Frame"};
+}  // namespace
 
 }  // namespace controls

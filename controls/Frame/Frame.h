@@ -8,10 +8,10 @@
 #include <cstdint>
 #include <string>
 
-#include "host/Image.h"
-#include "host/Label.h"
-#include "host/LineControl.h"
-#include "host/UserControl.h"
+#include "host/stock/Image.h"
+#include "host/stock/Label.h"
+#include "host/stock/LineControl.h"
+#include "host/forms/UserControl.h"
 
 namespace controls {
 
@@ -72,7 +72,5 @@ private:
     host::OleColor foreColor_ = 0;
 };
 
-// Lets design data create frames by the kind name "Frame".
-void RegisterFrame();
 
 }  // namespace controls

@@ -2,7 +2,7 @@
 // The frame's colours and measures (twips in the frame), kept in one place.
 #include <windows.h>
 
-#include "host/Color.h"
+#include "host/values/Color.h"
 
 namespace controls::frame_look {
 

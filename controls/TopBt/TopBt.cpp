@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "Artwork.h"
-#include "host/FormBuilder.h"
+#include "host/forms/FormBuilder.h"
 
 namespace controls {
 
@@ -80,8 +80,8 @@ void TopBt::OnWriteProperties(host::PropertyBag& bag) {
 
 void TopBt::OnResize() { KeepSize(); }
 
-void RegisterTopBt() {
-    host::RegisterControlKind(L"TopBt", [](const std::wstring& name) { return std::make_unique<TopBt>(name); });
-}
+namespace {
+const host::ControlKind<TopBt> kKind{L"TopBt"};
+}  // namespace
 
 }  // namespace controls

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "host/Image.h"
-#include "host/UserControl.h"
+#include "host/stock/Image.h"
+#include "host/forms/UserControl.h"
 
 namespace controls {
 
@@ -56,7 +56,5 @@ private:
     bool keepingSize_ = false;
 };
 
-// Lets design data create title-bar buttons by the kind name "TopBt".
-void RegisterTopBt();
 
 }  // namespace controls

@@ -3,8 +3,8 @@
 #include <initializer_list>
 #include <memory>
 
-#include "host/Form.h"
-#include "host/FormBuilder.h"
+#include "host/forms/Form.h"
+#include "host/forms/FormBuilder.h"
 
 namespace controls {
 
@@ -56,8 +56,8 @@ void xForm::DragParentWindow() {
     SendMessageW(form->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-void RegisterxForm() {
-    host::RegisterControlKind(L"xForm", [](const std::wstring& name) { return std::make_unique<xForm>(name); });
-}
+namespace {
+const host::ControlKind<xForm> kKind{L"xForm"};
+}  // namespace
 
 }  // namespace controls

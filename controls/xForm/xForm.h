@@ -7,9 +7,9 @@
 // It raises no events.
 #include <string>
 
-#include "host/Image.h"
-#include "host/Label.h"
-#include "host/UserControl.h"
+#include "host/stock/Image.h"
+#include "host/stock/Label.h"
+#include "host/forms/UserControl.h"
 
 namespace controls {
 
@@ -54,7 +54,5 @@ private:
     Pieces pieces_;
 };
 
-// Lets design data create title bars by the kind name "xForm".
-void RegisterxForm();
 
 }  // namespace controls

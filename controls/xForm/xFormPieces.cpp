@@ -2,7 +2,7 @@
 
 #include "Artwork.h"
 #include "controls/xForm/xForm.h"
-#include "host/Units.h"
+#include "host/values/Units.h"
 
 namespace controls {
 

@@ -6,12 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Controls.h"
 #include "app/Form1.h"
-#include "host/Label.h"
-#include "host/Runtime.h"
-#include "host/TextBox.h"
-#include "host/Timer.h"
+#include "host/stock/Label.h"
+#include "host/values/Runtime.h"
+#include "host/stock/TextBox.h"
+#include "host/stock/Timer.h"
 
 namespace app {
 
@@ -42,8 +41,6 @@ struct RecordedEffects : host::SideEffects {
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        static bool registered = [] { RegisterControls(); return true; }();
-        (void)registered;
         host::SetEffects(&effects);
         form = std::make_unique<Form1>();
     }

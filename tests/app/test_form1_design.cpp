@@ -3,7 +3,7 @@
 
 #include "Form1Fixture.h"
 #include "app/Product.h"
-#include "host/Container.h"
+#include "host/forms/Container.h"
 
 namespace app {
 namespace {

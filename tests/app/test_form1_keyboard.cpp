@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Form1Fixture.h"
-#include "host/Pump.h"
+#include "host/windows/Pump.h"
 
 namespace app {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "Form1Fixture.h"
 #include "app/Product.h"
-#include "host/Image.h"
-#include "host/Pump.h"
+#include "host/stock/Image.h"
+#include "host/windows/Pump.h"
 
 namespace app {
 namespace {

@@ -1,6 +1,6 @@
 #include "HostTestKit.h"
 
-#include "host/Units.h"
+#include "host/values/Units.h"
 
 namespace hosttest {
 

@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "MessagePump.h"
-#include "host/Control.h"
-#include "host/Error.h"
-#include "host/Form.h"
-#include "host/Picture.h"
-#include "host/Runtime.h"
-#include "host/UserControl.h"
+#include "host/forms/Control.h"
+#include "host/values/Error.h"
+#include "host/forms/Form.h"
+#include "host/values/Picture.h"
+#include "host/values/Runtime.h"
+#include "host/forms/UserControl.h"
 
 namespace hosttest {
 

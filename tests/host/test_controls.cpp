@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/HostFrame.h"
-#include "host/Image.h"
-#include "host/Label.h"
-#include "host/ListControls.h"
-#include "host/TextBox.h"
+#include "host/stock/HostFrame.h"
+#include "host/stock/Image.h"
+#include "host/stock/Label.h"
+#include "host/stock/ListControls.h"
+#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace hosttest;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/DesignData.h"
-#include "host/PropertyBag.h"
+#include "host/design/DesignData.h"
+#include "host/design/PropertyBag.h"
 
 using namespace host;
 using namespace hosttest;

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/CommandButton.h"
-#include "host/Label.h"
-#include "host/Pump.h"
-#include "host/TextBox.h"
+#include "host/stock/CommandButton.h"
+#include "host/stock/Label.h"
+#include "host/windows/Pump.h"
+#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace hosttest;

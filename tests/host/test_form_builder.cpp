@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/CommandButton.h"
-#include "host/FormBuilder.h"
-#include "host/HostFrame.h"
-#include "host/PictureBox.h"
-#include "host/TextBox.h"
+#include "host/stock/CommandButton.h"
+#include "host/forms/FormBuilder.h"
+#include "host/stock/HostFrame.h"
+#include "host/stock/PictureBox.h"
+#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace hosttest;

@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/PropertyBag.h"
+#include "host/design/PropertyBag.h"
+#include "host/values/Text.h"
 
 using namespace host;
 using namespace hosttest;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/PropertyPage.h"
+#include "host/stock/PropertyPage.h"
 
 using namespace host;
 using namespace hosttest;

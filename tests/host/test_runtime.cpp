@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "HostTestKit.h"
-#include "host/Units.h"
+#include "host/values/Units.h"
 
 using namespace host;
 using namespace hosttest;

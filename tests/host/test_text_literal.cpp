@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "HostTestKit.h"
-#include "host/TextLiteral.h"
+#include "host/design/TextLiteral.h"
 
 using namespace host;
 using namespace std::literals;

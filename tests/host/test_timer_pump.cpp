@@ -4,9 +4,9 @@
 #include <stdexcept>
 
 #include "HostTestKit.h"
-#include "host/PictureBox.h"
-#include "host/Pump.h"
-#include "host/Timer.h"
+#include "host/stock/PictureBox.h"
+#include "host/windows/Pump.h"
+#include "host/stock/Timer.h"
 
 using namespace host;
 using namespace std::chrono_literals;

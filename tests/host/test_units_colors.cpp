@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/Color.h"
-#include "host/Label.h"
-#include "host/TextBox.h"
-#include "host/Units.h"
+#include "host/values/Color.h"
+#include "host/stock/Label.h"
+#include "host/stock/TextBox.h"
+#include "host/values/Units.h"
 
 using namespace host;
 using namespace hosttest;

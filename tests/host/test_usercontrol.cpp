@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/HostFrame.h"
-#include "host/Label.h"
-#include "host/PictureBox.h"
+#include "host/stock/HostFrame.h"
+#include "host/stock/Label.h"
+#include "host/stock/PictureBox.h"
 
 using namespace host;
 using namespace hosttest;

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "HostTestKit.h"
-#include "host/Image.h"
-#include "host/Label.h"
-#include "host/LineControl.h"
-#include "host/PictureBox.h"
-#include "host/Shape.h"
-#include "host/TextBox.h"
+#include "host/stock/Image.h"
+#include "host/stock/Label.h"
+#include "host/stock/LineControl.h"
+#include "host/stock/PictureBox.h"
+#include "host/stock/Shape.h"
+#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace hosttest;

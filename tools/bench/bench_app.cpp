@@ -12,12 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Controls.h"
 #include "app/Form1.h"
-#include "host/Pump.h"
-#include "host/Runtime.h"
-#include "host/TextBox.h"
-#include "host/Timer.h"
+#include "host/windows/Pump.h"
+#include "host/values/Runtime.h"
+#include "host/stock/TextBox.h"
+#include "host/stock/Timer.h"
 
 namespace {
 
@@ -136,7 +135,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     Quiet quiet;
     host::SetEffects(&quiet);
-    app::RegisterControls();
     app::Form1 form;
     form.Show();
     host::DoEvents();

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "controls/FlatCmd/FlatCmd.h"
-#include "host/Form.h"
-#include "host/Gdi.h"
-#include "host/Units.h"
+#include "host/forms/Form.h"
+#include "host/values/Gdi.h"
+#include "host/values/Units.h"
 
 namespace {
 

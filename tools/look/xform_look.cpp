@@ -13,7 +13,7 @@
 #include "MessagePump.h"
 #include "controls/TopBt/TopBt.h"
 #include "controls/xForm/xForm.h"
-#include "host/Form.h"
+#include "host/forms/Form.h"
 
 namespace {
 

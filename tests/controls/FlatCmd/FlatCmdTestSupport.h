@@ -15,10 +15,10 @@
 #include <vector>
 
 #include "controls/FlatCmd/FlatCmd.h"
-#include "host/Form.h"
-#include "host/Gdi.h"
-#include "host/Runtime.h"
-#include "host/Units.h"
+#include "host/forms/Form.h"
+#include "host/values/Gdi.h"
+#include "host/values/Runtime.h"
+#include "host/values/Units.h"
 
 namespace flatcmd_test {
 

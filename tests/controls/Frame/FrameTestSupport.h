@@ -8,7 +8,7 @@
 #include <string>
 
 #include "controls/Frame/Frame.h"
-#include "host/Form.h"
+#include "host/forms/Form.h"
 
 inline host::LineControl& LineOf(const controls::Frame& frame, int number) {
     return dynamic_cast<host::LineControl&>(*frame.Find(L"Line" + std::to_wstring(number)));

@@ -11,7 +11,7 @@
 
 #include "Artwork.h"
 #include "controls/TopBt/TopBt.h"
-#include "host/Form.h"
+#include "host/forms/Form.h"
 
 namespace {
 

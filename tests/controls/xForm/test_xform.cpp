@@ -13,8 +13,8 @@
 
 #include "MessagePump.h"
 #include "controls/xForm/xForm.h"
-#include "host/Form.h"
-#include "host/Label.h"
+#include "host/forms/Form.h"
+#include "host/stock/Label.h"
 
 namespace {
 

@@ -1,0 +1,165 @@
+#include "host/forms/Container.h"
+
+#include <windowsx.h>
+
+#include "host/values/Gdi.h"
+#include "host/forms/Windowless.h"
+#include "host/windows/Window.h"
+
+namespace host {
+
+Container::~Container() { DestroyChildren(); }
+
+void Container::DestroyChildren() {
+    mouseOwner_ = nullptr;
+    while (!children_.empty()) {
+        children_.front()->BeforeDestroy();
+        children_.erase(children_.begin());
+    }
+    placedCount_ = 0;
+}
+
+void Container::AddChild(std::unique_ptr<Control> child, bool constituent) {
+    Control* raw = child.get();
+    if (constituent) {
+        children_.push_back(std::move(child));
+    } else {
+        children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(placedCount_), std::move(child));
+        ++placedCount_;
+    }
+    raw->site_ = this;
+    raw->Attach(this, constituent);
+    if (!raw->IsWindowless()) Restack();
+    else InvalidatePixels(raw->PixelRect());
+}
+
+Control* Container::Find(std::wstring_view name, int16_t index) const {
+    for (auto& c : children_)
+        if (SameName(c->Name(), name) && c->Index() == index) return c.get();
+    return nullptr;
+}
+
+bool Container::ContainerShowing() const {
+    Control* self = const_cast<Container*>(this)->AsControl();
+    return !self || self->Showing();
+}
+
+bool Container::ContainerEnabled() const {
+    Control* self = const_cast<Container*>(this)->AsControl();
+    return !self || self->EnabledInTree();
+}
+
+void Container::PaintWindowless(HDC dc) const {
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        auto* w = dynamic_cast<const WindowlessControl*>(it->get());
+        if (w && w->Visible()) w->Paint(dc);
+    }
+}
+
+void Container::PaintWindow(HWND hwnd, const std::function<void(HDC, const RECT&)>& background) const {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    // Only the part that needs painting and is not covered by child windows is
+    // drawn and shown; the buffer's origin is moved so drawing uses client pixels.
+    RECT box;
+    if (GetClipBox(dc, &box) != NULLREGION && !IsRectEmpty(&box)) {
+        gdi::MemoryDC buffer(dc);
+        gdi::Bitmap bitmap = gdi::CompatibleBitmap(dc, box.right - box.left, box.bottom - box.top);
+        gdi::Selection select(buffer, bitmap);
+        SetViewportOrgEx(buffer, -box.left, -box.top, nullptr);
+        background(buffer, client);
+        PaintWindowless(buffer);
+        BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, buffer, box.left, box.top, SRCCOPY);
+    }
+    EndPaint(hwnd, &ps);
+}
+
+void Container::InvalidatePixels(const RECT& area) const {
+    if (HWND hwnd = ContainerHwnd()) {
+        RECT r = area;
+        InflateRect(&r, 1, 1);
+        InvalidateRect(hwnd, &r, FALSE);
+    }
+}
+
+void Container::Restack() const {
+    HWND after = HWND_TOP;
+    for (auto& c : children_) {
+        HWND h = c->Hwnd();
+        if (!h) continue;
+        SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = h;
+    }
+}
+
+WindowlessControl* Container::WindowlessAt(POINT pixel) const {
+    for (auto& c : children_) {
+        auto* w = dynamic_cast<WindowlessControl*>(c.get());
+        if (!w || !w->TakesMouse() || !w->Visible()) continue;
+        RECT r = w->PixelRect();
+        if (PtInRect(&r, pixel)) return w;
+    }
+    return nullptr;
+}
+
+void Container::AnnounceAmbientChange(const std::wstring& name) const {
+    for (auto& child : children_) child->NotifyAmbientChanged(name);
+}
+
+double Container::PixelsToScaleX(double pixels) const {
+    return ScaleX(pixels, ScaleMode::Pixels, ContainerScaleMode());
+}
+
+double Container::PixelsToScaleY(double pixels) const {
+    return ScaleY(pixels, ScaleMode::Pixels, ContainerScaleMode());
+}
+
+bool Container::RouteMouseToWindowless(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    bool press = msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN;
+    bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+    bool release = msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
+    if (msg != WM_MOUSEMOVE && !press && !dbl && !release) return false;
+    // A release, or a move with a button down, that follows a press on the container
+    // itself stays with the container.
+    if (!mouseOwner_ && (release || (msg == WM_MOUSEMOVE && ButtonsDown(wParam)))) return false;
+
+    WindowlessControl* target = (press || dbl || !mouseOwner_) ? WindowlessAt(pt) : mouseOwner_;
+    if (!target) return false;
+    // A disabled control leaves the mouse to its container.
+    if (!target->EnabledInTree()) return false;
+
+    RECT r = target->PixelRect();
+    float x = static_cast<float>(PixelsToScaleX(pt.x - r.left));
+    float y = static_cast<float>(PixelsToScaleY(pt.y - r.top));
+    int16_t shift = ShiftState();
+    int16_t button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_LBUTTONDBLCLK) ? 1
+                     : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_RBUTTONDBLCLK) ? 2 : 4;
+    if (press) {
+        mouseOwner_ = target;
+        SetCapture(hwnd);
+        target->MouseDown(button, shift, x, y);
+    } else if (dbl) {
+        mouseOwner_ = target;
+        releaseAfterDblClick_ = true;
+        SetCapture(hwnd);
+        target->DblClick();
+    } else if (release) {
+        bool inside = PtInRect(&r, pt) != FALSE;
+        if (!(ButtonsDown(wParam) & ~button)) {
+            if (GetCapture() == hwnd) ReleaseCapture();
+            mouseOwner_ = nullptr;
+        }
+        bool click = inside && !releaseAfterDblClick_;
+        releaseAfterDblClick_ = false;
+        target->MouseUp(button, shift, x, y);
+        if (click) target->Click();
+    } else {
+        target->MouseMove(ButtonsDown(wParam), shift, x, y);
+    }
+    return true;
+}
+
+}  // namespace host

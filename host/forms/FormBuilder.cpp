@@ -1,0 +1,137 @@
+#include "host/forms/FormBuilder.h"
+
+#include <map>
+
+#include "host/values/Error.h"
+#include "host/forms/UserControl.h"
+
+namespace host {
+
+namespace {
+
+std::map<std::wstring, ControlFactory>& Registry() {
+    static std::map<std::wstring, ControlFactory> registry;
+    return registry;
+}
+
+bool IsExtenderKey(const std::wstring& key) {
+    for (const wchar_t* k : {L"Left", L"Top", L"Width", L"Height", L"Visible", L"TabIndex", L"TabStop", L"Tag", L"Index"})
+        if (SameName(key, k)) return true;
+    return false;
+}
+
+bool IsFormButtonKey(const std::wstring& key) { return SameName(key, L"Default") || SameName(key, L"Cancel"); }
+
+// Runs `fn`, turning a host error into one that names the design line and the control.
+void InLine(const DesignNode& node, int line, const std::function<void()>& fn) {
+    try {
+        fn();
+    } catch (const TextFormatError&) {
+        throw;
+    } catch (const HostError& e) {
+        throw TextFormatError(line, L"'" + node.name + L"': " + e.Description());
+    }
+}
+
+// The line the node's property number `index` was read from (the node's own line
+// for a node made without them).
+int PropertyLine(const DesignNode& node, size_t index) {
+    return index < node.propertyLines.size() ? node.propertyLines[index] : node.line;
+}
+
+void ApplyFormButtons(Form& form, Control& control, const DesignNode& node) {
+    for (size_t i = 0; i < node.properties.size(); ++i) {
+        auto& [key, value] = node.properties[i];
+        if (!IsFormButtonKey(key)) continue;
+        bool on = false;
+        InLine(node, PropertyLine(node, i), [&] { on = value.ToBool(); });
+        if (!on) continue;
+        if (SameName(key, L"Default")) form.SetDefaultControl(&control);
+        else form.SetCancelControl(&control);
+    }
+}
+
+void BuildChildren(Form& form, Container& container, const DesignNode& node);
+
+void BuildControl(Form& form, Container& container, const DesignNode& node) {
+    std::unique_ptr<Control> control;
+    InLine(node, node.line, [&] { control = CreateControl(node.kind, node.name); });
+    const Variant* index = node.Find(L"Index");
+    int16_t arrayIndex = -1;
+    if (index) InLine(node, node.line, [&] { arrayIndex = index->ToInteger(); });
+    if (form.FindControl(node.name, arrayIndex))
+        throw TextFormatError(node.line, L"a second control named '" + node.name + L"'" +
+                                             (index ? L" with Index " + std::to_wstring(arrayIndex) : L""));
+
+    auto* uc = dynamic_cast<UserControl*>(control.get());
+    PropertyBag bag;
+    for (size_t i = 0; i < node.properties.size(); ++i) {
+        auto& [key, value] = node.properties[i];
+        if (IsFormButtonKey(key)) continue;
+        if (uc && !IsExtenderKey(key)) bag.WriteProperty(key, value);
+        else InLine(node, PropertyLine(node, i), [&] { control->SetDesignProperty(key, value); });
+    }
+    Control& placed = container.Add(std::move(control));
+    ApplyFormButtons(form, placed, node);
+    if (uc) InLine(node, node.line, [&] { uc->Load(&bag); });
+    if (auto* inner = dynamic_cast<Container*>(&placed)) BuildChildren(form, *inner, node);
+    else if (!node.children.empty())
+        throw TextFormatError(node.children.front().line, L"'" + node.name + L"' cannot contain controls");
+}
+
+void BuildChildren(Form& form, Container& container, const DesignNode& node) {
+    for (auto& child : node.children) BuildControl(form, container, child);
+}
+
+void ApplyFormProperty(Form& form, const std::wstring& key, const Variant& value) {
+    if (SameName(key, L"Caption")) form.SetCaption(value.ToString());
+    else if (SameName(key, L"BorderStyle")) form.SetBorderStyle(static_cast<Form::BorderStyle>(value.ToInteger()));
+    else if (SameName(key, L"MaxButton")) form.SetMaxButton(value.ToBool());
+    else if (SameName(key, L"MinButton")) form.SetMinButton(value.ToBool());
+    else if (SameName(key, L"StartUpPosition")) form.SetCenteredOnScreen(value.ToInteger() == 2);
+    else if (SameName(key, L"Icon")) form.SetIcon(value.ToPicture());
+    else if (SameName(key, L"BackColor")) form.SetBackColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"ForeColor")) form.SetForeColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"Font")) form.SetFont(value.ToFont());
+    else if (SameName(key, L"ScaleMode")) form.SetScaleMode(ToScaleMode(value.ToInteger()));
+    else if (SameName(key, L"Picture")) form.SetPicture(value.ToPicture());
+    else Raise(err::PropertyNotFound, L"a form has no property '" + key + L"'");
+}
+
+}  // namespace
+
+void RegisterControlKind(const std::wstring& kind, ControlFactory factory) { Registry()[kind] = std::move(factory); }
+
+std::unique_ptr<Control> CreateControl(const std::wstring& kind, const std::wstring& name) {
+    auto it = Registry().find(kind);
+    if (it == Registry().end()) Raise(err::InvalidPropertyValue, L"unknown control kind '" + kind + L"'");
+    return it->second(name);
+}
+
+void BuildForm(Form& form, const DesignNode& root) {
+    if (root.kind != L"Form") throw TextFormatError(root.line, L"the design data must start with a Form");
+    const Variant* width = root.Find(L"ClientWidth");
+    const Variant* height = root.Find(L"ClientHeight");
+    for (size_t i = 0; i < root.properties.size(); ++i) {
+        auto& [key, value] = root.properties[i];
+        if (SameName(key, L"ClientWidth") || SameName(key, L"ClientHeight")) continue;
+        InLine(root, PropertyLine(root, i), [&] { ApplyFormProperty(form, key, value); });
+    }
+    if (width && height) InLine(root, root.line, [&] { form.SetClientSize(width->ToDouble(), height->ToDouble()); });
+    BuildChildren(form, form, root);
+}
+
+std::wstring LoadTextResource(const std::wstring& name) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC info = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!info) Raise(err::FileNotFound, L"No text resource named " + name);
+    HGLOBAL data = LoadResource(module, info);
+    auto* bytes = static_cast<const char*>(LockResource(data));
+    int size = static_cast<int>(SizeofResource(module, info));
+    int n = MultiByteToWideChar(CP_UTF8, 0, bytes, size, nullptr, 0);
+    std::wstring text(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes, size, text.data(), n);
+    return text;
+}
+
+}  // namespace host

@@ -1,0 +1,39 @@
+#pragma once
+// A control with a child window of its own: text box, combo box, list box, command
+// button (system controls), picture box, frame and user controls (our classes).
+#include "host/forms/Control.h"
+#include "host/values/Font.h"
+#include "host/windows/Window.h"
+
+namespace host {
+
+class WindowedControl : public Control, public WindowOwner {
+public:
+    using Control::Control;
+    ~WindowedControl() override;
+
+    bool IsWindowless() const override { return false; }
+    HWND Hwnd() const override { return Handle(); }
+    bool CanTakeFocus() const override;
+    void SetEnabled(bool enabled) override;
+    void SetFocus();
+
+    void Attach(Container* container, bool constituent) override;
+
+protected:
+    // Creates the window as a child of `parent` (hidden, at 0,0).
+    virtual void CreateControlWindow(HWND parent) = 0;
+    void PlaceChanged() override;
+    void VisibilityChanged() override;
+    // Gives a system control the font (the HFONT lives as long as the control).
+    void ApplyFont(const FontPtr& font);
+    void SetFontFromDesign(const Variant& value, FontPtr& field);
+
+private:
+    void FontAttributesChanged();
+    FontPtr font_;
+    int fontToken_ = 0;
+    HFONT hfont_ = nullptr;
+};
+
+}  // namespace host

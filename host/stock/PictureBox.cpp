@@ -1,0 +1,115 @@
+#include "host/stock/PictureBox.h"
+
+#include <windowsx.h>
+
+namespace host {
+
+namespace {
+int16_t ButtonOf(UINT msg) {
+    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_LBUTTONDBLCLK) return 1;
+    if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_RBUTTONDBLCLK) return 2;
+    return 4;
+}
+}  // namespace
+
+PictureBox::PictureBox(std::wstring name) : WindowedControl(L"PictureBox", std::move(name)) {
+    SetFont(Font::Create());
+}
+
+PictureBox::~PictureBox() { DestroyChildren(); }
+
+void PictureBox::CreateControlWindow(HWND parent) {
+    DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP;
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    if (border_) {
+        if (flat_) style |= WS_BORDER;
+        else exStyle |= WS_EX_CLIENTEDGE;
+    }
+    CreateOwnWindow(window_class::Container(), style, exStyle, parent, Name().c_str());
+}
+
+void PictureBox::SetAutoSize(bool on) {
+    autoSize_ = on;
+    FitToPicture();
+}
+
+void PictureBox::SetPictureAndFit(PicturePtr picture) {
+    SetPicture(std::move(picture));
+    FitToPicture();
+}
+
+void PictureBox::FitToPicture() {
+    PicturePtr picture = GetPicture();
+    if (!autoSize_ || !picture || picture->IsEmpty()) return;
+    SIZE p = PicturePixelSize(*picture);
+    RECT window{0, 0, p.cx, p.cy};
+    if (Handle()) AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+    Move(Left(), Top(), PixelsToTwipsX(window.right - window.left), PixelsToTwipsY(window.bottom - window.top));
+}
+
+LRESULT PictureBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT:
+        PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintBackground(dc, client); });
+        return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SIZE: SurfaceResized(); return 0;
+    case WM_CAPTURECHANGED: MouseCaptureLost(); return 0;
+    case WM_SETFOCUS: {
+        // GotFocus follows the ExitFocus of a user control the focus came from.
+        LRESULT result = WindowedControl::WindowProc(msg, wParam, lParam);
+        GotFocus();
+        return result;
+    }
+    case WM_KILLFOCUS: LostFocus(); break;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_KEYDOWN: KeyDown(static_cast<int16_t>(wParam), ShiftState()); return 0;
+    case WM_KEYUP: KeyUp(static_cast<int16_t>(wParam), ShiftState()); return 0;
+    case WM_CHAR: KeyPress(static_cast<int16_t>(wParam)); return 0;
+    default:
+        if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK) {
+            if (RouteMouseToWindowless(Handle(), msg, wParam, lParam)) return 0;
+            float x = static_cast<float>(ScaleX(GET_X_LPARAM(lParam), ScaleMode::Pixels, GetScaleMode()));
+            float y = static_cast<float>(ScaleY(GET_Y_LPARAM(lParam), ScaleMode::Pixels, GetScaleMode()));
+            int16_t button = ButtonOf(msg);
+            switch (msg) {
+            case WM_MOUSEMOVE: MouseMove(ButtonsDown(wParam), ShiftState(), x, y); break;
+            case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+                pressed_ |= button;
+                SetCapture(Handle());
+                MouseDown(button, ShiftState(), x, y);
+                break;
+            case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: DblClick(); break;
+            default: {
+                bool wasPressed = (pressed_ & button) != 0;
+                pressed_ &= static_cast<int16_t>(~button);
+                if (!pressed_ && GetCapture() == Handle()) ReleaseCapture();
+                RECT client;
+                GetClientRect(Handle(), &client);
+                POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                MouseUp(button, ShiftState(), x, y);
+                if (wasPressed && PtInRect(&client, pt)) Click();
+            }
+            }
+            return 0;
+        }
+        break;
+    }
+    return WindowedControl::WindowProc(msg, wParam, lParam);
+}
+
+void PictureBox::SetDesignProperty(const std::wstring& key, const Variant& value) {
+    if (SameName(key, L"Picture")) SetPictureAndFit(value.ToPicture());
+    else if (SameName(key, L"BorderStyle")) SetBorder(value.ToInteger() != 0);
+    else if (SameName(key, L"Appearance")) SetFlat(value.ToInteger() == 0);
+    else if (SameName(key, L"AutoSize")) SetAutoSize(value.ToBool());
+    else if (SameName(key, L"BackColor")) SetBackColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"ForeColor")) SetForeColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"Font")) SetFont(value.ToFont());
+    else if (SameName(key, L"AutoRedraw")) SetAutoRedraw(value.ToBool());
+    else if (SameName(key, L"ScaleMode")) SetScaleMode(ToScaleMode(value.ToInteger()));
+    else WindowedControl::SetDesignProperty(key, value);
+}
+
+}  // namespace host

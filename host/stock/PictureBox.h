@@ -1,0 +1,52 @@
+#pragma once
+// A picture box: a window with a drawing surface and a background picture that can
+// hold other controls.
+#include "host/forms/Container.h"
+#include "host/values/Event.h"
+#include "host/forms/SurfaceContainer.h"
+#include "host/forms/WindowedControl.h"
+
+namespace host {
+
+class PictureBox : public WindowedControl, public SurfaceContainer {
+public:
+    explicit PictureBox(std::wstring name);
+    ~PictureBox() override;
+
+    void SetBorder(bool on) { border_ = on; }
+    void SetFlat(bool flat) { flat_ = flat; }
+    // With AutoSize the box takes the size of its picture.
+    void SetAutoSize(bool on);
+    void SetPictureAndFit(PicturePtr picture);
+
+    Event<> Click;
+    Event<> DblClick;
+    Event<int16_t, int16_t, float, float> MouseDown;  // Button, Shift, X, Y
+    Event<int16_t, int16_t, float, float> MouseMove;
+    Event<int16_t, int16_t, float, float> MouseUp;
+    Event<int16_t, int16_t> KeyDown;  // KeyCode, Shift
+    Event<int16_t> KeyPress;
+    Event<int16_t, int16_t> KeyUp;
+    Event<> GotFocus;
+    Event<> LostFocus;
+
+    // Container
+    Form* OwningForm() override { return ParentForm(); }
+    Control* AsControl() override { return this; }
+
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void SetDesignProperty(const std::wstring& key, const Variant& value) override;
+
+protected:
+    void CreateControlWindow(HWND parent) override;
+    HWND SurfaceWindow() const override { return Handle(); }
+
+private:
+    void FitToPicture();
+    bool border_ = true;
+    bool flat_ = false;
+    bool autoSize_ = false;
+    int16_t pressed_ = 0;
+};
+
+}  // namespace host

@@ -1,0 +1,45 @@
+#pragma once
+// The part shared by the host's controls that are system windows (text box, combo
+// box, list box, command button): font, colours and the window text.
+#include "host/values/Color.h"
+#include "host/values/Event.h"
+#include "host/values/Gdi.h"
+#include "host/forms/WindowedControl.h"
+
+namespace host {
+
+class SystemControl : public WindowedControl {
+public:
+    SystemControl(std::wstring kind, std::wstring name, OleColor back, OleColor fore);
+
+    OleColor BackColor() const { return backColor_; }
+    void SetBackColor(OleColor colour);
+    OleColor ForeColor() const { return foreColor_; }
+    void SetForeColor(OleColor colour);
+    FontPtr GetFont() const { return font_; }
+    void SetFont(FontPtr font);
+
+    Event<> GotFocus;
+    Event<> LostFocus;
+    Event<int16_t, int16_t> KeyDown;  // KeyCode, Shift
+    Event<int16_t> KeyPress;          // KeyAscii
+    Event<int16_t, int16_t> KeyUp;
+
+    HBRUSH OnCtlColor(HDC dc) override;
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void SetDesignProperty(const std::wstring& key, const Variant& value) override;
+    void Attach(Container* container, bool constituent) override;
+
+protected:
+    std::wstring ReadWindowText() const;
+    void StoreWindowText(const std::wstring& text);
+
+private:
+    OleColor backColor_;
+    OleColor foreColor_;
+    gdi::Brush brush_;
+    FontPtr font_;
+    std::wstring pendingText_;  // text set before the window exists
+};
+
+}  // namespace host

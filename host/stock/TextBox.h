@@ -1,0 +1,53 @@
+#pragma once
+// A text box: a system EDIT window, single- or multi-line.
+#include "host/stock/SystemControl.h"
+
+namespace host {
+
+class TextBox : public SystemControl {
+public:
+    enum class Alignment { Left = 0, Right = 1, Center = 2 };
+
+    explicit TextBox(std::wstring name);
+
+    std::wstring Text() const { return ReadWindowText(); }
+    void SetText(const std::wstring& text) { StoreWindowText(text); }
+    // Fixed once the window exists, as with the system control itself.
+    void SetMultiLine(bool on) { multiLine_ = on; }
+    bool MultiLine() const { return multiLine_; }
+    void SetAlignment(Alignment alignment) { alignment_ = alignment; }
+    void SetBorder(bool on) { border_ = on; }
+    void SetFlat(bool flat) { flat_ = flat; }
+    void SetScrollBars(int bars) { scrollBars_ = bars; }
+    void SetLocked(bool locked);
+    void SetMaxLength(int32_t length);
+    int32_t SelStart() const;
+    int32_t SelLength() const;
+    void SetSelection(int32_t start, int32_t length);
+
+    Event<> Change;
+
+    bool CanTakeFocus() const override { return WindowedControl::CanTakeFocus(); }
+    // Enter is a new line in a multi-line box.
+    DialogKeyUse FocusedDialogKey(WPARAM key) override {
+        return multiLine_ && key == VK_RETURN ? DialogKeyUse::Keep : DialogKeyUse::Pass;
+    }
+    void OnCommand(WORD code) override;
+    void SetDesignProperty(const std::wstring& key, const Variant& value) override;
+    Variant GetProperty(const std::wstring& name, const std::vector<Variant>& index = {}) override;
+    void LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index = {}) override;
+
+protected:
+    void CreateControlWindow(HWND parent) override;
+
+private:
+    bool multiLine_ = false;
+    Alignment alignment_ = Alignment::Left;
+    bool border_ = true;
+    bool flat_ = false;
+    int scrollBars_ = 0;
+    bool locked_ = false;
+    int32_t maxLength_ = 0;
+};
+
+}  // namespace host

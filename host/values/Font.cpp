@@ -1,0 +1,102 @@
+#include "host/values/Font.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "host/values/Error.h"
+
+namespace host {
+
+namespace {
+constexpr int16_t kBoldWeight = 700;
+constexpr int16_t kNormalWeight = 400;
+}  // namespace
+
+void Font::SetName(const std::wstring& v) {
+    desc_.name = v;
+    Changed(L"Name");
+}
+
+void Font::SetSize(double points) {
+    if (!std::isfinite(points) || points <= 0) Raise(err::InvalidPropertyValue);
+    desc_.size = points;
+    Changed(L"Size");
+}
+
+void Font::SetWeight(int16_t v) {
+    desc_.weight = v;
+    Changed(L"Weight");
+}
+
+void Font::SetCharset(int16_t v) {
+    desc_.charset = v;
+    Changed(L"Charset");
+}
+
+void Font::SetBold(bool v) {
+    desc_.weight = v ? kBoldWeight : kNormalWeight;
+    Changed(L"Bold");
+}
+
+void Font::SetItalic(bool v) {
+    desc_.italic = v;
+    Changed(L"Italic");
+}
+
+void Font::SetUnderline(bool v) {
+    desc_.underline = v;
+    Changed(L"Underline");
+}
+
+void Font::SetStrikethrough(bool v) {
+    desc_.strikethrough = v;
+    Changed(L"Strikethrough");
+}
+
+void Font::Assign(const FontDesc& d) {
+    if (!std::isfinite(d.size) || d.size <= 0) Raise(err::InvalidPropertyValue);
+    desc_ = d;
+    Changed(L"Font");
+}
+
+int Font::Subscribe(Listener fn) {
+    int token = nextToken_++;
+    listeners_.emplace_back(token, std::move(fn));
+    return token;
+}
+
+void Font::Unsubscribe(int token) {
+    std::erase_if(listeners_, [token](const auto& entry) { return entry.first == token; });
+}
+
+// Calls a snapshot of the listeners, so that one may subscribe or unsubscribe while
+// being notified; a listener removed by an earlier one in the same round is skipped.
+void Font::Changed(const wchar_t* attribute) {
+    const auto snapshot = listeners_;
+    const std::wstring name = attribute;
+    for (const auto& entry : snapshot) {
+        int token = entry.first;
+        bool stillSubscribed = std::any_of(listeners_.begin(), listeners_.end(),
+                                           [token](const auto& live) { return live.first == token; });
+        if (stillSubscribed) entry.second(name);
+    }
+}
+
+HFONT CreateFontFor(const Font& font) {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    LOGFONTW lf{};
+    lf.lfHeight = -static_cast<LONG>(std::lround(font.Size() * dpi / 72.0));
+    lf.lfWeight = font.Weight();
+    lf.lfItalic = font.Italic();
+    lf.lfUnderline = font.Underline();
+    lf.lfStrikeOut = font.Strikethrough();
+    lf.lfCharSet = static_cast<BYTE>(font.Charset());
+    // Crisp, as the Song face's own small sizes are drawn on the desktop.
+    lf.lfQuality = NONANTIALIASED_QUALITY;
+    wcsncpy(lf.lfFaceName, font.Name().c_str(), LF_FACESIZE - 1);
+    return CreateFontIndirectW(&lf);
+}
+
+}  // namespace host

@@ -1,0 +1,325 @@
+#include "host/windows/Surface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "host/values/Gdi.h"
+#include "host/values/Font.h"
+
+namespace host {
+
+namespace {
+
+std::vector<std::wstring> SplitLines(const std::wstring& text) {
+    std::vector<std::wstring> lines(1);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;
+        if (text[i] == L'\r' || text[i] == L'\n') lines.emplace_back();
+        else lines.back() += text[i];
+    }
+    return lines;
+}
+
+HBITMAP CreateImageBitmap(SIZE size) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = std::max<LONG>(size.cx, 1);
+    bi.bmiHeader.biHeight = -std::max<LONG>(size.cy, 1);
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    gdi::detail::Created(bmp);
+    return bmp;
+}
+
+void DeleteCounted(HGDIOBJ object) {
+    if (object) {
+        DeleteObject(object);
+        gdi::detail::Deleted();
+    }
+}
+
+}  // namespace
+
+SIZE PicturePixelSize(const Picture& picture) {
+    return SIZE{static_cast<LONG>(std::lround(ScaleX(picture.Width(), ScaleMode::Himetric, ScaleMode::Pixels))),
+                static_cast<LONG>(std::lround(ScaleY(picture.Height(), ScaleMode::Himetric, ScaleMode::Pixels)))};
+}
+
+void DrawPictureInto(HDC dc, const Picture& picture, const RECT& target) {
+    int w = target.right - target.left, h = target.bottom - target.top;
+    switch (picture.Type()) {
+    case PictureType::Bitmap: {
+        SIZE natural = PicturePixelSize(picture);
+        gdi::MemoryDC source(dc);
+        gdi::Selection select(source, reinterpret_cast<HBITMAP>(picture.Handle()));
+        if (w == natural.cx && h == natural.cy) BitBlt(dc, target.left, target.top, w, h, source, 0, 0, SRCCOPY);
+        else StretchBlt(dc, target.left, target.top, w, h, source, 0, 0, natural.cx, natural.cy, SRCCOPY);
+        break;
+    }
+    case PictureType::Icon:
+        DrawIconEx(dc, target.left, target.top, reinterpret_cast<HICON>(picture.Handle()), w, h, 0, nullptr, DI_NORMAL);
+        break;
+    case PictureType::EnhMetafile:
+        PlayEnhMetaFile(dc, reinterpret_cast<HENHMETAFILE>(picture.Handle()), &target);
+        break;
+    default: break;
+    }
+}
+
+Surface::Surface() = default;
+
+Surface::~Surface() {
+    if (font_) font_->Unsubscribe(fontToken_);
+    DestroyImage();
+}
+
+SIZE Surface::ClientSize() const {
+    RECT r{};
+    if (HWND hwnd = SurfaceWindow()) GetClientRect(hwnd, &r);
+    return SIZE{r.right, r.bottom};
+}
+
+int Surface::ToPixelX(double v) const { return static_cast<int>(std::lround(host::ScaleX(v, scaleMode_, ScaleMode::Pixels))); }
+int Surface::ToPixelY(double v) const { return static_cast<int>(std::lround(host::ScaleY(v, scaleMode_, ScaleMode::Pixels))); }
+double Surface::FromPixelX(double px) const { return host::ScaleX(px, ScaleMode::Pixels, scaleMode_); }
+double Surface::FromPixelY(double px) const { return host::ScaleY(px, ScaleMode::Pixels, scaleMode_); }
+
+double Surface::ScaleWidth() const { return FromPixelX(ClientSize().cx); }
+double Surface::ScaleHeight() const { return FromPixelY(ClientSize().cy); }
+
+void Surface::FillImage(HDC dc, SIZE size) const {
+    RECT all{0, 0, size.cx, size.cy};
+    gdi::Brush brush = gdi::SolidBrush(TranslateColor(backColor_));
+    FillRect(dc, &all, brush);
+    if (picture_ && !picture_->IsEmpty()) {
+        SIZE p = PicturePixelSize(*picture_);
+        DrawPictureInto(dc, *picture_, RECT{0, 0, p.cx, p.cy});
+    }
+}
+
+void Surface::EnsureImage() {
+    if (image_) return;
+    imageSize_ = ClientSize();
+    imageDC_ = CreateCompatibleDC(nullptr);
+    gdi::detail::Created(imageDC_);
+    image_ = CreateImageBitmap(imageSize_);
+    originalBitmap_ = SelectObject(imageDC_, image_);
+    FillImage(imageDC_, imageSize_);
+    ApplyPen();
+    ApplyFont();
+}
+
+void Surface::DestroyImage() {
+    if (!imageDC_) return;
+    SelectObject(imageDC_, originalBitmap_);
+    if (originalPen_) SelectObject(imageDC_, originalPen_);
+    if (originalFont_) SelectObject(imageDC_, originalFont_);
+    DeleteCounted(image_);
+    DeleteCounted(pen_);
+    DeleteCounted(hfont_);
+    DeleteDC(imageDC_);
+    gdi::detail::Deleted();
+    imageDC_ = nullptr;
+    image_ = nullptr;
+    pen_ = nullptr;
+    hfont_ = nullptr;
+    originalPen_ = originalFont_ = originalBitmap_ = nullptr;
+}
+
+void Surface::SurfaceResized() {
+    if (!image_) return;
+    SIZE size = ClientSize();
+    if (size.cx == imageSize_.cx && size.cy == imageSize_.cy) return;
+    HBITMAP bigger = CreateImageBitmap(size);
+    {
+        gdi::MemoryDC work(imageDC_);
+        gdi::Selection select(work, bigger);
+        FillImage(work, size);
+        BitBlt(work, 0, 0, imageSize_.cx, imageSize_.cy, imageDC_, 0, 0, SRCCOPY);
+    }
+    SelectObject(imageDC_, bigger);
+    DeleteCounted(image_);
+    image_ = bigger;
+    imageSize_ = size;
+}
+
+void Surface::ApplyPen() {
+    if (!imageDC_) return;
+    HPEN pen = CreatePen(PS_SOLID, drawWidth_, TranslateColor(foreColor_));
+    gdi::detail::Created(pen);
+    HGDIOBJ previous = SelectObject(imageDC_, pen);
+    if (!originalPen_) originalPen_ = previous;
+    DeleteCounted(pen_);
+    pen_ = pen;
+}
+
+void Surface::ApplyFont() {
+    if (!imageDC_ || !font_) return;
+    HFONT font = CreateFontFor(*font_);
+    gdi::detail::Created(font);
+    HGDIOBJ previous = SelectObject(imageDC_, font);
+    if (!originalFont_) originalFont_ = previous;
+    DeleteCounted(hfont_);
+    hfont_ = font;
+}
+
+// The window shows the image at its next paint. A pass of many drawing calls
+// with AutoRedraw on asks for that paint once, not once per call.
+void Surface::Changed() {
+    if (autoRedraw_ && repaintPending_) return;
+    repaintPending_ = autoRedraw_;
+    if (HWND hwnd = SurfaceWindow()) InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void Surface::SetAutoRedraw(bool on) {
+    autoRedraw_ = on;
+    repaintPending_ = false;
+    if (on) EnsureImage();
+    else Changed();
+}
+
+void Surface::SetBackColor(OleColor colour) {
+    TranslateColor(colour);  // an invalid colour fails before anything changes
+    backColor_ = colour;
+    if (image_) Cls();
+    Changed();
+    SurfaceBackColorChanged();
+}
+
+void Surface::SetForeColor(OleColor colour) {
+    TranslateColor(colour);
+    foreColor_ = colour;
+    ApplyPen();
+}
+
+void Surface::SetDrawWidth(int width) {
+    drawWidth_ = std::max(width, 1);
+    ApplyPen();
+}
+
+void Surface::SetFont(FontPtr font) {
+    if (font_) font_->Unsubscribe(fontToken_);
+    font_ = std::move(font);
+    if (font_) fontToken_ = font_->Subscribe([this](const std::wstring&) { ApplyFont(); SurfaceFontChanged(); });
+    ApplyFont();
+    SurfaceFontChanged();
+}
+
+void Surface::SetPicture(PicturePtr picture) {
+    picture_ = std::move(picture);
+    if (image_) Cls();
+    Changed();
+}
+
+void Surface::Cls() {
+    EnsureImage();
+    FillImage(imageDC_, imageSize_);
+    currentX_ = currentY_ = 0;
+    Changed();
+}
+
+HDC Surface::hDC() {
+    EnsureImage();
+    return imageDC_;
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, std::optional<OleColor> colour, LineKind kind) {
+    EnsureImage();
+    COLORREF rgb = TranslateColor(colour.value_or(foreColor_));
+    int px1 = ToPixelX(x1), py1 = ToPixelY(y1), px2 = ToPixelX(x2), py2 = ToPixelY(y2);
+    if (kind == LineKind::Line) {
+        // The selected pen already draws in ForeColor; another colour needs its own.
+        gdi::Pen pen = colour ? gdi::SolidPen(rgb, drawWidth_) : gdi::Pen();
+        gdi::Selection select(imageDC_, pen.Get());
+        MoveToEx(imageDC_, px1, py1, nullptr);
+        LineTo(imageDC_, px2, py2);
+    } else {
+        RECT box{std::min(px1, px2), std::min(py1, py2), std::max(px1, px2) + 1, std::max(py1, py2) + 1};
+        gdi::Brush brush = gdi::SolidBrush(rgb);
+        if (kind == LineKind::FilledBox) FillRect(imageDC_, &box, brush);
+        else FrameRect(imageDC_, &box, brush);
+    }
+    currentX_ = x2;
+    currentY_ = y2;
+    Changed();
+}
+
+void Surface::PaintPicture(const PicturePtr& picture, double x, double y, std::optional<double> w,
+                           std::optional<double> h) {
+    if (!picture || picture->IsEmpty()) return;
+    EnsureImage();
+    SIZE natural = PicturePixelSize(*picture);
+    int left = ToPixelX(x), top = ToPixelY(y);
+    int width = w ? ToPixelX(*w) : natural.cx, height = h ? ToPixelY(*h) : natural.cy;
+    DrawPictureInto(imageDC_, *picture, RECT{left, top, left + width, top + height});
+    Changed();
+}
+
+double Surface::TextWidth(const std::wstring& text) {
+    EnsureImage();
+    LONG widest = 0;
+    for (auto& line : SplitLines(text)) {
+        SIZE s{};
+        GetTextExtentPoint32W(imageDC_, line.c_str(), static_cast<int>(line.size()), &s);
+        widest = std::max(widest, s.cx);
+    }
+    return FromPixelX(widest);
+}
+
+double Surface::TextHeight(const std::wstring& text) {
+    EnsureImage();
+    TEXTMETRICW tm{};
+    GetTextMetricsW(imageDC_, &tm);
+    return FromPixelY(static_cast<double>(tm.tmHeight) * SplitLines(text).size());
+}
+
+void Surface::Print(const std::wstring& text, bool newLine) {
+    EnsureImage();
+    TEXTMETRICW tm{};
+    GetTextMetricsW(imageDC_, &tm);
+    int oldMode = SetBkMode(imageDC_, TRANSPARENT);
+    COLORREF oldColour = SetTextColor(imageDC_, TranslateColor(foreColor_));
+    auto lines = SplitLines(text);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto& line = lines[i];
+        TextOutW(imageDC_, ToPixelX(currentX_), ToPixelY(currentY_), line.c_str(), static_cast<int>(line.size()));
+        bool last = i + 1 == lines.size();
+        if (last && !newLine) {
+            SIZE s{};
+            GetTextExtentPoint32W(imageDC_, line.c_str(), static_cast<int>(line.size()), &s);
+            currentX_ += FromPixelX(s.cx);
+        } else {
+            currentX_ = 0;
+            currentY_ += FromPixelY(tm.tmHeight);
+        }
+    }
+    SetTextColor(imageDC_, oldColour);
+    SetBkMode(imageDC_, oldMode);
+    Changed();
+}
+
+COLORREF Surface::Point(double x, double y) {
+    EnsureImage();
+    return GetPixel(imageDC_, ToPixelX(x), ToPixelY(y));
+}
+
+void Surface::RefreshSurface() {
+    if (HWND hwnd = SurfaceWindow()) {
+        InvalidateRect(hwnd, nullptr, FALSE);
+        UpdateWindow(hwnd);
+    }
+}
+
+void Surface::PaintBackground(HDC dc, const RECT& client) const {
+    if (image_) {
+        BitBlt(dc, 0, 0, client.right, client.bottom, imageDC_, 0, 0, SRCCOPY);
+        return;
+    }
+    FillImage(dc, SIZE{client.right, client.bottom});
+}
+
+}  // namespace host

@@ -1,0 +1,60 @@
+#pragma once
+// Routing of window messages to the objects that own the windows: our own window
+// classes (form, picture box, frame, user control) and subclassed system controls.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace host {
+
+class WindowOwner {
+public:
+    virtual ~WindowOwner();
+    static WindowOwner* FromHwnd(HWND hwnd);
+    HWND Handle() const { return hwnd_; }
+
+    // Handles a message of the owned window. The default routes notifications from
+    // child windows to their owners and then runs the window's default procedure.
+    virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // A WM_COMMAND notification about this window, sent to its parent.
+    virtual void OnCommand(WORD /*code*/) {}
+    // WM_CTLCOLOR* for this window: the brush to paint with, or null for the default.
+    virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+
+protected:
+    // Creates a window of one of the host's own classes, owned by this object.
+    HWND CreateOwnWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, const wchar_t* text);
+    // Creates a system control window and subclasses it.
+    HWND CreateSystemWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, const wchar_t* text);
+    LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    void DestroyOwnedWindow();
+    // The focus came into this window or one inside it (true), or left them all.
+    virtual void FocusWithinChanged(bool /*within*/) {}
+
+private:
+    friend void NotifyFocusMove(HWND from, HWND to);
+    friend LRESULT CALLBACK HostWindowProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK HostSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
+    bool focusWithin_ = false;
+};
+
+// Focus moved from one window to another (either may be null or a foreign window):
+// tells the owners of the windows around `from` that it left them and those around
+// `to` that it came in, outermost first.
+void NotifyFocusMove(HWND from, HWND to);
+
+// The host's window class names (registered on first use).
+namespace window_class {
+const wchar_t* Form();
+const wchar_t* Container();  // picture box, frame and user control windows
+}  // namespace window_class
+
+// Button and Shift arguments of mouse and key events.
+int16_t ShiftState();                      // 1 Shift, 2 Ctrl, 4 Alt
+int16_t ButtonsDown(WPARAM mouseWParam);   // 1 left, 2 right, 4 middle
+
+}  // namespace host
