@@ -59,11 +59,11 @@ Form1::Form1() : host::Form(L"Form1") {
 }
 
 void Form1::Connect() {
-    Get<controls::FlatCmd>(L"FlatCmd1").Click.Connect([this] { FlatCmd1_Click(); });
-    Get<controls::FlatCmd>(L"FlatCmd2").Click.Connect([this] { FlatCmd2_Click(); });
-    Timer1->TimerEvent.Connect([this] { Timer1_Timer(); });
-    tpt->TimerEvent.Connect([this] { tpt_Timer(); });
-    Get<host::Image>(L"Image1").Click.Connect([this] { Image1_Click(); });
+    handlers_ += Get<controls::FlatCmd>(L"FlatCmd1").Click.Connect([this] { FlatCmd1_Click(); });
+    handlers_ += Get<controls::FlatCmd>(L"FlatCmd2").Click.Connect([this] { FlatCmd2_Click(); });
+    handlers_ += Timer1->TimerEvent.Connect([this] { Timer1_Timer(); });
+    handlers_ += tpt->TimerEvent.Connect([this] { tpt_Timer(); });
+    handlers_ += Get<host::Image>(L"Image1").Click.Connect([this] { Image1_Click(); });
 }
 
 void Form1::FlatCmd2_Click() { host::End(); }

@@ -59,6 +59,7 @@ private:
     host::TextBox* Text3 = nullptr;
     host::Timer* tpt = nullptr;
     host::Timer* Timer1 = nullptr;
+    host::Connections handlers_;
 };
 
 // The design text with the product name and support number filled in.

@@ -81,7 +81,7 @@ const Variant& BagDefault(const wchar_t* key) {
 FlatCmd::FlatCmd(std::wstring name) : UserControl(L"FlatCmd", std::move(name)) {
     OverTimer.SetEnabled(false);
     OverTimer.SetInterval(10);
-    OverTimer.TimerEvent.Connect([this] { OverTimer_Timer(); });
+    overTimerTicks_ = OverTimer.TimerEvent.Connect([this] { OverTimer_Timer(); });
 }
 
 // The host runs Terminate from its own destructor, when this part of the object is
@@ -223,9 +223,8 @@ void FlatCmd::OnTerminate() { BindFont(nullptr); }
 // The button keeps a font object of its own, so that changing the button's font
 // never changes the container's font it started from.
 void FlatCmd::BindFont(host::FontPtr font) {
-    if (g_Font) g_Font->Unsubscribe(g_FontToken);
     g_Font = font ? font->Clone() : nullptr;
-    if (g_Font) g_FontToken = g_Font->Subscribe([this](const std::wstring&) { g_Font_FontChanged(); });
+    g_FontChanges = g_Font ? g_Font->Subscribe([this](const std::wstring&) { g_Font_FontChanged(); }) : host::Connection();
 }
 
 void FlatCmd::g_Font_FontChanged() {

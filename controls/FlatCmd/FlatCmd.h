@@ -191,8 +191,9 @@ private:
     RECT CaptionRect{};
     HRGN WindowRegion = nullptr;  // owned by the window once applied
     host::FontPtr g_Font;
-    int g_FontToken = 0;
+    host::Connection g_FontChanges;
     host::Timer OverTimer{L"OverTimer"};
+    host::Connection overTimerTicks_;
 
     // ---- State and input helpers ----
     void Announce(const wchar_t* key, bool repaint);  // PropertyChanged, then Refresh when asked

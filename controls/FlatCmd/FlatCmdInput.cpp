@@ -7,15 +7,17 @@
 
 #include "controls/FlatCmd/FlatCmd.h"
 #include "host/forms/Form.h"
+#include "host/windows/Mouse.h"
 #include "host/windows/Pump.h"
 #include "host/values/Runtime.h"
 #include "host/values/Units.h"
 
 namespace controls {
 
+using host::kRightButton;
+
 namespace {
 
-constexpr int16_t kRightButton = 2;
 constexpr int16_t kKeyEnter = 13;
 constexpr int16_t kKeySpace = 32;
 constexpr int16_t kKeyEscape = 27;

@@ -32,7 +32,7 @@ Frame::Frame(std::wstring name) : host::UserControl(L"Frame", std::move(name)) {
     lbl_ = &Add(MakeCaptionLabel(), true);
     img_ = &Add(std::make_unique<host::Image>(L"img"), true);
     for (int number : {9, 10}) AddOutlineLine(number);
-    lbl_->Change.Connect([this] { Layout(); });
+    captionChanges_ = lbl_->Change.Connect([this] { Layout(); });
     SetCanGetFocus(false);
 }
 

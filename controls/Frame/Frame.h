@@ -66,6 +66,7 @@ private:
 
     std::array<host::LineControl*, kLineCount> lines_{};
     host::Label* lbl_ = nullptr;
+    host::Connection captionChanges_;
     host::Image* img_ = nullptr;
     host::PicturePtr icon_;
     host::FontPtr font_;

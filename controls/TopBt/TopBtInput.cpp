@@ -1,13 +1,11 @@
 #include "controls/TopBt/TopBt.h"
 
+#include "host/windows/Mouse.h"
+
 namespace controls {
 
-namespace {
-
-constexpr int16_t kLeftButton = 1;
-constexpr int16_t kRightButton = 2;
-
-}  // namespace
+using host::kLeftButton;
+using host::kRightButton;
 
 void TopBt::OnMouseDown(int16_t button, int16_t shift, float x, float y) {
     if (!Enabled()) return;

@@ -24,7 +24,7 @@ xForm::xForm(std::wstring name) : UserControl(L"xForm", std::move(name)) {
     // The title bar and its caption are where the window is gripped to move it.
     for (host::WindowlessControl* grip : std::initializer_list<host::WindowlessControl*>{
              pieces_.caption, pieces_.shadow, pieces_.titleLeft, pieces_.titleMiddle, pieces_.titleRight})
-        grip->MouseDown.Connect([this](int16_t, int16_t, float, float) { DragParentWindow(); });
+        gripPresses_ += grip->MouseDown.Connect([this](int16_t, int16_t, float, float) { DragParentWindow(); });
 }
 
 std::wstring xForm::Caption() const { return pieces_.caption->Caption(); }

@@ -52,6 +52,7 @@ private:
     void DragParentWindow();
 
     Pieces pieces_;
+    host::Connections gripPresses_;
 };
 
 

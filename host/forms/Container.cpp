@@ -4,7 +4,6 @@
 
 #include "host/values/Gdi.h"
 #include "host/forms/Windowless.h"
-#include "host/windows/Window.h"
 
 namespace host {
 
@@ -118,15 +117,19 @@ double Container::PixelsToScaleY(double pixels) const {
 
 bool Container::RouteMouseToWindowless(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    bool press = msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN;
-    bool dbl = msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
-    bool release = msg == WM_LBUTTONUP || msg == WM_RBUTTONUP || msg == WM_MBUTTONUP;
-    if (msg != WM_MOUSEMOVE && !press && !dbl && !release) return false;
+    bool press = IsPress(msg) || IsDoubleClick(msg);
+    bool release = IsRelease(msg);
+    if (msg != WM_MOUSEMOVE && !press && !release) return false;
+    if (msg == WM_MOUSEMOVE && mouseOwner_) {
+        // A move with no button down: the release of the press never came.
+        windowlessClicks_.Move(hwnd, wParam);
+        if (!windowlessClicks_.Pressed()) mouseOwner_ = nullptr;
+    }
     // A release, or a move with a button down, that follows a press on the container
     // itself stays with the container.
     if (!mouseOwner_ && (release || (msg == WM_MOUSEMOVE && ButtonsDown(wParam)))) return false;
 
-    WindowlessControl* target = (press || dbl || !mouseOwner_) ? WindowlessAt(pt) : mouseOwner_;
+    WindowlessControl* target = (press || !mouseOwner_) ? WindowlessAt(pt) : mouseOwner_;
     if (!target) return false;
     // A disabled control leaves the mouse to its container.
     if (!target->EnabledInTree()) return false;
@@ -135,26 +138,15 @@ bool Container::RouteMouseToWindowless(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     float x = static_cast<float>(PixelsToScaleX(pt.x - r.left));
     float y = static_cast<float>(PixelsToScaleY(pt.y - r.top));
     int16_t shift = ShiftState();
-    int16_t button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_LBUTTONDBLCLK) ? 1
-                     : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_RBUTTONDBLCLK) ? 2 : 4;
     if (press) {
         mouseOwner_ = target;
-        SetCapture(hwnd);
-        target->MouseDown(button, shift, x, y);
-    } else if (dbl) {
-        mouseOwner_ = target;
-        releaseAfterDblClick_ = true;
-        SetCapture(hwnd);
-        target->DblClick();
+        windowlessClicks_.Press(hwnd, msg);
+        if (IsDoubleClick(msg)) target->DblClick();
+        else target->MouseDown(ButtonOf(msg), shift, x, y);
     } else if (release) {
-        bool inside = PtInRect(&r, pt) != FALSE;
-        if (!(ButtonsDown(wParam) & ~button)) {
-            if (GetCapture() == hwnd) ReleaseCapture();
-            mouseOwner_ = nullptr;
-        }
-        bool click = inside && !releaseAfterDblClick_;
-        releaseAfterDblClick_ = false;
-        target->MouseUp(button, shift, x, y);
+        bool click = windowlessClicks_.Release(hwnd, msg, PtInRect(&r, pt) != FALSE);
+        if (!windowlessClicks_.Pressed()) mouseOwner_ = nullptr;
+        target->MouseUp(ButtonOf(msg), shift, x, y);
         if (click) target->Click();
     } else {
         target->MouseMove(ButtonsDown(wParam), shift, x, y);

@@ -15,6 +15,7 @@
 #include "host/forms/Control.h"
 #include "host/values/Font.h"
 #include "host/values/Units.h"
+#include "host/windows/Mouse.h"
 
 namespace host {
 
@@ -63,8 +64,12 @@ public:
     // takes mouse input goes to it, and so do the moves and the release until the
     // buttons are up. True when a windowless child handled the message.
     bool RouteMouseToWindowless(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    // The container's window lost the mouse capture (WM_CAPTURECHANGED).
-    void MouseCaptureLost() { mouseOwner_ = nullptr; }
+    // The container's window lost the mouse capture (WM_CAPTURECHANGED, WM_CANCELMODE):
+    // the press of a windowless child is dropped.
+    void MouseCaptureLost() {
+        mouseOwner_ = nullptr;
+        windowlessClicks_.Drop();
+    }
     // Tells the user controls in this container that one of its ambient values
     // ("BackColor", "Font") changed.
     void AnnounceAmbientChange(const std::wstring& name) const;
@@ -78,8 +83,8 @@ private:
 
     std::vector<std::unique_ptr<Control>> children_;
     size_t placedCount_ = 0;  // placed children come first, constituents after
-    WindowlessControl* mouseOwner_ = nullptr;
-    bool releaseAfterDblClick_ = false;  // the release that ends a double click raises no Click
+    WindowlessControl* mouseOwner_ = nullptr;  // the windowless child pressed last, until its release
+    ClickTracker windowlessClicks_;
 };
 
 }  // namespace host

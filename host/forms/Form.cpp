@@ -201,7 +201,8 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         if (OnCloseRequest) OnCloseRequest();
         return 0;
-    case WM_CAPTURECHANGED: MouseCaptureLost(); return 0;
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE: MouseCaptureLost(); break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) lastFocus_ = GetFocus();
         else if (lastFocus_ && IsWindow(lastFocus_)) { SetFocus(lastFocus_); return 0; }

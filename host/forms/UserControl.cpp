@@ -1,7 +1,5 @@
 #include "host/forms/UserControl.h"
 
-#include <windowsx.h>
-
 #include <cwctype>
 
 #include "host/values/Error.h"
@@ -9,18 +7,6 @@
 #include "host/values/Gdi.h"
 
 namespace host {
-
-namespace {
-
-int16_t ButtonOf(UINT msg) {
-    switch (msg) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return 1;
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return 2;
-    default: return 4;
-    }
-}
-
-}  // namespace
 
 HCURSOR CursorFor(int16_t mousePointer, const PicturePtr& icon) {
     static const struct { int16_t value; const wchar_t* id; } kCursors[] = {
@@ -139,44 +125,6 @@ void UserControl::Paint() {
     PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintBackground(dc, client); });
 }
 
-bool UserControl::HandleMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (RouteMouseToWindowless(Handle(), msg, wParam, lParam)) return true;
-    POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    float x = static_cast<float>(ScaleX(pt.x, ScaleMode::Pixels, GetScaleMode()));
-    float y = static_cast<float>(ScaleY(pt.y, ScaleMode::Pixels, GetScaleMode()));
-    int16_t shift = ShiftState();
-    switch (msg) {
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        pressedButtons_ |= ButtonOf(msg);
-        SetCapture(Handle());
-        OnMouseDown(ButtonOf(msg), shift, x, y);
-        return true;
-    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-        pressedButtons_ |= ButtonOf(msg);
-        releaseEndsDblClick_ = true;
-        SetCapture(Handle());
-        OnDblClick();
-        return true;
-    case WM_MOUSEMOVE:
-        OnMouseMove(ButtonsDown(wParam), shift, x, y);
-        return true;
-    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP: {
-        int16_t button = ButtonOf(msg);
-        bool wasPressed = (pressedButtons_ & button) != 0;
-        pressedButtons_ &= static_cast<int16_t>(~button);
-        RECT client;
-        GetClientRect(Handle(), &client);
-        bool click = wasPressed && PtInRect(&client, pt) && !releaseEndsDblClick_;
-        releaseEndsDblClick_ = false;
-        if (!pressedButtons_ && GetCapture() == Handle()) ReleaseCapture();
-        OnMouseUp(button, shift, x, y);
-        if (click) OnClick();
-        return true;
-    }
-    default: return false;
-    }
-}
-
 LRESULT UserControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_PAINT: Paint(); return 0;
@@ -191,9 +139,9 @@ LRESULT UserControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEACTIVATE:
         return MA_ACTIVATE;
     case WM_CAPTURECHANGED:
-        MouseCaptureLost();
-        pressedButtons_ = 0;
-        return 0;
+    case WM_CANCELMODE:
+        DropSurfacePresses();
+        break;
     case WM_SETFOCUS:
         NotifyFocusMove(reinterpret_cast<HWND>(wParam), Handle());
         OnGotFocus();
@@ -211,7 +159,7 @@ LRESULT UserControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK) {
             bool press = msg != WM_MOUSEMOVE && msg != WM_LBUTTONUP && msg != WM_RBUTTONUP && msg != WM_MBUTTONUP;
             if (press && CanTakeFocus() && GetFocus() != Handle()) SetFocus();
-            if (HandleMouse(msg, wParam, lParam)) return 0;
+            if (HandleSurfaceMouse(msg, wParam, lParam)) return 0;
         }
         break;
     }

@@ -82,11 +82,6 @@ public:
     virtual void OnGotFocus() {}
     virtual void OnLostFocus() {}
     virtual void OnAccessKeyPress(int16_t /*keyAscii*/) {}
-    virtual void OnClick() {}
-    virtual void OnDblClick() {}
-    virtual void OnMouseDown(int16_t /*button*/, int16_t /*shift*/, float /*x*/, float /*y*/) {}
-    virtual void OnMouseMove(int16_t /*button*/, int16_t /*shift*/, float /*x*/, float /*y*/) {}
-    virtual void OnMouseUp(int16_t /*button*/, int16_t /*shift*/, float /*x*/, float /*y*/) {}
     virtual void OnKeyDown(int16_t /*keyCode*/, int16_t /*shift*/) {}
     virtual void OnKeyUp(int16_t /*keyCode*/, int16_t /*shift*/) {}
     virtual void OnKeyPress(int16_t /*keyAscii*/) {}
@@ -104,7 +99,6 @@ protected:
     void FocusWithinChanged(bool within) override;
 
 private:
-    bool HandleMouse(UINT msg, WPARAM wParam, LPARAM lParam);
     void Paint();
     void SetCursorShape();
 
@@ -114,8 +108,6 @@ private:
     PicturePtr mouseIcon_;
     std::wstring accessKeys_;
     bool canGetFocus_ = true;
-    int16_t pressedButtons_ = 0;
-    bool releaseEndsDblClick_ = false;
 };
 
 // The cursor for a MousePointer value (99 uses `icon`); null for the default.

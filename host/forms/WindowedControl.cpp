@@ -3,18 +3,11 @@
 #include <cmath>
 
 #include "host/forms/Container.h"
-#include "host/values/Gdi.h"
 
 namespace host {
 
-WindowedControl::~WindowedControl() {
-    if (font_) font_->Unsubscribe(fontToken_);
-    DestroyOwnedWindow();
-    if (hfont_) {
-        DeleteObject(hfont_);
-        gdi::detail::Deleted();
-    }
-}
+// The window goes before the font it uses.
+WindowedControl::~WindowedControl() { DestroyOwnedWindow(); }
 
 bool WindowedControl::CanTakeFocus() const {
     return Handle() && TabStop() && Showing() && EnabledInTree();
@@ -49,9 +42,8 @@ void WindowedControl::VisibilityChanged() {
 }
 
 void WindowedControl::ApplyFont(const FontPtr& font) {
-    if (font_) font_->Unsubscribe(fontToken_);
     font_ = font;
-    if (font_) fontToken_ = font_->Subscribe([this](const std::wstring&) { FontAttributesChanged(); });
+    fontChanges_ = font_ ? font_->Subscribe([this](const std::wstring&) { FontAttributesChanged(); }) : Connection();
     FontAttributesChanged();
 }
 
@@ -61,14 +53,9 @@ void WindowedControl::SetFontFromDesign(const Variant& value, FontPtr& field) {
 }
 
 void WindowedControl::FontAttributesChanged() {
-    HFONT old = hfont_;
-    hfont_ = font_ ? CreateFontFor(*font_) : nullptr;
-    gdi::detail::Created(hfont_);
-    if (Handle()) SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(hfont_), TRUE);
-    if (old) {
-        DeleteObject(old);
-        gdi::detail::Deleted();
-    }
+    gdi::FontHandle font = font_ ? gdi::FontHandle(CreateFontFor(*font_)) : gdi::FontHandle();
+    if (Handle()) SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    hfont_ = std::move(font);  // the old one goes once the window no longer uses it
 }
 
 }  // namespace host

@@ -2,7 +2,9 @@
 // A control with a child window of its own: text box, combo box, list box, command
 // button (system controls), picture box, frame and user controls (our classes).
 #include "host/forms/Control.h"
+#include "host/values/Event.h"
 #include "host/values/Font.h"
+#include "host/values/Gdi.h"
 #include "host/windows/Window.h"
 
 namespace host {
@@ -32,8 +34,8 @@ protected:
 private:
     void FontAttributesChanged();
     FontPtr font_;
-    int fontToken_ = 0;
-    HFONT hfont_ = nullptr;
+    Connection fontChanges_;
+    gdi::FontHandle hfont_;
 };
 
 }  // namespace host

@@ -69,7 +69,8 @@ LRESULT HostFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintFrame(dc, client); });
         return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_CAPTURECHANGED: MouseCaptureLost(); return 0;
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE: MouseCaptureLost(); break;
     default:
         if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK && RouteMouseToWindowless(Handle(), msg, wParam, lParam))
             return 0;

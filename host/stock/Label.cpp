@@ -9,9 +9,7 @@ namespace host {
 
 Label::Label(std::wstring name) : WindowlessControl(L"Label", std::move(name)) { SetFont(Font::Create()); }
 
-Label::~Label() {
-    if (font_) font_->Unsubscribe(fontToken_);
-}
+Label::~Label() = default;
 
 void Label::Attach(Container* container, bool constituent) {
     WindowlessControl::Attach(container, constituent);
@@ -60,9 +58,8 @@ void Label::SetForeColor(OleColor colour) {
 }
 
 void Label::SetFont(FontPtr font) {
-    if (font_) font_->Unsubscribe(fontToken_);
     font_ = font ? std::move(font) : Font::Create();
-    fontToken_ = font_->Subscribe([this](const std::wstring&) { FontChanged(); });
+    fontChanges_ = font_->Subscribe([this](const std::wstring&) { FontChanged(); });
     FontChanged();
 }
 

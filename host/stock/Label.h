@@ -61,7 +61,7 @@ private:
     OleColor backColor_ = kButtonFace;
     OleColor foreColor_ = kButtonText;
     FontPtr font_;
-    int fontToken_ = 0;
+    Connection fontChanges_;
     mutable gdi::FontHandle hfont_;
 };
 

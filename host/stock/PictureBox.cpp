@@ -1,16 +1,6 @@
 #include "host/stock/PictureBox.h"
 
-#include <windowsx.h>
-
 namespace host {
-
-namespace {
-int16_t ButtonOf(UINT msg) {
-    if (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_LBUTTONDBLCLK) return 1;
-    if (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP || msg == WM_RBUTTONDBLCLK) return 2;
-    return 4;
-}
-}  // namespace
 
 PictureBox::PictureBox(std::wstring name) : WindowedControl(L"PictureBox", std::move(name)) {
     SetFont(Font::Create());
@@ -55,7 +45,8 @@ LRESULT PictureBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: SurfaceResized(); return 0;
-    case WM_CAPTURECHANGED: MouseCaptureLost(); return 0;
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE: DropSurfacePresses(); break;
     case WM_SETFOCUS: {
         // GotFocus follows the ExitFocus of a user control the focus came from.
         LRESULT result = WindowedControl::WindowProc(msg, wParam, lParam);
@@ -68,32 +59,7 @@ LRESULT PictureBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP: KeyUp(static_cast<int16_t>(wParam), ShiftState()); return 0;
     case WM_CHAR: KeyPress(static_cast<int16_t>(wParam)); return 0;
     default:
-        if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK) {
-            if (RouteMouseToWindowless(Handle(), msg, wParam, lParam)) return 0;
-            float x = static_cast<float>(ScaleX(GET_X_LPARAM(lParam), ScaleMode::Pixels, GetScaleMode()));
-            float y = static_cast<float>(ScaleY(GET_Y_LPARAM(lParam), ScaleMode::Pixels, GetScaleMode()));
-            int16_t button = ButtonOf(msg);
-            switch (msg) {
-            case WM_MOUSEMOVE: MouseMove(ButtonsDown(wParam), ShiftState(), x, y); break;
-            case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-                pressed_ |= button;
-                SetCapture(Handle());
-                MouseDown(button, ShiftState(), x, y);
-                break;
-            case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: DblClick(); break;
-            default: {
-                bool wasPressed = (pressed_ & button) != 0;
-                pressed_ &= static_cast<int16_t>(~button);
-                if (!pressed_ && GetCapture() == Handle()) ReleaseCapture();
-                RECT client;
-                GetClientRect(Handle(), &client);
-                POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                MouseUp(button, ShiftState(), x, y);
-                if (wasPressed && PtInRect(&client, pt)) Click();
-            }
-            }
-            return 0;
-        }
+        if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK && HandleSurfaceMouse(msg, wParam, lParam)) return 0;
         break;
     }
     return WindowedControl::WindowProc(msg, wParam, lParam);

@@ -38,6 +38,11 @@ public:
     void SetDesignProperty(const std::wstring& key, const Variant& value) override;
 
 protected:
+    void OnClick() override { Click(); }
+    void OnDblClick() override { DblClick(); }
+    void OnMouseDown(int16_t button, int16_t shift, float x, float y) override { MouseDown(button, shift, x, y); }
+    void OnMouseMove(int16_t button, int16_t shift, float x, float y) override { MouseMove(button, shift, x, y); }
+    void OnMouseUp(int16_t button, int16_t shift, float x, float y) override { MouseUp(button, shift, x, y); }
     void CreateControlWindow(HWND parent) override;
     HWND SurfaceWindow() const override { return Handle(); }
 
@@ -46,7 +51,6 @@ private:
     bool border_ = true;
     bool flat_ = false;
     bool autoSize_ = false;
-    int16_t pressed_ = 0;
 };
 
 }  // namespace host

@@ -72,12 +72,12 @@ PropertyPageDialog::PropertyPageDialog(std::unique_ptr<PropertyPage> page, doubl
     apply_ = button(L"cmdApply", L"&Apply", 2);
     SetDefaultControl(ok_);
     SetCancelControl(cancel_);
-    ok_->Click.Connect([this] {
+    buttonClicks_ += ok_->Click.Connect([this] {
         if (page_->Changed()) page_->Apply();
         Close();
     });
-    cancel_->Click.Connect([this] { Close(); });
-    apply_->Click.Connect([this] { page_->Apply(); });
+    buttonClicks_ += cancel_->Click.Connect([this] { Close(); });
+    buttonClicks_ += apply_->Click.Connect([this] { page_->Apply(); });
     OnCloseRequest = [this] { Close(); };
     ChangedStateChanged();
 }

@@ -70,6 +70,7 @@ private:
     CommandButton* ok_ = nullptr;
     CommandButton* cancel_ = nullptr;
     CommandButton* apply_ = nullptr;
+    Connections buttonClicks_;
     bool open_ = false;
 };
 

@@ -59,28 +59,7 @@ void Font::Assign(const FontDesc& d) {
     Changed(L"Font");
 }
 
-int Font::Subscribe(Listener fn) {
-    int token = nextToken_++;
-    listeners_.emplace_back(token, std::move(fn));
-    return token;
-}
-
-void Font::Unsubscribe(int token) {
-    std::erase_if(listeners_, [token](const auto& entry) { return entry.first == token; });
-}
-
-// Calls a snapshot of the listeners, so that one may subscribe or unsubscribe while
-// being notified; a listener removed by an earlier one in the same round is skipped.
-void Font::Changed(const wchar_t* attribute) {
-    const auto snapshot = listeners_;
-    const std::wstring name = attribute;
-    for (const auto& entry : snapshot) {
-        int token = entry.first;
-        bool stillSubscribed = std::any_of(listeners_.begin(), listeners_.end(),
-                                           [token](const auto& live) { return live.first == token; });
-        if (stillSubscribed) entry.second(name);
-    }
-}
+void Font::Changed(const wchar_t* attribute) { changed_(attribute); }
 
 HFONT CreateFontFor(const Font& font) {
     HDC screen = GetDC(nullptr);

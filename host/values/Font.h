@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "host/values/Event.h"
+
 namespace host {
 
 class Font;
@@ -53,16 +55,15 @@ public:
     void SetStrikethrough(bool v);
     void Assign(const FontDesc& d);  // one notification
 
-    // FontChanged: called after each attribute change with the attribute's name.
+    // FontChanged: called after each attribute change with the attribute's name,
+    // for as long as the connection is kept.
     using Listener = std::function<void(const std::wstring& attribute)>;
-    int Subscribe(Listener fn);
-    void Unsubscribe(int token);
+    [[nodiscard]] Connection Subscribe(Listener fn) { return changed_.Connect(std::move(fn)); }
 
 private:
     void Changed(const wchar_t* attribute);
     FontDesc desc_;
-    std::vector<std::pair<int, Listener>> listeners_;
-    int nextToken_ = 1;
+    Event<const std::wstring&> changed_;
 };
 
 // Creates a GDI font for a font object at the screen's resolution. The caller owns

@@ -85,6 +85,31 @@ private:
     HGDIOBJ old_;
 };
 
+// An object owned and kept selected into a DC. Replacing it selects the new one
+// and deletes the old; the DC's original object goes back when this goes.
+template <class H>
+class Selected {
+public:
+    explicit Selected(HDC dc) : dc_(dc) {}
+    ~Selected() {
+        if (original_) SelectObject(dc_, original_);
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+    void Replace(Object<H> object) {
+        HGDIOBJ previous = SelectObject(dc_, object.Get());
+        if (!original_) original_ = previous;
+        object_ = std::move(object);
+    }
+    H Get() const { return object_.Get(); }
+
+private:
+    HDC dc_;
+    HGDIOBJ original_ = nullptr;
+    Object<H> object_;  // deleted after the original is back
+};
+
 // A window's client DC from GetDC, released with ReleaseDC.
 class WindowDC {
 public:

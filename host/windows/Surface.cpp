@@ -21,7 +21,7 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
     return lines;
 }
 
-HBITMAP CreateImageBitmap(SIZE size) {
+gdi::Bitmap ImageBitmap(SIZE size) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = std::max<LONG>(size.cx, 1);
@@ -30,16 +30,7 @@ HBITMAP CreateImageBitmap(SIZE size) {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    gdi::detail::Created(bmp);
-    return bmp;
-}
-
-void DeleteCounted(HGDIOBJ object) {
-    if (object) {
-        DeleteObject(object);
-        gdi::detail::Deleted();
-    }
+    return gdi::Bitmap(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
 }  // namespace
@@ -70,12 +61,11 @@ void DrawPictureInto(HDC dc, const Picture& picture, const RECT& target) {
     }
 }
 
+Surface::Image::Image(SIZE imageSize) : size(imageSize) { bitmap.Replace(ImageBitmap(size)); }
+
 Surface::Surface() = default;
 
-Surface::~Surface() {
-    if (font_) font_->Unsubscribe(fontToken_);
-    DestroyImage();
-}
+Surface::~Surface() = default;
 
 SIZE Surface::ClientSize() const {
     RECT r{};
@@ -101,70 +91,37 @@ void Surface::FillImage(HDC dc, SIZE size) const {
     }
 }
 
-void Surface::EnsureImage() {
-    if (image_) return;
-    imageSize_ = ClientSize();
-    imageDC_ = CreateCompatibleDC(nullptr);
-    gdi::detail::Created(imageDC_);
-    image_ = CreateImageBitmap(imageSize_);
-    originalBitmap_ = SelectObject(imageDC_, image_);
-    FillImage(imageDC_, imageSize_);
-    ApplyPen();
-    ApplyFont();
-}
-
-void Surface::DestroyImage() {
-    if (!imageDC_) return;
-    SelectObject(imageDC_, originalBitmap_);
-    if (originalPen_) SelectObject(imageDC_, originalPen_);
-    if (originalFont_) SelectObject(imageDC_, originalFont_);
-    DeleteCounted(image_);
-    DeleteCounted(pen_);
-    DeleteCounted(hfont_);
-    DeleteDC(imageDC_);
-    gdi::detail::Deleted();
-    imageDC_ = nullptr;
-    image_ = nullptr;
-    pen_ = nullptr;
-    hfont_ = nullptr;
-    originalPen_ = originalFont_ = originalBitmap_ = nullptr;
+HDC Surface::EnsureImage() {
+    if (!image_) {
+        image_ = std::make_unique<Image>(ClientSize());
+        FillImage(image_->dc, image_->size);
+        ApplyPen();
+        ApplyFont();
+    }
+    return image_->dc;
 }
 
 void Surface::SurfaceResized() {
     if (!image_) return;
     SIZE size = ClientSize();
-    if (size.cx == imageSize_.cx && size.cy == imageSize_.cy) return;
-    HBITMAP bigger = CreateImageBitmap(size);
+    if (size.cx == image_->size.cx && size.cy == image_->size.cy) return;
+    gdi::Bitmap bigger = ImageBitmap(size);
     {
-        gdi::MemoryDC work(imageDC_);
+        gdi::MemoryDC work(image_->dc.Get());
         gdi::Selection select(work, bigger);
         FillImage(work, size);
-        BitBlt(work, 0, 0, imageSize_.cx, imageSize_.cy, imageDC_, 0, 0, SRCCOPY);
+        BitBlt(work, 0, 0, image_->size.cx, image_->size.cy, image_->dc, 0, 0, SRCCOPY);
     }
-    SelectObject(imageDC_, bigger);
-    DeleteCounted(image_);
-    image_ = bigger;
-    imageSize_ = size;
+    image_->bitmap.Replace(std::move(bigger));
+    image_->size = size;
 }
 
 void Surface::ApplyPen() {
-    if (!imageDC_) return;
-    HPEN pen = CreatePen(PS_SOLID, drawWidth_, TranslateColor(foreColor_));
-    gdi::detail::Created(pen);
-    HGDIOBJ previous = SelectObject(imageDC_, pen);
-    if (!originalPen_) originalPen_ = previous;
-    DeleteCounted(pen_);
-    pen_ = pen;
+    if (image_) image_->pen.Replace(gdi::SolidPen(TranslateColor(foreColor_), drawWidth_));
 }
 
 void Surface::ApplyFont() {
-    if (!imageDC_ || !font_) return;
-    HFONT font = CreateFontFor(*font_);
-    gdi::detail::Created(font);
-    HGDIOBJ previous = SelectObject(imageDC_, font);
-    if (!originalFont_) originalFont_ = previous;
-    DeleteCounted(hfont_);
-    hfont_ = font;
+    if (image_ && font_) image_->font.Replace(gdi::FontHandle(CreateFontFor(*font_)));
 }
 
 // The window shows the image at its next paint. A pass of many drawing calls
@@ -202,9 +159,9 @@ void Surface::SetDrawWidth(int width) {
 }
 
 void Surface::SetFont(FontPtr font) {
-    if (font_) font_->Unsubscribe(fontToken_);
     font_ = std::move(font);
-    if (font_) fontToken_ = font_->Subscribe([this](const std::wstring&) { ApplyFont(); SurfaceFontChanged(); });
+    fontChanges_ = font_ ? font_->Subscribe([this](const std::wstring&) { ApplyFont(); SurfaceFontChanged(); })
+                         : Connection();
     ApplyFont();
     SurfaceFontChanged();
 }
@@ -216,32 +173,28 @@ void Surface::SetPicture(PicturePtr picture) {
 }
 
 void Surface::Cls() {
-    EnsureImage();
-    FillImage(imageDC_, imageSize_);
+    FillImage(EnsureImage(), image_->size);
     currentX_ = currentY_ = 0;
     Changed();
 }
 
-HDC Surface::hDC() {
-    EnsureImage();
-    return imageDC_;
-}
+HDC Surface::hDC() { return EnsureImage(); }
 
 void Surface::Line(double x1, double y1, double x2, double y2, std::optional<OleColor> colour, LineKind kind) {
-    EnsureImage();
+    HDC dc = EnsureImage();
     COLORREF rgb = TranslateColor(colour.value_or(foreColor_));
     int px1 = ToPixelX(x1), py1 = ToPixelY(y1), px2 = ToPixelX(x2), py2 = ToPixelY(y2);
     if (kind == LineKind::Line) {
         // The selected pen already draws in ForeColor; another colour needs its own.
         gdi::Pen pen = colour ? gdi::SolidPen(rgb, drawWidth_) : gdi::Pen();
-        gdi::Selection select(imageDC_, pen.Get());
-        MoveToEx(imageDC_, px1, py1, nullptr);
-        LineTo(imageDC_, px2, py2);
+        gdi::Selection select(dc, pen.Get());
+        MoveToEx(dc, px1, py1, nullptr);
+        LineTo(dc, px2, py2);
     } else {
         RECT box{std::min(px1, px2), std::min(py1, py2), std::max(px1, px2) + 1, std::max(py1, py2) + 1};
         gdi::Brush brush = gdi::SolidBrush(rgb);
-        if (kind == LineKind::FilledBox) FillRect(imageDC_, &box, brush);
-        else FrameRect(imageDC_, &box, brush);
+        if (kind == LineKind::FilledBox) FillRect(dc, &box, brush);
+        else FrameRect(dc, &box, brush);
     }
     currentX_ = x2;
     currentY_ = y2;
@@ -251,60 +204,60 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Ole
 void Surface::PaintPicture(const PicturePtr& picture, double x, double y, std::optional<double> w,
                            std::optional<double> h) {
     if (!picture || picture->IsEmpty()) return;
-    EnsureImage();
+    HDC dc = EnsureImage();
     SIZE natural = PicturePixelSize(*picture);
     int left = ToPixelX(x), top = ToPixelY(y);
     int width = w ? ToPixelX(*w) : natural.cx, height = h ? ToPixelY(*h) : natural.cy;
-    DrawPictureInto(imageDC_, *picture, RECT{left, top, left + width, top + height});
+    DrawPictureInto(dc, *picture, RECT{left, top, left + width, top + height});
     Changed();
 }
 
 double Surface::TextWidth(const std::wstring& text) {
-    EnsureImage();
+    HDC dc = EnsureImage();
     LONG widest = 0;
     for (auto& line : SplitLines(text)) {
         SIZE s{};
-        GetTextExtentPoint32W(imageDC_, line.c_str(), static_cast<int>(line.size()), &s);
+        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &s);
         widest = std::max(widest, s.cx);
     }
     return FromPixelX(widest);
 }
 
 double Surface::TextHeight(const std::wstring& text) {
-    EnsureImage();
+    HDC dc = EnsureImage();
     TEXTMETRICW tm{};
-    GetTextMetricsW(imageDC_, &tm);
+    GetTextMetricsW(dc, &tm);
     return FromPixelY(static_cast<double>(tm.tmHeight) * SplitLines(text).size());
 }
 
 void Surface::Print(const std::wstring& text, bool newLine) {
-    EnsureImage();
+    HDC dc = EnsureImage();
     TEXTMETRICW tm{};
-    GetTextMetricsW(imageDC_, &tm);
-    int oldMode = SetBkMode(imageDC_, TRANSPARENT);
-    COLORREF oldColour = SetTextColor(imageDC_, TranslateColor(foreColor_));
+    GetTextMetricsW(dc, &tm);
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    COLORREF oldColour = SetTextColor(dc, TranslateColor(foreColor_));
     auto lines = SplitLines(text);
     for (size_t i = 0; i < lines.size(); ++i) {
         const auto& line = lines[i];
-        TextOutW(imageDC_, ToPixelX(currentX_), ToPixelY(currentY_), line.c_str(), static_cast<int>(line.size()));
+        TextOutW(dc, ToPixelX(currentX_), ToPixelY(currentY_), line.c_str(), static_cast<int>(line.size()));
         bool last = i + 1 == lines.size();
         if (last && !newLine) {
             SIZE s{};
-            GetTextExtentPoint32W(imageDC_, line.c_str(), static_cast<int>(line.size()), &s);
+            GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &s);
             currentX_ += FromPixelX(s.cx);
         } else {
             currentX_ = 0;
             currentY_ += FromPixelY(tm.tmHeight);
         }
     }
-    SetTextColor(imageDC_, oldColour);
-    SetBkMode(imageDC_, oldMode);
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
     Changed();
 }
 
 COLORREF Surface::Point(double x, double y) {
-    EnsureImage();
-    return GetPixel(imageDC_, ToPixelX(x), ToPixelY(y));
+    HDC dc = EnsureImage();
+    return GetPixel(dc, ToPixelX(x), ToPixelY(y));
 }
 
 void Surface::RefreshSurface() {
@@ -316,7 +269,7 @@ void Surface::RefreshSurface() {
 
 void Surface::PaintBackground(HDC dc, const RECT& client) const {
     if (image_) {
-        BitBlt(dc, 0, 0, client.right, client.bottom, imageDC_, 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, client.right, client.bottom, image_->dc, 0, 0, SRCCOPY);
         return;
     }
     FillImage(dc, SIZE{client.right, client.bottom});

@@ -7,11 +7,14 @@
 // stays after AutoRedraw goes back to false, and hDC is the image's device context.
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "host/values/Color.h"
+#include "host/values/Event.h"
 #include "host/values/Font.h"
+#include "host/values/Gdi.h"
 #include "host/values/Picture.h"
 #include "host/values/Units.h"
 
@@ -86,8 +89,17 @@ private:
     double FromPixelX(double px) const;
     double FromPixelY(double px) const;
     SIZE ClientSize() const;
-    void EnsureImage();
-    void DestroyImage();
+    // The persistent image with the pen and font of the drawing methods selected.
+    struct Image {
+        explicit Image(SIZE size);
+        SIZE size;
+        gdi::MemoryDC dc{nullptr};
+        gdi::Selected<HBITMAP> bitmap{dc};
+        gdi::Selected<HPEN> pen{dc};
+        gdi::Selected<HFONT> font{dc};
+    };
+
+    HDC EnsureImage();
     void FillImage(HDC dc, SIZE size) const;
     void ApplyPen();
     void ApplyFont();
@@ -100,18 +112,10 @@ private:
     OleColor foreColor_ = kButtonText;
     int drawWidth_ = 1;
     FontPtr font_;
-    int fontToken_ = 0;
+    Connection fontChanges_;
     PicturePtr picture_;
     double currentX_ = 0, currentY_ = 0;
-
-    HDC imageDC_ = nullptr;
-    HBITMAP image_ = nullptr;
-    HGDIOBJ originalBitmap_ = nullptr;
-    SIZE imageSize_{0, 0};
-    HPEN pen_ = nullptr;
-    HGDIOBJ originalPen_ = nullptr;
-    HFONT hfont_ = nullptr;
-    HGDIOBJ originalFont_ = nullptr;
+    std::unique_ptr<Image> image_;
 };
 
 // Draws a picture (bitmap, icon or metafile) into a rectangle of `dc`.

@@ -166,20 +166,4 @@ void NotifyFocusMove(HWND from, HWND to) {
     }
 }
 
-int16_t ShiftState() {
-    int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    return shift;
-}
-
-int16_t ButtonsDown(WPARAM mouseWParam) {
-    int16_t buttons = 0;
-    if (mouseWParam & MK_LBUTTON) buttons |= 1;
-    if (mouseWParam & MK_RBUTTON) buttons |= 2;
-    if (mouseWParam & MK_MBUTTON) buttons |= 4;
-    return buttons;
-}
-
 }  // namespace host

@@ -3,8 +3,6 @@
 // classes (form, picture box, frame, user control) and subclassed system controls.
 #include <windows.h>
 
-#include <cstdint>
-
 namespace host {
 
 class WindowOwner {
@@ -52,9 +50,5 @@ namespace window_class {
 const wchar_t* Form();
 const wchar_t* Container();  // picture box, frame and user control windows
 }  // namespace window_class
-
-// Button and Shift arguments of mouse and key events.
-int16_t ShiftState();                      // 1 Shift, 2 Ctrl, 4 Alt
-int16_t ButtonsDown(WPARAM mouseWParam);   // 1 left, 2 right, 4 middle
 
 }  // namespace host

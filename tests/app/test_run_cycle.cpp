@@ -24,7 +24,7 @@ protected:
 
     // Runs `onTick` after each tick of the wait timer (after the window's own handler).
     void OnWaitTick(std::function<void(int tick)> onTick) {
-        Control<host::Timer>(L"tpt").TimerEvent.Connect([this, onTick] { onTick(++ticks); });
+        connections += Control<host::Timer>(L"tpt").TimerEvent.Connect([this, onTick] { onTick(++ticks); });
     }
     Snapshot Take() {
         auto& text2 = Control<host::TextBox>(L"Text2");
@@ -36,6 +36,7 @@ protected:
     void StopAtNextWait() { SetDelay(L"stop"); }
 
     int ticks = 0;
+    host::Connections connections;
 };
 
 TEST_F(RunCycleTest, RunsCountShowAndClearTheStatusAndFragmentInTurn) {
@@ -77,7 +78,7 @@ TEST_F(RunCycleTest, DelayTextBecomesWholeMillisecondsOfTheWaitTimer) {
         SetDelay(c.text);
         int32_t interval = -1;
         host::Timer probe(L"probe");
-        probe.TimerEvent.Connect([&] {
+        host::Connection probing = probe.TimerEvent.Connect([&] {
             interval = Control<host::Timer>(L"tpt").Interval();
             host::End();  // abandons the wait without waiting it out
         });
@@ -109,7 +110,7 @@ TEST_F(RunCycleTest, AStartClickDuringAWaitBeginsANewRunAtOnceAndTheOldNeverResu
     std::vector<std::wstring> countsSeen;
     host::Timer probe(L"probe");
     int probes = 0;
-    probe.TimerEvent.Connect([&] {
+    host::Connection probing = probe.TimerEvent.Connect([&] {
         ++probes;
         countsSeen.push_back(Caption(L"Label5"));
         if (probes == 1) {
@@ -134,7 +135,7 @@ TEST_F(RunCycleTest, AStartClickDuringAWaitBeginsANewRunAtOnceAndTheOldNeverResu
 TEST_F(RunCycleTest, TheExitButtonEndsTheProgramDuringAWait) {
     SetDelay(L"5");
     host::Timer probe(L"probe");
-    probe.TimerEvent.Connect([&] { form->FlatCmd2_Click(); });
+    host::Connection probing = probe.TimerEvent.Connect([&] { form->FlatCmd2_Click(); });
     probe.SetInterval(20);
     probe.SetEnabled(true);
     form->FlatCmd1_Click();
@@ -145,7 +146,7 @@ TEST_F(RunCycleTest, TheExitButtonEndsTheProgramDuringAWait) {
 TEST_F(RunCycleTest, ClosingTheWindowEndsTheProgramDuringAWait) {
     SetDelay(L"5");
     host::Timer probe(L"probe");
-    probe.TimerEvent.Connect([&] { PostMessageW(form->hWnd(), WM_CLOSE, 0, 0); });
+    host::Connection probing = probe.TimerEvent.Connect([&] { PostMessageW(form->hWnd(), WM_CLOSE, 0, 0); });
     probe.SetInterval(20);
     probe.SetEnabled(true);
     form->FlatCmd1_Click();

@@ -28,8 +28,9 @@ TEST_F(ControlsTest, TextAndCaptionsKeepWhatWasSetBeforeTheWindowAndAnnounceChan
     auto& text = form.Add(std::move(box));
     auto& label = form.Add(std::make_unique<Label>(L"lbl"));
     int changes = 0;
-    text.Change.Connect([&] { ++changes; });
-    label.Change.Connect([&] { ++changes; });
+    Connections counting;
+    counting += text.Change.Connect([&] { ++changes; });
+    counting += label.Change.Connect([&] { ++changes; });
     EXPECT_EQ(L"early", text.Text());
     text.SetText(L"later");
     label.SetCaption(L"Hi");
@@ -43,7 +44,7 @@ TEST_F(ControlsTest, ListsAddRemoveAndSelectTheirItems) {
         SCOPED_TRACE(testing::PrintToString(kind->Kind()));
         auto& list = form.Add(std::move(kind));
         int clicks = 0;
-        list.Click.Connect([&] { ++clicks; });
+        Connection counting = list.Click.Connect([&] { ++clicks; });
         list.AddItem(L"b");
         list.AddItem(L"a", 0);
         list.SetListIndex(1);

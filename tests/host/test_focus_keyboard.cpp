@@ -31,14 +31,14 @@ protected:
     KeyboardTest() {
         a.Load(nullptr);
         b.Load(nullptr);
-        t1.GotFocus.Connect([] { Journal().push_back(L"t1.GotFocus"); });
-        t1.LostFocus.Connect([] { Journal().push_back(L"t1.LostFocus"); });
+        connections += t1.GotFocus.Connect([] { Journal().push_back(L"t1.GotFocus"); });
+        connections += t1.LostFocus.Connect([] { Journal().push_back(L"t1.LostFocus"); });
         label.SetCaption(L"&Name");
         ok.SetCaption(L"&OK");
         form.SetDefaultControl(&ok);
         form.SetCancelControl(&cancel);
-        ok.Click.Connect([this] { clicks.push_back(L"ok"); });
-        cancel.Click.Connect([this] { clicks.push_back(L"cancel"); });
+        connections += ok.Click.Connect([this] { clicks.push_back(L"ok"); });
+        connections += cancel.Click.Connect([this] { clicks.push_back(L"cancel"); });
         form.Show();
         Journal().clear();
     }
@@ -69,6 +69,7 @@ protected:
     CommandButton& cancel = Place(form, std::make_unique<CommandButton>(L"cancel"), 6);
     Journaling& b = Place(form, std::make_unique<Journaling>(L"b"), 7);
     Entries clicks;
+    Connections connections;
 };
 
 TEST_F(KeyboardTest, EnterAndExitFocusWhenTheFocusCrossesAUserControlsEdge) {

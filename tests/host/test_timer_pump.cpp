@@ -16,8 +16,9 @@ using testsupport::PumpMessagesFor;
 namespace {
 
 struct CountingTimer {
-    CountingTimer() { timer.TimerEvent.Connect([this] { ++ticks; }); }
+    CountingTimer() { counting = timer.TimerEvent.Connect([this] { ++ticks; }); }
     Timer timer{L"tmr"};
+    Connection counting;
     int ticks = 0;
 };
 
@@ -25,7 +26,7 @@ struct CountingTimer {
 struct ClickTarget {
     ClickTarget() {
         box.Move(0, 0, 600, 600);
-        box.Click.Connect([this] { ++clicks; });
+        counting = box.Click.Connect([this] { ++clicks; });
     }
     void PostClick() const {
         PostMessageW(box.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
@@ -34,6 +35,7 @@ struct ClickTarget {
     Form form{L"PumpForm"};
     PictureBox& box = form.Add(std::make_unique<PictureBox>(L"pic"));
     int clicks = 0;
+    Connection counting;
 };
 
 }  // namespace
@@ -56,7 +58,7 @@ TEST(Timer, AHandlerThatPumpsIsNotEnteredAgain) {
     constexpr int kTicks = 3;
     CountingTimer t;
     int depth = 0, deepest = 0;
-    t.timer.TimerEvent.Connect([&] {
+    Connection handler = t.timer.TimerEvent.Connect([&] {
         deepest = std::max(deepest, ++depth);
         for (const auto until = std::chrono::steady_clock::now() + 40ms; std::chrono::steady_clock::now() < until;) {
             DoEvents();
@@ -75,7 +77,7 @@ TEST(Timer, AHandlerMayDestroyItsOwnTimer) {
     auto timer = std::make_unique<Timer>(L"once");
     bool ticked = false;
     std::vector<std::string> scribbles;  // likely to take the freed timer's memory, so a later use of it shows
-    timer->TimerEvent.Connect([&] {
+    Connection handler = timer->TimerEvent.Connect([&] {
         ticked = true;
         timer.reset();
         for (int i = 0; i < 16; ++i) scribbles.emplace_back(sizeof(Timer), '\xFF');
@@ -92,7 +94,7 @@ TEST(Timer, AHandlerMayDestroyItsOwnTimer) {
 TEST(Timer, AnErrorInATickIsReportedOnceAndEndsTheProgram) {
     RecordedEffects effects(/*modal=*/true);
     CountingTimer t;
-    t.timer.TimerEvent.Connect([] { throw HostError(err::Overflow, StandardErrorText(err::Overflow)); });
+    Connection handler = t.timer.TimerEvent.Connect([] { throw HostError(err::Overflow, StandardErrorText(err::Overflow)); });
     t.timer.SetInterval(10);
     PumpMessagesFor(50ms);
     t.timer.SetEnabled(false);
@@ -109,7 +111,7 @@ TEST(Pump, DoEventsRunsWhatIsPendingUntilAnyErrorEndsTheProgram) {
     DoEvents();
     EXPECT_EQ(3, target.clicks);
 
-    target.box.Click.Connect([] { throw std::runtime_error("broken"); });  // not only the host's own errors
+    Connection handler = target.box.Click.Connect([] { throw std::runtime_error("broken"); });  // not only the host's own errors
     target.PostClick();
     target.PostClick();
     DoEvents();
@@ -122,7 +124,7 @@ TEST(Pump, DoEventsRunsWhatIsPendingUntilAnyErrorEndsTheProgram) {
 TEST(Pump, DoEventsReturnsWhenATimersHandlerOutlastsItsInterval) {
     constexpr int kGiveUp = 20;
     CountingTimer t;
-    t.timer.TimerEvent.Connect([&] {
+    Connection handler = t.timer.TimerEvent.Connect([&] {
         Sleep(30);
         if (t.ticks == kGiveUp) t.timer.SetEnabled(false);
     });

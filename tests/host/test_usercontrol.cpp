@@ -36,7 +36,7 @@ TEST(UserControlLifecycle, SaveWritesTheBagWithTheExtent) {
     uc.Move(0, 0, 1440, 720);
     uc.Load(nullptr);
     Entries announced;
-    uc.PropertyChangedNotice.Connect([&](std::wstring name) { announced.push_back(name); });
+    Connection recording = uc.PropertyChangedNotice.Connect([&](std::wstring name) { announced.push_back(name); });
     uc.value = true;
     uc.PropertyChanged(L"Value");
     EXPECT_EQ(Entries{L"Value"}, announced);

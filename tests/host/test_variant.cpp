@@ -86,14 +86,14 @@ TEST(HostNumbers, RoundingAndIntegerArithmeticOverflow) {
 TEST(SharedFont, ListenersMayUnsubscribeWhileNotified) {
     FontPtr font = Font::Create();
     std::vector<std::string> calls;
-    int second = 0;
-    int first = font->Subscribe([&](const std::wstring&) {
+    Connection first, second;
+    first = font->Subscribe([&](const std::wstring&) {
         calls.push_back("first");
-        font->Unsubscribe(first);
-        font->Unsubscribe(second);  // removed before its turn in this round: not called
+        first.Disconnect();
+        second.Disconnect();  // removed before its turn in this round: not called
     });
     second = font->Subscribe([&](const std::wstring&) { calls.push_back("second"); });
-    font->Subscribe([&](const std::wstring&) { calls.push_back("third"); });
+    Connection third = font->Subscribe([&](const std::wstring&) { calls.push_back("third"); });
     font->SetItalic(true);
     font->SetItalic(false);
     EXPECT_EQ((std::vector<std::string>{"first", "third", "third"}), calls);

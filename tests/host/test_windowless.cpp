@@ -19,14 +19,14 @@ constexpr int kSide = 150;
 
 // Journals the events a windowless control or a picture box raises, as "name.Event".
 template <class T>
-void Watch(T& control, const std::wstring& name) {
-    control.Click.Connect([name] { Journal().push_back(name + L".Click"); });
-    control.DblClick.Connect([name] { Journal().push_back(name + L".DblClick"); });
-    control.MouseDown.Connect([name](int16_t b, int16_t, float x, float y) {  // where, in pixels from its corner
+void Watch(T& control, const std::wstring& name, Connections& watching) {
+    watching += control.Click.Connect([name] { Journal().push_back(name + L".Click"); });
+    watching += control.DblClick.Connect([name] { Journal().push_back(name + L".DblClick"); });
+    watching += control.MouseDown.Connect([name](int16_t b, int16_t, float x, float y) {  // where, in pixels from its corner
         Journal().push_back(name + L".MouseDown " + std::to_wstring(b) + L" at " + std::to_wstring(TwipsToPixelsX(x)) +
                             L"," + std::to_wstring(TwipsToPixelsY(y)));
     });
-    control.MouseUp.Connect([name](int16_t b, int16_t, float, float) {
+    watching += control.MouseUp.Connect([name](int16_t b, int16_t, float, float) {
         Journal().push_back(name + L".MouseUp " + std::to_wstring(b));
     });
 }
@@ -49,9 +49,9 @@ protected:
         shape.SetFillColor(Ole(kRed));
         shape.SetBorderColor(Ole(kRed));
         PlaceInPixels(text, 100, 100, 40, 20);
-        Watch(pic, L"pic");
-        Watch(label, L"lbl");
-        Watch(image, L"img");
+        Watch(pic, L"pic", watching);
+        Watch(label, L"lbl", watching);
+        Watch(image, L"img", watching);
     }
 
     // The colour at a point after the box paints its windowless children on white.
@@ -77,6 +77,7 @@ protected:
     Image& image = pic.Add(std::make_unique<Image>(L"img"));
     Shape& shape = pic.Add(std::make_unique<Shape>(L"shp"));
     TextBox& text = pic.Add(std::make_unique<TextBox>(L"txt"));
+    Connections watching;
 };
 
 }  // namespace
@@ -148,6 +149,11 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
          {L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
         {"on a disabled label", false, {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
          {L"pic.MouseDown 1 at 15,15", L"pic.MouseUp 1", L"pic.Click"}},
+        // Mended: the label kept the mouse (and the capture) until some later release.
+        {"a release that never came, then a click elsewhere", true,
+         {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_MOUSEMOVE, 0, 120, 120}, {WM_LBUTTONDOWN, kLeft, 5, 55},
+          {WM_LBUTTONUP, 0, 5, 55}},
+         {L"lbl.MouseDown 1 at 5,5", L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
     };
     for (const Row& row : rows) {
         label.SetEnabled(row.labelEnabled);

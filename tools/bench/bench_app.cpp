@@ -46,7 +46,7 @@ void MeasureWaits(app::Form1& form) {
     auto* tpt = dynamic_cast<host::Timer*>(form.FindControl(L"tpt"));
     delay->SetText(L"1");
     std::vector<double> ticks;
-    tpt->TimerEvent.Connect([&] {
+    host::Connection ticking = tpt->TimerEvent.Connect([&] {
         ticks.push_back(NowMs());
         if (ticks.size() == 7) delay->SetText(L"stop");
     });
@@ -74,7 +74,7 @@ void MeasureRuns(app::Form1& form) {
     uintptr_t depthEarly = 0, depthLate = 0;
     SIZE_T memoryEarly = 0, memoryLate = 0;
     double start = NowMs();
-    tpt->TimerEvent.Connect([&] {
+    host::Connection ticking = tpt->TimerEvent.Connect([&] {
         int marker = 0;
         ++ticks;
         if (ticks == 2 * 100) {

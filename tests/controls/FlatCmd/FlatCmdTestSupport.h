@@ -84,19 +84,19 @@ struct EffectsRecorder : host::SideEffects {
 };
 
 template <class... Args>
-void Record(host::Event<Args...>& event, Log& log, const wchar_t* name) {
-    event.Connect([&log, name](Args... args) { log.push_back(Entry(name, {double(args)...})); });
+host::Connection Record(host::Event<Args...>& event, Log& log, const wchar_t* name) {
+    return event.Connect([&log, name](Args... args) { log.push_back(Entry(name, {double(args)...})); });
 }
-inline void RecordEvents(FlatCmd& b, Log& log) {
-    Record(b.Click, log, L"Click");
-    Record(b.KeyDown, log, L"KeyDown");
-    Record(b.KeyUp, log, L"KeyUp");
-    Record(b.MouseDown, log, L"MouseDown");
-    Record(b.MouseMove, log, L"MouseMove");
-    Record(b.MouseUp, log, L"MouseUp");
-    Record(b.MouseIn, log, L"MouseIn");
-    Record(b.MouseOut, log, L"MouseOut");
-    b.PropertyChangedNotice.Connect([&log](const std::wstring& key) { log.push_back(L"Changed " + key); });
+inline void RecordEvents(FlatCmd& b, Log& log, host::Connections& recording) {
+    recording += Record(b.Click, log, L"Click");
+    recording += Record(b.KeyDown, log, L"KeyDown");
+    recording += Record(b.KeyUp, log, L"KeyUp");
+    recording += Record(b.MouseDown, log, L"MouseDown");
+    recording += Record(b.MouseMove, log, L"MouseMove");
+    recording += Record(b.MouseUp, log, L"MouseUp");
+    recording += Record(b.MouseIn, log, L"MouseIn");
+    recording += Record(b.MouseOut, log, L"MouseOut");
+    recording += b.PropertyChangedNotice.Connect([&log](const std::wstring& key) { log.push_back(L"Changed " + key); });
 }
 
 // The test button is 80 x 30 pixels at (40, 40) of the form; a point inside it and
@@ -117,13 +117,14 @@ protected:
         auto& b = form.Add(std::make_unique<FlatCmd>(name));
         b.Move(600, 600, host::PixelsToTwipsX(kW), host::PixelsToTwipsY(kH));
         b.Load(bag);
-        RecordEvents(b, log);
+        RecordEvents(b, log, recording);
         return b;
     }
     // Another button, for one row of a table; without a name it has no caption.
     FlatCmd& Fresh() { return Place(nullptr, L""); }
 
     Log log;
+    host::Connections recording;
     EffectsRecorder effects{log};
     host::Form form{L"TestForm"};
     FlatCmd* button = nullptr;

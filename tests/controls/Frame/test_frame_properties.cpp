@@ -58,7 +58,7 @@ TEST_F(FrameTest, MouseMoveIsRaisedOverTheSurfaceOnly) {
     using Move = std::tuple<int16_t, int16_t, float, float>;  // Button, Shift, X, Y
     controls::Frame& frame = Place(3000, 1500);
     std::vector<Move> raised;
-    frame.MouseMove.Connect([&raised](int16_t b, int16_t s, float x, float y) { raised.emplace_back(b, s, x, y); });
+    host::Connection recording = frame.MouseMove.Connect([&raised](int16_t b, int16_t s, float x, float y) { raised.emplace_back(b, s, x, y); });
     const RECT caption = CaptionLabel(frame).PixelRect();
     const LPARAM overCaption = MAKELPARAM((caption.left + caption.right) / 2, (caption.top + caption.bottom) / 2);
     SendMessageW(frame.hWnd(), WM_MOUSEMOVE, 0, overCaption);

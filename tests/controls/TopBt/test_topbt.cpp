@@ -21,10 +21,10 @@ class TopBtTest : public testing::Test {
 protected:
     void Place(const host::PropertyBag* bag = nullptr) {
         button = &form.Add(std::make_unique<controls::TopBt>(L"TopBt3"));
-        button->PropertyChangedNotice.Connect([this](const std::wstring& name) { log.push_back(L"changed " + name); });
-        button->Click.Connect([this] { log.push_back(L"Click"); });
-        button->MouseDown.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseDown ", b); });
-        button->MouseUp.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseUp ", b); });
+        connections += button->PropertyChangedNotice.Connect([this](const std::wstring& name) { log.push_back(L"changed " + name); });
+        connections += button->Click.Connect([this] { log.push_back(L"Click"); });
+        connections += button->MouseDown.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseDown ", b); });
+        connections += button->MouseUp.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseUp ", b); });
         button->Load(bag);
     }
 
@@ -39,6 +39,7 @@ protected:
     host::Form form{L"Form1"};
     controls::TopBt* button = nullptr;
     Log log;
+    host::Connections connections;
 };
 
 TEST_F(TopBtTest, EachGlyphShowsItsNormalPressedAndDisabledPicture) {

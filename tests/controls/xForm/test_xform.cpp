@@ -63,7 +63,7 @@ TEST(XForm, WritingTheCaptionSetsBothLabelsAndTheWindowTitleAndAnnouncesIt) {
     form.SetCaption(L"before");
     auto& bar = form.Add(std::make_unique<controls::xForm>(L"xForm1"));
     std::vector<std::wstring> announced;
-    bar.PropertyChangedNotice.Connect([&announced](const std::wstring& name) { announced.push_back(name); });
+    host::Connection recording = bar.PropertyChangedNotice.Connect([&announced](const std::wstring& name) { announced.push_back(name); });
     bar.Load(nullptr);
     EXPECT_EQ(LabelText(bar, L"lbl2"), L"窗口");
     EXPECT_EQ(form.Caption(), L"before") << "a new title bar leaves the window's title";
