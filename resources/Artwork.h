@@ -44,4 +44,18 @@ inline constexpr const wchar_t* kTopBtPictures[4][3] = {
 // The 71 x 24 "chat with me" badge of the contact link.
 inline constexpr wchar_t kChatBadge[] = L"CHAT_BADGE";
 
+// The option button's 13 x 13 state images, by index: 0 normal, 1 hovering,
+// 2 pressed, 3 disabled; 4 to 7 the same looks selected.
+inline constexpr wchar_t kOptionState0[] = L"OPTION_STATE_0";
+inline constexpr wchar_t kOptionState1[] = L"OPTION_STATE_1";
+inline constexpr wchar_t kOptionState2[] = L"OPTION_STATE_2";
+inline constexpr wchar_t kOptionState3[] = L"OPTION_STATE_3";
+inline constexpr wchar_t kOptionState4[] = L"OPTION_STATE_4";
+inline constexpr wchar_t kOptionState5[] = L"OPTION_STATE_5";
+inline constexpr wchar_t kOptionState6[] = L"OPTION_STATE_6";
+inline constexpr wchar_t kOptionState7[] = L"OPTION_STATE_7";
+inline constexpr const wchar_t* kOptionStatePictures[8] = {kOptionState0, kOptionState1, kOptionState2,
+                                                           kOptionState3, kOptionState4, kOptionState5,
+                                                           kOptionState6, kOptionState7};
+
 #endif  // RC_INVOKED

@@ -42,6 +42,7 @@ void UserControl::CreateControlWindow(HWND parent) {
 
 void UserControl::Attach(Container* container, bool constituent) {
     WindowedControl::Attach(container, constituent);
+    CreatePendingWindows();
     OnInitialize();
 }
 

@@ -22,9 +22,15 @@ void WindowedControl::SetFocus() {
     if (Handle()) ::SetFocus(Handle());
 }
 
+// A user control may make its parts before it has a window of its own; they get
+// theirs when it does (Container::CreatePendingWindows).
 void WindowedControl::Attach(Container* container, bool constituent) {
     Control::Attach(container, constituent);
-    CreateControlWindow(container->ContainerHwnd());
+    if (HWND parent = container->ContainerHwnd()) CreateWindowIn(parent);
+}
+
+void WindowedControl::CreateWindowIn(HWND parent) {
+    CreateControlWindow(parent);
     EnableWindow(Handle(), Enabled());
     PlaceChanged();
     VisibilityChanged();

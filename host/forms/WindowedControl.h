@@ -21,6 +21,8 @@ public:
     void SetFocus();
 
     void Attach(Container* container, bool constituent) override;
+    // Makes the window as a child of `parent`, at the control's place and state.
+    void CreateWindowIn(HWND parent);
 
 protected:
     // Creates the window as a child of `parent` (hidden, at 0,0).

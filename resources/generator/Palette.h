@@ -55,3 +55,21 @@ inline constexpr Colour kPenguinBlack = Rgb(28, 28, 34);
 inline constexpr Colour kPenguinWhite = Rgb(255, 255, 255);
 inline constexpr Colour kPenguinOrange = Rgb(250, 164, 20);
 inline constexpr Colour kPenguinOrangeDark = Rgb(206, 112, 10);
+
+// The option button's state images.
+inline constexpr Colour kOptionSurround = Rgb(255, 255, 255);
+inline constexpr Colour kOptionRing = Rgb(33, 85, 130);
+inline constexpr Colour kOptionFillLight = Rgb(224, 224, 219);
+inline constexpr Colour kOptionFillDark = Rgb(253, 253, 252);
+inline constexpr Colour kOptionHoverBandTop = Rgb(254, 223, 156);
+inline constexpr Colour kOptionHoverBandBottom = Rgb(249, 185, 62);
+inline constexpr Colour kOptionHoverCentre = Rgb(241, 239, 223);
+inline constexpr Colour kOptionPressedTop = Rgb(183, 183, 173);
+inline constexpr Colour kOptionPressedBottom = Rgb(237, 235, 219);
+inline constexpr Colour kOptionDisabledRingTop = Rgb(203, 201, 187);
+inline constexpr Colour kOptionDisabledRingBottom = Rgb(223, 220, 204);
+inline constexpr Colour kOptionDisabledFillTop = Rgb(225, 225, 221);
+inline constexpr Colour kOptionDisabledFillBottom = Rgb(249, 249, 248);
+inline constexpr Colour kOptionDotTop = Rgb(33, 161, 33);
+inline constexpr Colour kOptionDotBottom = Rgb(85, 213, 81);
+inline constexpr Colour kOptionDisabledDot = Rgb(193, 192, 182);

@@ -8,6 +8,7 @@
 #include "CjkFont.h"
 #include "FramePieces.h"
 #include "ImageFiles.h"
+#include "OptionButton.h"
 #include "TopButton.h"
 
 #include <cwctype>
@@ -46,6 +47,9 @@ std::vector<Bitmap> Bitmaps(const CjkFont& font) {
         for (size_t look = 0; look < std::size(kLooks); ++look) {
             bitmaps.push_back({kTopBtPictures[glyph][look], [glyph, look] { return DrawTopButton(glyph, kLooks[look]); }});
         }
+    }
+    for (int index = 0; index < kOptionImageCount; ++index) {
+        bitmaps.push_back({kOptionStatePictures[index], [index] { return DrawOptionState(index); }});
     }
     return bitmaps;
 }
