@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+#include <ios>
 #include <memory>
 #include <type_traits>
 
@@ -51,6 +53,44 @@ TEST(Artwork, EveryBitmapIsEmbeddedAtItsSize) {
             EXPECT_EQ(pixels.height, kTopButtonSize) << name;
         }
     }
+}
+
+// The option button's state images: white corners, the blue ring (beige when
+// disabled), the look's own centre, and the dot of a selected button.
+TEST(Artwork, OptionStatesShowRingFillAndDot) {
+    constexpr uint32_t kWhite = 0xFFFFFF, kRing = 0x215582;
+    const struct {
+        int image;
+        uint32_t ring;    // at (6, 0)
+        uint32_t centre;  // at (6, 6)
+    } rows[] = {
+        {0, kRing, 0xEFEFEC},  // halfway along the pale gradient
+        {1, kRing, 0xF1EFDF},  // the hover centre
+        {2, kRing, 0xD2D1C4},  // halfway along the pressed gradient
+        {3, 0xCECCBE, 0xEDEDEA},
+        {4, kRing, 0x3BBB39},  // halfway along the green dot
+        {5, kRing, 0x3BBB39},
+        {6, kRing, 0x3BBB39},
+        {7, 0xCECCBE, 0xC1C0B6},  // the grey dot
+    };
+    auto close = [](uint32_t a, uint32_t b) {
+        for (int shift : {0, 8, 16})
+            if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 1) return false;
+        return true;
+    };
+    for (const auto& row : rows) {
+        const wchar_t* name = kOptionStatePictures[row.image];
+        const ArtworkPixels pixels = LoadArtwork(name);
+        ASSERT_EQ(pixels.width, 13) << name;
+        ASSERT_EQ(pixels.height, 13) << name;
+        for (const POINT& corner : {POINT{0, 0}, POINT{12, 0}, POINT{0, 12}, POINT{12, 12}})
+            EXPECT_EQ(pixels.At(corner.x, corner.y), kWhite) << name;
+        EXPECT_PRED2(close, pixels.At(6, 0), row.ring) << name << " ring " << std::hex << pixels.At(6, 0);
+        EXPECT_PRED2(close, pixels.At(6, 6), row.centre) << name << " centre " << std::hex << pixels.At(6, 6);
+    }
+    // The hover band just inside the top of the ring is warm orange.
+    const uint32_t band = LoadArtwork(kOptionState1).At(6, 2);
+    EXPECT_GT(int(band >> 16) - int(band & 0xFF), 80) << std::hex << band;
 }
 
 TEST(Artwork, ButtonCornersShowTheSocketGreen) {

@@ -1,0 +1,105 @@
+// Where the parts sit, the property bag, refusing a missing font, and no GDI
+// objects left behind by hovering and painting.
+#include <vector>
+
+#include "GdiObjectCount.h"
+#include "OptionsTestSupport.h"
+#include "host/Error.h"
+#include "host/Gdi.h"
+
+namespace {
+
+using controls::Options;
+
+// A 16 x 16 pixel (240 x 240 twips) bitmap picture.
+host::PicturePtr Icon16() {
+    return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(CreateBitmap(16, 16, 1, 32, nullptr)));
+}
+
+TEST_F(OptionsTest, LayoutFollowsTheIcon) {
+    const struct { const char* label; host::PicturePtr icon; double height, iconLeft, captionLeft, imageTop; } rows[] = {
+        {"no icon", nullptr, 195, 240, 330, 0},
+        {"240 x 240 twip icon", Icon16(), 240, 330, 670, 32},
+        {"empty icon", host::LoadPicture(), 195, 330, 330, 0},  // after the icon: it keeps its place
+    };
+    Options& button = Place(L"Option1");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        if (row.icon) button.SetIcon(row.icon);
+        EXPECT_EQ(button.Height(), row.height);
+        EXPECT_EQ((std::vector{IconImage(button).Left(), IconImage(button).Top()}), (std::vector{row.iconLeft, 0.0}));
+        const host::Label& lbl = CaptionLabel(button);
+        EXPECT_EQ(lbl.Left(), row.captionLeft);
+        EXPECT_EQ(lbl.Top(), double(std::lround(row.height - lbl.Height()) / 2));
+        const host::PictureBox& p = StateBox(button);
+        EXPECT_EQ((std::vector{p.Left(), p.Top(), p.Width(), p.Height()}), (std::vector{0.0, row.imageTop, 195.0, 195.0}));
+    }
+}
+
+// Through the bag's text form into a new button, which then stores the same.
+TEST_F(OptionsTest, BagRoundTripsEveryKeyWithTheIconAlwaysStored) {
+    using Keys = std::vector<std::wstring>;
+    const Keys all{L"enabled", L"value", L"group", L"font", L"caption", L"backcolor", L"forecolor", L"icon",
+                   L"_extentx", L"_extenty"};
+    for (bool set : {false, true}) {
+        SCOPED_TRACE(set ? "every property set" : "new");
+        Options& original = set ? PlaceInGroup(L"Option2") : Place(L"Option1");
+        if (set) {
+            original.SetEnabled(false);
+            original.SetValue(true);
+            original.SetFont(host::Font::Create(host::FontDesc{L"宋体", 10.5, 700, 134}));
+            original.SetCaption(L"Option");  // Mended: the writer's old default, lost before
+            original.SetBackColor(RGB(1, 2, 3));
+            original.SetForeColor(RGB(4, 5, 6));
+            original.SetIcon(Icon16());
+        }
+        const host::PropertyBag bag = original.Save();
+        EXPECT_EQ(bag.Keys(), set ? all : (Keys{L"icon", L"_extentx", L"_extenty"}));
+        const host::PropertyBag text = host::PropertyBag::LoadText(bag.SaveText());
+        Options& copy = Place(L"Copy", nullptr, &text);
+        EXPECT_EQ(copy.Save().SaveText(), bag.SaveText());
+        EXPECT_EQ(copy.Caption(), original.Caption());
+    }
+}
+
+TEST_F(OptionsTest, MissingValuesAreRefusedOrReadAsBefore) {
+    Options& button = Place(L"Option1");
+    const host::FontPtr font = button.Font();
+    Log& log = Recorded(button);
+    int error = 0;
+    try { button.SetFont(nullptr); } catch (const host::HostError& e) { error = e.Number(); }
+    EXPECT_EQ(error, 91) << "Mended: a null font is refused before anything changes";
+    EXPECT_EQ(button.Font(), font);
+    EXPECT_TRUE(log.empty());
+    button.SetIcon(nullptr);
+    ASSERT_TRUE(button.Icon()) << "Mended: a null icon is an empty picture";
+    EXPECT_TRUE(button.Icon()->IsEmpty());
+    EXPECT_EQ(button.Height(), 195);
+    // Mended: one default on both sides, so a bag written without a caption still reads "Option1".
+    const host::PropertyBag old;
+    EXPECT_EQ(Place(L"Old", nullptr, &old).Caption(), L"Option1");
+}
+
+TEST_F(OptionsTest, HoverCyclesAndRepaintsLeaveNoGdiObjects) {
+    form_.Show();
+    Options& button = Place(L"Option1");
+    button.SetIcon(Icon16());
+    PointerAway();
+    auto cycle = [&] {
+        Send(StateBox(button).Hwnd(), WM_MOUSEMOVE, 0, At(4, 4));
+        RedrawWindow(form_.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        HoverTimer(button).Tick();  // the pointer is away: the normal look and MouseOut
+        RedrawWindow(form_.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    int outs = 0;
+    button.MouseOut.Connect([&outs] { ++outs; });
+    for (int i = 0; i < 20; ++i) cycle();
+    const int live = testsupport::CountLiveGdiObjects();
+    const long counted = host::gdi::LiveObjects();
+    for (int i = 0; i < 1000; ++i) cycle();
+    EXPECT_EQ(outs, 1020);
+    EXPECT_LE(testsupport::CountLiveGdiObjects(), live);
+    EXPECT_EQ(host::gdi::LiveObjects(), counted);
+}
+
+}  // namespace
