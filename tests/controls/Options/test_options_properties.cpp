@@ -5,6 +5,7 @@
 #include "GdiObjectCount.h"
 #include "OptionsTestSupport.h"
 #include "host/Error.h"
+#include "host/FormBuilder.h"
 #include "host/Gdi.h"
 
 namespace {
@@ -78,6 +79,19 @@ TEST_F(OptionsTest, MissingValuesAreRefusedOrReadAsBefore) {
     // Mended: one default on both sides, so a bag written without a caption still reads "Option1".
     const host::PropertyBag old;
     EXPECT_EQ(Place(L"Old", nullptr, &old).Caption(), L"Option1");
+}
+
+TEST(OptionsDesign, DesignTextPlacesAButtonWithItsBag) {
+    controls::RegisterOptions();
+    host::Form form(L"Designed");
+    host::BuildForm(form, host::ParseDesignData(L"Begin Form Designed\n  Begin Options Option1\n    Left = 120\n"
+                                                L"    Width = 1800\n    Caption = \"甲\"\n    Group = True\n"
+                                                L"    Value = True\n  End\nEnd\n"));
+    auto* button = dynamic_cast<Options*>(form.FindControl(L"Option1"));
+    ASSERT_TRUE(button);
+    EXPECT_EQ(button->Caption(), L"甲");
+    EXPECT_TRUE(button->Group());
+    EXPECT_EQ(ShownImage(*button), 4);
 }
 
 TEST_F(OptionsTest, HoverCyclesAndRepaintsLeaveNoGdiObjects) {
