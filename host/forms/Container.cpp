@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include "host/values/Gdi.h"
-#include "host/forms/WindowedControl.h"
 #include "host/forms/Windowless.h"
 
 namespace host {
@@ -31,13 +30,6 @@ void Container::AddChild(std::unique_ptr<Control> child, bool constituent) {
     raw->Attach(this, constituent);
     if (!raw->IsWindowless()) Restack();
     else InvalidatePixels(raw->PixelRect());
-}
-
-void Container::CreatePendingWindows() {
-    for (auto& c : children_)
-        if (auto* windowed = dynamic_cast<WindowedControl*>(c.get()); windowed && !windowed->Hwnd())
-            windowed->CreateWindowIn(ContainerHwnd());
-    Restack();
 }
 
 Control* Container::Find(std::wstring_view name, int16_t index) const {

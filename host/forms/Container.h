@@ -38,8 +38,6 @@ public:
     Control* Find(std::wstring_view name, int16_t index = -1) const;
     // Destroys the children, front ones first (their windows sit over the others).
     void DestroyChildren();
-    // Gives the windowed children added before the container had a window theirs.
-    void CreatePendingWindows();
 
     virtual HWND ContainerHwnd() const = 0;
     Form* OwningForm() override = 0;

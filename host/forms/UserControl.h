@@ -99,6 +99,7 @@ protected:
     void FocusWithinChanged(bool within) override;
 
 private:
+    void CreatePartWindows();
     void Paint();
     void SetCursorShape();
 

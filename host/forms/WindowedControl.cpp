@@ -23,7 +23,7 @@ void WindowedControl::SetFocus() {
 }
 
 // A user control may make its parts before it has a window of its own; they get
-// theirs when it does (Container::CreatePendingWindows).
+// theirs when it does (UserControl::Attach).
 void WindowedControl::Attach(Container* container, bool constituent) {
     Control::Attach(container, constituent);
     if (HWND parent = container->ContainerHwnd()) CreateWindowIn(parent);

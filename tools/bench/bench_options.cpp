@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "controls/Options/Options.h"
-#include "host/Form.h"
-#include "host/TextBox.h"
+#include "host/forms/Form.h"
+#include "host/stock/TextBox.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "MessagePump.h"
 #include "controls/Options/Options.h"
-#include "host/Form.h"
+#include "host/forms/Form.h"
 
 using Log = std::vector<std::wstring>;
 

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "OptionsTestSupport.h"
-#include "host/PictureBox.h"
+#include "host/stock/PictureBox.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "GdiObjectCount.h"
 #include "OptionsTestSupport.h"
-#include "host/Error.h"
-#include "host/FormBuilder.h"
-#include "host/Gdi.h"
+#include "host/values/Error.h"
+#include "host/forms/FormBuilder.h"
+#include "host/values/Gdi.h"
 
 namespace {
 
@@ -82,7 +82,6 @@ TEST_F(OptionsTest, MissingValuesAreRefusedOrReadAsBefore) {
 }
 
 TEST(OptionsDesign, DesignTextPlacesAButtonWithItsBag) {
-    controls::RegisterOptions();
     host::Form form(L"Designed");
     host::BuildForm(form, host::ParseDesignData(L"Begin Form Designed\n  Begin Options Option1\n    Left = 120\n"
                                                 L"    Width = 1800\n    Caption = \"甲\"\n    Group = True\n"
