@@ -52,22 +52,22 @@ void Options::AddStateBox() {
 // Presses, releases and clicks on every part count as the control's own.
 template <class Part>
 void Options::ForwardButtons(Part& part) {
-    part.MouseDown.Connect([this](int16_t b, int16_t s, float x, float y) { Press(b, s, x, y); });
-    part.MouseUp.Connect([this](int16_t b, int16_t s, float x, float y) { Release(b, s, x, y); });
-    part.Click.Connect([this] { Select(); });
+    parts_ += part.MouseDown.Connect([this](int16_t b, int16_t s, float x, float y) { Press(b, s, x, y); });
+    parts_ += part.MouseUp.Connect([this](int16_t b, int16_t s, float x, float y) { Release(b, s, x, y); });
+    parts_ += part.Click.Connect([this] { Select(); });
 }
 
 void Options::ConnectParts() {
-    timer_->TimerEvent.Connect([this] { PollPointer(); });
-    lbl_->Change.Connect([this] { Layout(); });
-    p_->GotFocus.Connect([this] { StateBoxGotFocus(); });
-    p_->LostFocus.Connect([this] { StateBoxLostFocus(); });
-    p_->KeyDown.Connect([this](int16_t keyCode, int16_t shift) { KeyDown(keyCode, shift); });
-    p_->KeyPress.Connect([this](int16_t keyAscii) { StateBoxKeyPress(keyAscii); });
-    p_->KeyUp.Connect([this](int16_t keyCode, int16_t shift) { StateBoxKeyUp(keyCode, shift); });
-    p_->MouseMove.Connect([this](int16_t b, int16_t s, float, float) { HoverAt(*p_, b, s); });
-    image1_->MouseMove.Connect([this](int16_t b, int16_t s, float, float) { HoverAt(*lbl_, b, s); });
-    lbl_->MouseMove.Connect([this](int16_t b, int16_t s, float x, float y) { Hover(b, s, x, y); });
+    parts_ += timer_->TimerEvent.Connect([this] { PollPointer(); });
+    parts_ += lbl_->Change.Connect([this] { Layout(); });
+    parts_ += p_->GotFocus.Connect([this] { StateBoxGotFocus(); });
+    parts_ += p_->LostFocus.Connect([this] { StateBoxLostFocus(); });
+    parts_ += p_->KeyDown.Connect([this](int16_t keyCode, int16_t shift) { KeyDown(keyCode, shift); });
+    parts_ += p_->KeyPress.Connect([this](int16_t keyAscii) { StateBoxKeyPress(keyAscii); });
+    parts_ += p_->KeyUp.Connect([this](int16_t keyCode, int16_t shift) { StateBoxKeyUp(keyCode, shift); });
+    parts_ += p_->MouseMove.Connect([this](int16_t b, int16_t s, float, float) { HoverAt(*p_, b, s); });
+    parts_ += image1_->MouseMove.Connect([this](int16_t b, int16_t s, float, float) { HoverAt(*lbl_, b, s); });
+    parts_ += lbl_->MouseMove.Connect([this](int16_t b, int16_t s, float x, float y) { Hover(b, s, x, y); });
     ForwardButtons(*p_);
     ForwardButtons(*image1_);
     ForwardButtons(*lbl_);

@@ -102,6 +102,7 @@ private:
     host::Timer* timer_ = nullptr;
     host::Image* image1_ = nullptr;
     host::Label* lbl_ = nullptr;
+    host::Connections parts_;  // what the parts tell the control
 
     host::FontPtr font_;
     bool value_ = false;

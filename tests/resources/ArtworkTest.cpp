@@ -10,9 +10,9 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <ios>
 #include <memory>
 #include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -55,42 +55,28 @@ TEST(Artwork, EveryBitmapIsEmbeddedAtItsSize) {
     }
 }
 
-// The option button's state images: white corners, the blue ring (beige when
-// disabled), the look's own centre, and the dot of a selected button.
+// The option button's state images: white corners, the ring at the top (beige
+// when disabled), and the middle: the look's fill halfway along its gradient, or
+// the dot of a selected button.
 TEST(Artwork, OptionStatesShowRingFillAndDot) {
-    constexpr uint32_t kWhite = 0xFFFFFF, kRing = 0x215582;
-    const struct {
-        int image;
-        uint32_t ring;    // at (6, 0)
-        uint32_t centre;  // at (6, 6)
-    } rows[] = {
-        {0, kRing, 0xEFEFEC},  // halfway along the pale gradient
-        {1, kRing, 0xF1EFDF},  // the hover centre
-        {2, kRing, 0xD2D1C4},  // halfway along the pressed gradient
-        {3, 0xCECCBE, 0xEDEDEA},
-        {4, kRing, 0x3BBB39},  // halfway along the green dot
-        {5, kRing, 0x3BBB39},
-        {6, kRing, 0x3BBB39},
-        {7, 0xCECCBE, 0xC1C0B6},  // the grey dot
-    };
+    constexpr uint32_t kRing = 0x215582, kBeige = 0xCECCBE, kGreen = 0x3BBB39;
+    const uint32_t ringAndMiddle[8][2] = {{kRing, 0xEFEFEC}, {kRing, 0xF1EFDF}, {kRing, 0xD2D1C4}, {kBeige, 0xEDEDEA},
+                                          {kRing, kGreen},   {kRing, kGreen},   {kRing, kGreen},   {kBeige, 0xC1C0B6}};
     auto close = [](uint32_t a, uint32_t b) {
         for (int shift : {0, 8, 16})
             if (std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF)) > 1) return false;
         return true;
     };
-    for (const auto& row : rows) {
-        const wchar_t* name = kOptionStatePictures[row.image];
-        const ArtworkPixels pixels = LoadArtwork(name);
-        ASSERT_EQ(pixels.width, 13) << name;
-        ASSERT_EQ(pixels.height, 13) << name;
-        for (const POINT& corner : {POINT{0, 0}, POINT{12, 0}, POINT{0, 12}, POINT{12, 12}})
-            EXPECT_EQ(pixels.At(corner.x, corner.y), kWhite) << name;
-        EXPECT_PRED2(close, pixels.At(6, 0), row.ring) << name << " ring " << std::hex << pixels.At(6, 0);
-        EXPECT_PRED2(close, pixels.At(6, 6), row.centre) << name << " centre " << std::hex << pixels.At(6, 6);
+    for (int image = 0; image < 8; ++image) {
+        const ArtworkPixels pixels = LoadArtwork(kOptionStatePictures[image]);
+        ASSERT_EQ(pixels.width, 13) << image;
+        EXPECT_EQ((std::vector{pixels.At(0, 0), pixels.At(12, 0), pixels.At(0, 12), pixels.At(12, 12)}),
+                  std::vector<uint32_t>(4, 0xFFFFFF)) << image;
+        EXPECT_PRED2(close, pixels.At(6, 0), ringAndMiddle[image][0]) << image;
+        EXPECT_PRED2(close, pixels.At(6, 6), ringAndMiddle[image][1]) << image;
     }
-    // The hover band just inside the top of the ring is warm orange.
-    const uint32_t band = LoadArtwork(kOptionState1).At(6, 2);
-    EXPECT_GT(int(band >> 16) - int(band & 0xFF), 80) << std::hex << band;
+    const uint32_t band = LoadArtwork(kOptionState1).At(6, 2);  // the hover band: warm orange
+    EXPECT_GT(int(band >> 16) - int(band & 0xFF), 80);
 }
 
 TEST(Artwork, ButtonCornersShowTheSocketGreen) {

@@ -53,7 +53,7 @@ int wmain() {
     form.Show();
     elsewhere.SetFocus();
     bool out = false;
-    button.MouseOut.Connect([&out] { out = true; });
+    const host::Connection outs = button.MouseOut.Connect([&out] { out = true; });
     HWND stateBox = button.Find(L"p")->Hwnd();
     POINT inside{6, 6};
     ClientToScreen(stateBox, &inside);

@@ -1,13 +1,12 @@
 #pragma once
 // Shared by the option button's tests: a form to place buttons on, the parts by
-// name, the image on show, real window messages to the parts, and a log of what
+// name, the image on show, window messages to the state box, and a log of what
 // the container hears.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cmath>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,44 +15,22 @@
 #include "controls/Options/Options.h"
 #include "host/forms/Form.h"
 
+using controls::Options;
 using Log = std::vector<std::wstring>;
 
-inline host::PictureBox& StateBox(const controls::Options& o) { return dynamic_cast<host::PictureBox&>(*o.Find(L"p")); }
-inline host::Label& CaptionLabel(const controls::Options& o) { return dynamic_cast<host::Label&>(*o.Find(L"lbl")); }
-inline host::Image& IconImage(const controls::Options& o) { return dynamic_cast<host::Image&>(*o.Find(L"Image1")); }
-inline host::Timer& HoverTimer(const controls::Options& o) { return dynamic_cast<host::Timer&>(*o.Find(L"Timer1")); }
+template <class Part>
+Part& PartOf(const Options& o, const wchar_t* name, int16_t index = -1) { return dynamic_cast<Part&>(*o.Find(name, index)); }
+inline host::PictureBox& StateBox(const Options& o) { return PartOf<host::PictureBox>(o, L"p"); }
 
-// The index of the state image `p` shows, -1 for none of them.
-inline int ShownImage(const controls::Options& o) {
+// The index of the state image on show, -1 for none.
+inline int ShownImage(const Options& o) {
     for (int16_t k = 0; k < 8; ++k)
-        if (StateBox(o).GetPicture() == dynamic_cast<host::PictureBox&>(*o.Find(L"img", k)).GetPicture()) return k;
+        if (StateBox(o).GetPicture() == PartOf<host::PictureBox>(o, L"img", k).GetPicture()) return k;
     return -1;
 }
 
-inline void Send(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) { SendMessageW(hwnd, msg, wParam, lParam); }
-inline LPARAM At(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
-
-// "MouseDown 1 0 45 45": an event and its arguments.
-inline std::wstring Entry(const wchar_t* name, std::initializer_list<double> args = {}) {
-    std::wstring entry = name;
-    for (double a : args) entry += L" " + std::to_wstring(std::lround(a));
-    return entry;
-}
-
-// Every event of the button, and its announcements as "changed <name>".
-inline void Record(controls::Options& o, Log& log) {
-    auto mouse = [&log](const wchar_t* name) {
-        return [&log, name](int16_t b, int16_t s, float x, float y) { log.push_back(Entry(name, {double(b), double(s), x, y})); };
-    };
-    o.Click.Connect([&log] { log.push_back(L"Click"); });
-    o.KeyDown.Connect([&log](int16_t k, int16_t s) { log.push_back(Entry(L"KeyDown", {double(k), double(s)})); });
-    o.KeyPress.Connect([&log](int16_t k) { log.push_back(Entry(L"KeyPress", {double(k)})); });
-    o.KeyUp.Connect([&log](int16_t k, int16_t s) { log.push_back(Entry(L"KeyUp", {double(k), double(s)})); });
-    o.MouseOut.Connect([&log] { log.push_back(L"MouseOut"); });
-    o.MouseDown.Connect(mouse(L"MouseDown"));
-    o.MouseMove.Connect(mouse(L"MouseMove"));
-    o.MouseUp.Connect(mouse(L"MouseUp"));
-    o.PropertyChangedNotice.Connect([&log](const std::wstring& name) { log.push_back(L"changed " + name); });
+inline void Send(const Options& o, UINT msg, WPARAM wParam = 0, int x = 0, int y = 0) {
+    SendMessageW(StateBox(o).Hwnd(), msg, wParam, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
 }
 
 // Parks the pointer far from the test's windows.
@@ -62,30 +39,50 @@ inline void PointerAway() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetS
 class OptionsTest : public ::testing::Test {
 protected:
     // A button placed on `container` (the form by default), loaded from a bag or new.
-    controls::Options& Place(const std::wstring& name, host::Container* container = nullptr,
-                             const host::PropertyBag* bag = nullptr) {
+    Options& Place(host::Container* container = nullptr, const host::PropertyBag* bag = nullptr) {
         host::Container& target = container ? *container : form_;
-        auto& button = target.Add(std::make_unique<controls::Options>(name));
-        button.Move(120, 120 + 300 * double(target.Children().size()), 1800, 195);
+        auto& button = target.Add(std::make_unique<Options>(L"Option" + std::to_wstring(++placed_)));
+        button.Move(120, 300.0 * placed_, 1800, 195);
         button.Load(bag);
         return button;
     }
-    controls::Options& PlaceInGroup(const std::wstring& name, host::Container* container = nullptr) {
+    Options& PlaceInGroup(host::Container* container = nullptr) {
         host::PropertyBag bag;
         bag.WriteProperty(L"Group", host::Variant::Bool(true));
-        return Place(name, container, &bag);
+        return Place(container, &bag);
+    }
+    // Every event of the buttons, and their announcements as "changed <name>", in one log.
+    Log& Record(std::initializer_list<Options*> buttons) {
+        Log& log = logs_.emplace_back();
+        auto add = [&log](const wchar_t* name, std::initializer_list<double> args) {
+            std::wstring entry = name;
+            for (double a : args) entry += L" " + std::to_wstring(std::lround(a));
+            log.push_back(entry);
+        };
+        auto mouse = [add](const wchar_t* name) {
+            return [add, name](int16_t b, int16_t s, float x, float y) { add(name, {double(b), double(s), x, y}); };
+        };
+        for (Options* o : buttons) {
+            kept_ += o->Click.Connect([add] { add(L"Click", {}); });
+            kept_ += o->KeyDown.Connect([add](int16_t k, int16_t s) { add(L"KeyDown", {double(k), double(s)}); });
+            kept_ += o->KeyPress.Connect([add](int16_t k) { add(L"KeyPress", {double(k)}); });
+            kept_ += o->KeyUp.Connect([add](int16_t k, int16_t s) { add(L"KeyUp", {double(k), double(s)}); });
+            kept_ += o->MouseOut.Connect([add] { add(L"MouseOut", {}); });
+            kept_ += o->MouseDown.Connect(mouse(L"MouseDown"));
+            kept_ += o->MouseMove.Connect(mouse(L"MouseMove"));
+            kept_ += o->MouseUp.Connect(mouse(L"MouseUp"));
+            kept_ += o->PropertyChangedNotice.Connect([&log](const std::wstring& n) { log.push_back(L"changed " + n); });
+        }
+        return log;
     }
     // Pumps until `done` or about half a second.
-    static void PumpUntil(const std::function<bool()>& done) {
+    template <class Done>
+    static void PumpUntil(Done done) {
         for (int i = 0; i < 50 && !done(); ++i) testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
     }
 
-    // A log of what the button raises, alive as long as the button.
-    Log& Recorded(controls::Options& button) {
-        Record(button, logs_.emplace_back());
-        return logs_.back();
-    }
-
-    std::deque<Log> logs_;  // outlives the form
+    int placed_ = 0;
+    std::deque<Log> logs_;
+    host::Connections kept_;
     host::Form form_{L"OptionsForm"};
 };
