@@ -9,6 +9,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MessagePump.h"
@@ -19,7 +20,9 @@ using controls::Options;
 using Log = std::vector<std::wstring>;
 
 template <class Part>
-Part& PartOf(const Options& o, const wchar_t* name, int16_t index = -1) { return dynamic_cast<Part&>(*o.Find(name, index)); }
+Part& PartOf(const Options& o, const wchar_t* name, int16_t index = -1) {
+    return dynamic_cast<Part&>(*o.Find(name, index));
+}
 inline host::PictureBox& StateBox(const Options& o) { return PartOf<host::PictureBox>(o, L"p"); }
 
 // The index of the state image on show, -1 for none.
@@ -32,9 +35,18 @@ inline int ShownImage(const Options& o) {
 inline void Send(const Options& o, UINT msg, WPARAM wParam = 0, int x = 0, int y = 0) {
     SendMessageW(StateBox(o).Hwnd(), msg, wParam, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
 }
-
-// Parks the pointer far from the test's windows.
 inline void PointerAway() { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }
+// Pumps until the last entry of `log` is `entry`, or about half a second.
+inline void PumpUntilLast(const Log& log, const wchar_t* entry) {
+    for (int i = 0; i < 50 && log.back() != entry; ++i) testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
+}
+
+// "MouseDown 1 0 45 45": an event and its arguments.
+template <class... Args>
+void Note(Log& log, const wchar_t* name, Args... args) {
+    log.push_back(name);
+    ((log.back() += L" " + std::to_wstring(std::lround(args))), ...);
+}
 
 class OptionsTest : public ::testing::Test {
 protected:
@@ -54,31 +66,19 @@ protected:
     // Every event of the buttons, and their announcements as "changed <name>", in one log.
     Log& Record(std::initializer_list<Options*> buttons) {
         Log& log = logs_.emplace_back();
-        auto add = [&log](const wchar_t* name, std::initializer_list<double> args) {
-            std::wstring entry = name;
-            for (double a : args) entry += L" " + std::to_wstring(std::lround(a));
-            log.push_back(entry);
-        };
-        auto mouse = [add](const wchar_t* name) {
-            return [add, name](int16_t b, int16_t s, float x, float y) { add(name, {double(b), double(s), x, y}); };
-        };
         for (Options* o : buttons) {
-            kept_ += o->Click.Connect([add] { add(L"Click", {}); });
-            kept_ += o->KeyDown.Connect([add](int16_t k, int16_t s) { add(L"KeyDown", {double(k), double(s)}); });
-            kept_ += o->KeyPress.Connect([add](int16_t k) { add(L"KeyPress", {double(k)}); });
-            kept_ += o->KeyUp.Connect([add](int16_t k, int16_t s) { add(L"KeyUp", {double(k), double(s)}); });
-            kept_ += o->MouseOut.Connect([add] { add(L"MouseOut", {}); });
-            kept_ += o->MouseDown.Connect(mouse(L"MouseDown"));
-            kept_ += o->MouseMove.Connect(mouse(L"MouseMove"));
-            kept_ += o->MouseUp.Connect(mouse(L"MouseUp"));
-            kept_ += o->PropertyChangedNotice.Connect([&log](const std::wstring& n) { log.push_back(L"changed " + n); });
+            kept_ += o->Click.Connect([&log] { Note(log, L"Click"); });
+            kept_ += o->KeyDown.Connect([&log](int16_t k, int16_t s) { Note(log, L"KeyDown", k, s); });
+            kept_ += o->KeyPress.Connect([&log](int16_t k) { Note(log, L"KeyPress", k); });
+            kept_ += o->KeyUp.Connect([&log](int16_t k, int16_t s) { Note(log, L"KeyUp", k, s); });
+            kept_ += o->MouseOut.Connect([&log] { Note(log, L"MouseOut"); });
+            for (auto [event, name] : {std::pair{&o->MouseDown, L"MouseDown"}, {&o->MouseMove, L"MouseMove"},
+                                       {&o->MouseUp, L"MouseUp"}})
+                kept_ += event->Connect(
+                    [&log, name](int16_t b, int16_t s, float x, float y) { Note(log, name, b, s, x, y); });
+            kept_ += o->PropertyChangedNotice.Connect([&log](std::wstring n) { log.push_back(L"changed " + n); });
         }
         return log;
-    }
-    // Pumps until `done` or about half a second.
-    template <class Done>
-    static void PumpUntil(Done done) {
-        for (int i = 0; i < 50 && !done(); ++i) testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
     }
 
     int placed_ = 0;

@@ -1,5 +1,5 @@
-// What the container hears, in order, from the mouse, the keys and the focus; the
-// group rule; the hover look and MouseOut; the disabled look.
+// What the container hears, in order, from the mouse, the keys and the focus, and
+// the look that follows; the group rule; the hover look and MouseOut.
 #include <functional>
 
 #include "OptionsTestSupport.h"
@@ -19,7 +19,8 @@ void Key(const Options& o, WPARAM key, bool release = true) {
 
 TEST_F(OptionsTest, MouseKeysAndFocusRaiseTheirEventsInOrder) {
     // A selection announces Value twice: the button clears itself with its group first.
-    const struct { const char* label; std::function<void(Options&)> act; Log events; int image; } rows[] = {
+    const struct { const char* label; std::function<void(Options&)> act; Log events; int image; bool grey = false; }
+        rows[] = {
         {"mouse click: no Click event", Click,
          {L"MouseDown 1 0 45 45", L"MouseUp 1 0 45 45", L"changed Value", L"changed Value"}, 4},
         {"Space press and release", [](Options& o) { Key(o, VK_SPACE); },
@@ -32,6 +33,10 @@ TEST_F(OptionsTest, MouseKeysAndFocusRaiseTheirEventsInOrder) {
         // Mended: a Space held while the focus left kept the hover look (and MouseOut) off.
         {"Space held while the focus leaves", [](Options& o) { Key(o, VK_SPACE, false); Send(o, WM_KILLFOCUS); },
          {L"KeyDown 32 0", L"KeyPress 32", L"Click", L"MouseDown 1 0 0 0", L"MouseMove 0 0 0 0"}, 1},
+        {"disabled: no hover look", [](Options& o) { o.SetEnabled(false); Send(o, WM_MOUSEMOVE, 0, 4, 4); },
+         {L"changed Enabled"}, 3, true},
+        {"selected and disabled", [](Options& o) { o.SetEnabled(false); o.SetValue(true); }, {L"changed Enabled",
+         L"changed Value"}, 7, true},
     };
     PointerAway();
     for (const auto& row : rows) {
@@ -41,6 +46,7 @@ TEST_F(OptionsTest, MouseKeysAndFocusRaiseTheirEventsInOrder) {
         row.act(button);
         EXPECT_EQ(log, row.events);
         EXPECT_EQ(ShownImage(button), row.image);
+        EXPECT_EQ(PartOf<host::Label>(button, L"lbl").ForeColor(), row.grey ? 0x80000011u : 0u);
     }
 }
 
@@ -77,7 +83,7 @@ TEST_F(OptionsTest, HoverLookGoesOnOnceAndTheTimerTakesItOffOutside) {
         for (int x : {2, 5, 8}) Send(button, WM_MOUSEMOVE, 0, x, 4);
         EXPECT_EQ(log, Log{L"MouseMove 0 0 0 0"}) << "once, with the state image's place";
         EXPECT_EQ(ShownImage(button), normal + 1);
-        PumpUntil([&] { return log.back() == L"MouseOut"; });
+        PumpUntilLast(log, L"MouseOut");
         EXPECT_EQ(log, (Log{L"MouseMove 0 0 0 0", L"MouseOut"}));
         EXPECT_EQ(ShownImage(button), normal);
 
@@ -88,25 +94,9 @@ TEST_F(OptionsTest, HoverLookGoesOnOnceAndTheTimerTakesItOffOutside) {
         EXPECT_EQ(log.back(), L"MouseDown 1 0 60 60");
         EXPECT_EQ(ShownImage(button), normal + 2);
         Send(button, WM_LBUTTONUP, 0, -200, -200);
-        PumpUntil([&] { return log.back() == L"MouseOut"; });
+        PumpUntilLast(log, L"MouseOut");
         EXPECT_EQ(log.back(), L"MouseOut");
         EXPECT_EQ(ShownImage(button), normal);
-    }
-}
-
-TEST_F(OptionsTest, DisabledShowsTheDisabledImageGreyCaptionAndNoHover) {
-    for (bool selected : {false, true}) {
-        Options& button = Place();
-        button.SetValue(selected);
-        button.SetEnabled(false);
-        const Log& log = Record({&button});
-        Send(button, WM_MOUSEMOVE, 0, 4, 4);
-        EXPECT_EQ(ShownImage(button), selected ? 7 : 3);
-        EXPECT_EQ(PartOf<host::Label>(button, L"lbl").ForeColor(), 0x80000011u);
-        EXPECT_TRUE(log.empty());
-        button.SetEnabled(true);
-        EXPECT_EQ(ShownImage(button), selected ? 4 : 0);
-        EXPECT_EQ(PartOf<host::Label>(button, L"lbl").ForeColor(), 0u);
     }
 }
 

@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr UINT kRepaintAll = RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW;
+
 // A 16 x 16 pixel (240 x 240 twips) bitmap picture.
 host::PicturePtr Icon16() {
     return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(CreateBitmap(16, 16, 1, 32, nullptr)));
@@ -97,11 +99,12 @@ TEST_F(OptionsTest, HoverCyclesAndRepaintsLeaveNoGdiObjects) {
     button.SetIcon(Icon16());
     const Log& log = Record({&button});
     PointerAway();
+    auto repaint = [&] { RedrawWindow(form_.hWnd(), nullptr, nullptr, kRepaintAll); };
     auto cycle = [&] {
         Send(button, WM_MOUSEMOVE, 0, 4, 4);
-        RedrawWindow(form_.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        repaint();
         PartOf<host::Timer>(button, L"Timer1").Tick();  // the pointer is away: MouseOut
-        RedrawWindow(form_.hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        repaint();
     };
     for (int i = 0; i < 20; ++i) cycle();
     const int live = testsupport::CountLiveGdiObjects();
