@@ -44,14 +44,14 @@ T& Form1::Get(const wchar_t* name) const {
 Form1::Form1() : host::Form(L"Form1") {
     host::SetApplicationTitle(kProductName);
     host::BuildForm(*this, host::ParseDesignData(Form1DesignText()));
-    Label5 = &Get<host::Label>(L"Label5");
-    Label10 = &Get<host::Label>(L"Label10");
-    Label11 = &Get<host::Label>(L"Label11");
-    Text1 = &Get<host::TextBox>(L"Text1");
-    Text2 = &Get<host::TextBox>(L"Text2");
-    Text3 = &Get<host::TextBox>(L"Text3");
-    tpt = &Get<host::Timer>(L"tpt");
-    Timer1 = &Get<host::Timer>(L"Timer1");
+    label5_ = &Get<host::Label>(L"Label5");
+    label10_ = &Get<host::Label>(L"Label10");
+    label11_ = &Get<host::Label>(L"Label11");
+    text1_ = &Get<host::TextBox>(L"Text1");
+    text2_ = &Get<host::TextBox>(L"Text2");
+    text3_ = &Get<host::TextBox>(L"Text3");
+    tpt_ = &Get<host::Timer>(L"tpt");
+    timer1_ = &Get<host::Timer>(L"Timer1");
     Connect();
     // The window defines no close handler; closing it ends the program at once,
     // also during a wait, so no invisible process is left behind.
@@ -59,16 +59,16 @@ Form1::Form1() : host::Form(L"Form1") {
 }
 
 void Form1::Connect() {
-    handlers_ += Get<controls::FlatCmd>(L"FlatCmd1").Click.Connect([this] { FlatCmd1_Click(); });
-    handlers_ += Get<controls::FlatCmd>(L"FlatCmd2").Click.Connect([this] { FlatCmd2_Click(); });
-    handlers_ += Timer1->TimerEvent.Connect([this] { Timer1_Timer(); });
-    handlers_ += tpt->TimerEvent.Connect([this] { tpt_Timer(); });
-    handlers_ += Get<host::Image>(L"Image1").Click.Connect([this] { Image1_Click(); });
+    handlers_ += Get<controls::FlatCmd>(L"FlatCmd1").Click.Connect([this] { FlatCmd1Click(); });
+    handlers_ += Get<controls::FlatCmd>(L"FlatCmd2").Click.Connect([this] { FlatCmd2Click(); });
+    handlers_ += timer1_->TimerEvent.Connect([this] { Timer1Timer(); });
+    handlers_ += tpt_->TimerEvent.Connect([this] { TptTimer(); });
+    handlers_ += Get<host::Image>(L"Image1").Click.Connect([this] { Image1Click(); });
 }
 
-void Form1::FlatCmd2_Click() { host::End(); }
+void Form1::FlatCmd2Click() { host::End(); }
 
-void Form1::Image1_Click() {
+void Form1::Image1Click() {
     host::Effects().OpenWithShell(hWnd(), L"open", ContactAddress(), L"", L"", SW_HIDE);
 }
 

@@ -19,16 +19,16 @@ class Form1 : public host::Form {
 public:
     Form1();
 
-    int16_t RunCount() const { return RunCount_; }
+    int16_t RunCount() const { return runCount_; }
     // The address the contact link opens.
     static std::wstring ContactAddress();
 
     // Handlers, as the window's controls call them.
-    void FlatCmd1_Click();
-    void Timer1_Timer();
-    void FlatCmd2_Click();
-    void Image1_Click();
-    void tpt_Timer();
+    void FlatCmd1Click();
+    void Timer1Timer();
+    void FlatCmd2Click();
+    void Image1Click();
+    void TptTimer();
 
 private:
     friend struct Form1TestAccess;
@@ -46,19 +46,19 @@ private:
     template <class T>
     T& Get(const wchar_t* name) const;
 
-    int16_t RunCount_ = 0;
+    int16_t runCount_ = 0;
     bool cycling_ = false;         // a cycle is advancing
     bool newRunRequested_ = false; // the start button was clicked during a wait
     bool handedOver_ = false;      // the run ended by handing over to Timer1
 
-    host::Label* Label5 = nullptr;
-    host::Label* Label10 = nullptr;
-    host::Label* Label11 = nullptr;
-    host::TextBox* Text1 = nullptr;
-    host::TextBox* Text2 = nullptr;
-    host::TextBox* Text3 = nullptr;
-    host::Timer* tpt = nullptr;
-    host::Timer* Timer1 = nullptr;
+    host::Label* label5_ = nullptr;
+    host::Label* label10_ = nullptr;
+    host::Label* label11_ = nullptr;
+    host::TextBox* text1_ = nullptr;
+    host::TextBox* text2_ = nullptr;
+    host::TextBox* text3_ = nullptr;
+    host::Timer* tpt_ = nullptr;
+    host::Timer* timer1_ = nullptr;
     host::Connections handlers_;
 };
 

@@ -43,7 +43,7 @@ std::wstring DelayProblem(const std::wstring& text) {
 
 }  // namespace
 
-void Form1::FlatCmd1_Click() {
+void Form1::FlatCmd1Click() {
     if (cycling_) {
         // A click during a wait begins a new run at once; the waiting run never resumes.
         newRunRequested_ = true;
@@ -52,15 +52,15 @@ void Form1::FlatCmd1_Click() {
     RunCycles(Starter::StartButton);
 }
 
-void Form1::Timer1_Timer() {
-    Timer1->SetEnabled(false);
+void Form1::Timer1Timer() {
+    timer1_->SetEnabled(false);
     if (cycling_) handedOver_ = true;  // the cycle's loop begins the next run
     else RunCycles(Starter::HandOver);
 }
 
-void Form1::tpt_Timer() {
-    tpt->SetTag(kWaitOver);
-    tpt->SetEnabled(false);
+void Form1::TptTimer() {
+    tpt_->SetTag(kWaitOver);
+    tpt_->SetEnabled(false);
 }
 
 // Runs follow one another in this loop rather than by calling each other, so any
@@ -92,21 +92,21 @@ void Form1::RunCycles(Starter first) {
 }
 
 void Form1::RunCycle() {
-    if (RunCount_ == kLastRun) throw RunCountExhausted();
-    ++RunCount_;
-    Label5->SetCaption(std::to_wstring(RunCount_));
-    Label11->SetCaption(kConnecting);
-    Text2->SetText(Text3->Text());
-    if (RunCount_ == 3) Label10->SetCaption(std::wstring(kThirdRunNotice) + kSupportNumber);
+    if (runCount_ == kLastRun) throw RunCountExhausted();
+    ++runCount_;
+    label5_->SetCaption(std::to_wstring(runCount_));
+    label11_->SetCaption(kConnecting);
+    text2_->SetText(text3_->Text());
+    if (runCount_ == 3) label10_->SetCaption(std::wstring(kThirdRunNotice) + kSupportNumber);
     if (!TimedWait()) return;
-    Text2->SetText(L"");
-    Label11->SetCaption(L"");
+    text2_->SetText(L"");
+    label11_->SetCaption(L"");
     if (!TimedWait()) return;
-    Timer1_Timer();
+    Timer1Timer();
 }
 
 int32_t Form1::DelayMilliseconds() const {
-    std::wstring text = Text1->Text();
+    std::wstring text = text1_->Text();
     int32_t rounded = 0;
     try {
         double ms = host::Val(text) * 1000.0;
@@ -122,19 +122,19 @@ int32_t Form1::DelayMilliseconds() const {
 }
 
 bool Form1::TimedWait() {
-    tpt->SetInterval(DelayMilliseconds());
-    tpt->SetEnabled(true);
-    tpt->SetTag(kWaitPending);
-    while (tpt->Tag() == kWaitPending) {
+    tpt_->SetInterval(DelayMilliseconds());
+    tpt_->SetEnabled(true);
+    tpt_->SetTag(kWaitPending);
+    while (tpt_->Tag() == kWaitPending) {
         host::DoEvents();
         if (newRunRequested_ || host::Ending()) return false;
-        if (tpt->Tag() == kWaitPending) host::WaitForEvents();
+        if (tpt_->Tag() == kWaitPending) host::WaitForEvents();
     }
     return true;
 }
 
 void Form1::StopCycle(const std::wstring& reason) {
-    tpt->SetEnabled(false);
+    tpt_->SetEnabled(false);
     host::Effects().ShowMessageBox(hWnd(), reason, kProductName, MB_OK | MB_ICONWARNING);
 }
 

@@ -1,8 +1,8 @@
 // The flat button's properties, its lifecycle and its exchange with the property bag.
 #include "controls/FlatCmd/FlatCmd.h"
 
-#include <map>
 #include <memory>
+#include <vector>
 
 #include "host/values/Error.h"
 #include "host/forms/FormBuilder.h"
@@ -36,52 +36,149 @@ constexpr int16_t kDefaultBevelDepth = 8;
 Variant Colour(host::OleColor c) { return Variant::Lng(static_cast<int32_t>(c)); }
 host::OleColor ToColour(const Variant& v) { return static_cast<host::OleColor>(v.ToLong()); }
 
-// The value each bag key falls back to, typed as stored: an Integer 1 and a Boolean
-// true convert differently under the bag's default rule. "Caption" and "Font" fall
-// back to ambient values instead.
-const Variant& BagDefault(const wchar_t* key) {
-    static const std::map<std::wstring, Variant, std::less<>> defaults{
-        {L"BackColor", Colour(kDefaultBackColor)},
-        {L"ForeColor", Colour(kDefaultForeColor)},
-        {L"ShowFocusRect", Variant::Bool(true)},
-        {L"ShowBorderOnFocus", Variant::Bool(true)},
-        {L"PicturePosition", Variant::Int(kPictureLeftOfCaption)},
-        {L"Picture", Variant::Nothing()},
-        {L"PictureWidth", Variant::Int(kSmallSide)},
-        {L"PictureHeight", Variant::Int(kSmallSide)},
-        {L"PictureSize", Variant::Int(kSizeLarge)},
-        {L"OriginalPicSizeW", Variant::Int(kSmallSide)},
-        {L"OriginalPicSizeH", Variant::Int(kSmallSide)},
-        {L"PictureHover", Variant::Nothing()},
-        {L"MouseIcon", Variant::Nothing()},
-        {L"Enabled", Variant::Bool(true)},
-        {L"MousePointer", Variant::Int(0)},
-        {L"NoBorderEffect", Variant::Int(0)},
-        {L"Raised", Variant::Int(0)},
-        {L"URL", Variant(L"")},
-        {L"XPStyle", Variant::Int(0)},
-        {L"XPColor_Pressed", Colour(kDefaultXPPressed)},
-        {L"XPColor_Hover", Colour(kDefaultXPHover)},
-        {L"XPDefaultColors", Variant::Int(1)},
-        {L"SoundOver", Variant(L"")},
-        {L"SoundClick", Variant(L"")},
-        {L"DefCurHand", Variant::Int(1)},
-        {L"XPShowBorderAlways", Variant::Int(0)},
-        {L"MaskColor", Variant::Int(0)},
-        {L"TransparentBG", Variant::Int(0)},
-        {L"BEVEL", Variant::Int(kDefaultBevel)},
-        {L"BEVELDEPTH", Variant::Int(kDefaultBevelDepth)},
-        {L"XPWinStyle", Variant::Int(1)},
-    };
-    return defaults.find(key)->second;
-}
+// A stored value in the type its field has: Booleans, Integers (16 bits), Longs,
+// colours (stored as Longs), texts and pictures.
+Variant ToBag(bool value) { return Variant::Bool(value); }
+Variant ToBag(int16_t value) { return Variant::Int(value); }
+Variant ToBag(int32_t value) { return Variant::Lng(value); }
+Variant ToBag(host::OleColor value) { return Colour(value); }
+Variant ToBag(const std::wstring& value) { return Variant(value); }
+Variant ToBag(const host::PicturePtr& value) { return Variant(value); }
+void FromBag(const Variant& v, bool& field) { field = v.ToBool(); }
+void FromBag(const Variant& v, int16_t& field) { field = v.ToInteger(); }
+void FromBag(const Variant& v, int32_t& field) { field = v.ToLong(); }
+void FromBag(const Variant& v, host::OleColor& field) { field = ToColour(v); }
+void FromBag(const Variant& v, std::wstring& field) { field = v.ToString(); }
+void FromBag(const Variant& v, host::PicturePtr& field) { field = v.ToPicture(); }
+
+Variant AmbientName(const host::AmbientProperties& ambient) { return Variant(ambient.DisplayName); }
+Variant AmbientFont(const host::AmbientProperties& ambient) { return Variant(ambient.Font); }
 
 }  // namespace
 
+// One stored key: its name, the value it falls back to, where a value read from the
+// bag goes and the value written. The fallback is typed as stored: an Integer 1 and
+// a Boolean true convert differently under the bag's default rule.
+struct FlatCmd::BagKey {
+    using Store = void (*)(FlatCmd&, const Variant&);
+    using FromAmbient = Variant (*)(const host::AmbientProperties&);
+    const wchar_t* name;
+    Variant fallback;
+    FromAmbient ambientFallback = nullptr;  // the container's value instead
+    Store store = nullptr;
+    Store storeAgain = nullptr;  // for a key read twice, the second read
+    Variant (*value)(const FlatCmd&) = nullptr;
+
+    Variant Default(const host::AmbientProperties& ambient) const {
+        return ambientFallback ? ambientFallback(ambient) : fallback;
+    }
+};
+
+// Every stored key, once; then the orders in which they are read and written.
+struct FlatCmd::BagKeys {
+    // A key kept in a field of the stored state, read and written in the field's type.
+    template <auto field>
+    static BagKey Field(const wchar_t* name, Variant fallback, BagKey::FromAmbient ambientFallback = nullptr) {
+        return {name, std::move(fallback), ambientFallback,
+                [](FlatCmd& b, const Variant& v) { FromBag(v, b.prop_.*field); }, nullptr,
+                [](const FlatCmd& b) { return ToBag(b.prop_.*field); }};
+    }
+    using P = Persisted;
+
+    // The colours are also the host's own background and foreground colours.
+    BagKey backColor{L"BackColor", Colour(kDefaultBackColor), nullptr,
+                     [](FlatCmd& b, const Variant& v) {
+                         b.prop_.backColor = ToColour(v);
+                         b.Surface::SetBackColor(b.prop_.backColor);
+                     },
+                     nullptr, [](const FlatCmd& b) { return Colour(b.prop_.backColor); }};
+    BagKey foreColor{L"ForeColor", Colour(kDefaultForeColor), nullptr,
+                     [](FlatCmd& b, const Variant& v) {
+                         b.prop_.foreColor = ToColour(v);
+                         b.Surface::SetForeColor(b.prop_.foreColor);
+                     },
+                     nullptr, [](const FlatCmd& b) { return Colour(b.prop_.foreColor); }};
+    BagKey showFocusRect = Field<&P::showFocusRect>(L"ShowFocusRect", Variant::Bool(true));
+    BagKey showBorderOnFocus = Field<&P::showBorderOnFocus>(L"ShowBorderOnFocus", Variant::Bool(true));
+    BagKey caption = Field<&P::caption>(L"Caption", {}, AmbientName);
+    BagKey picturePosition = Field<&P::picturePosition>(L"PicturePosition", Variant::Int(kPictureLeftOfCaption));
+    // Read first as the picture on show, then again as the normal picture, which is
+    // what is written, also while the hover picture shows; an empty picture is
+    // written as none, as a button that never had a picture writes it.
+    BagKey picture{L"Picture", Variant::Nothing(), nullptr,
+                   [](FlatCmd& b, const Variant& v) { b.shownPicture_ = v.ToPicture(); },
+                   [](FlatCmd& b, const Variant& v) { b.normalPicture_ = v.ToPicture(); },
+                   [](const FlatCmd& b) {
+                       return PictureAbsent(b.normalPicture_) ? Variant::Nothing() : Variant(b.normalPicture_);
+                   }};
+    BagKey pictureWidth = Field<&P::pictureWidth>(L"PictureWidth", Variant::Int(kSmallSide));
+    BagKey pictureHeight = Field<&P::pictureHeight>(L"PictureHeight", Variant::Int(kSmallSide));
+    BagKey pictureSize = Field<&P::pictureSize>(L"PictureSize", Variant::Int(kSizeLarge));
+    BagKey originalPicSizeW = Field<&P::originalPicSizeW>(L"OriginalPicSizeW", Variant::Int(kSmallSide));
+    BagKey originalPicSizeH = Field<&P::originalPicSizeH>(L"OriginalPicSizeH", Variant::Int(kSmallSide));
+    // Read first as the host's font, then again as the button's own font.
+    BagKey font{L"Font", {}, AmbientFont, [](FlatCmd& b, const Variant& v) { b.Surface::SetFont(v.ToFont()); },
+                [](FlatCmd& b, const Variant& v) { b.BindFont(v.ToFont()); },
+                [](const FlatCmd& b) { return Variant(b.GetFont()); }};
+    BagKey pictureHover = Field<&P::pictureHover>(L"PictureHover", Variant::Nothing());
+    // The host keeps these three; the cursor picture is read through its setter.
+    BagKey mouseIcon{L"MouseIcon", Variant::Nothing(), nullptr,
+                     [](FlatCmd& b, const Variant& v) { b.SetMouseIcon(v.ToPicture()); }, nullptr,
+                     [](const FlatCmd& b) { return Variant(b.MouseIcon()); }};
+    BagKey enabled{L"Enabled", Variant::Bool(true), nullptr,
+                   [](FlatCmd& b, const Variant& v) { b.UserControl::SetEnabled(v.ToBool()); }, nullptr,
+                   [](const FlatCmd& b) { return Variant::Bool(b.Enabled()); }};
+    BagKey mousePointer{L"MousePointer", Variant::Int(0), nullptr,
+                        [](FlatCmd& b, const Variant& v) { b.UserControl::SetMousePointer(v.ToLong()); }, nullptr,
+                        [](const FlatCmd& b) { return Variant::Int(b.UserControl::MousePointer()); }};
+    BagKey noBorderEffect = Field<&P::noBorderEffect>(L"NoBorderEffect", Variant::Int(0));
+    BagKey raised = Field<&P::raised>(L"Raised", Variant::Int(0));
+    BagKey url = Field<&P::url>(L"URL", Variant(L""));
+    BagKey xpStyle = Field<&P::xpStyle>(L"XPStyle", Variant::Int(0));
+    BagKey xpColorPressed = Field<&P::xpColorPressed>(L"XPColor_Pressed", Colour(kDefaultXPPressed));
+    BagKey xpColorHover = Field<&P::xpColorHover>(L"XPColor_Hover", Colour(kDefaultXPHover));
+    BagKey xpDefaultColors = Field<&P::xpDefaultColors>(L"XPDefaultColors", Variant::Int(1));
+    BagKey soundOver = Field<&P::soundOver>(L"SoundOver", Variant(L""));
+    BagKey soundClick = Field<&P::soundClick>(L"SoundClick", Variant(L""));
+    BagKey defCurHand = Field<&P::storedDefCurHand>(L"DefCurHand", Variant::Int(1));
+    BagKey xpShowBorderAlways = Field<&P::xpShowBorderAlways>(L"XPShowBorderAlways", Variant::Int(0));
+    BagKey maskColor = Field<&P::maskColor>(L"MaskColor", Variant::Int(0));
+    BagKey transparentBg = Field<&P::transparentBg>(L"TransparentBG", Variant::Int(0));
+    BagKey bevel = Field<&P::bevel>(L"BEVEL", Variant::Int(kDefaultBevel));
+    BagKey bevelDepth = Field<&P::bevelDepth>(L"BEVELDEPTH", Variant::Int(kDefaultBevelDepth));
+    BagKey xpWinStyle = Field<&P::xpWinStyle>(L"XPWinStyle", Variant::Int(1));
+
+    struct Read {
+        const BagKey* key;
+        bool again = false;  // the key's second read
+    };
+    static constexpr bool kAgain = true;
+    const std::vector<Read> readOrder{
+        {&backColor}, {&foreColor}, {&showFocusRect}, {&showBorderOnFocus}, {&caption}, {&picturePosition},
+        {&picture}, {&pictureWidth}, {&pictureHeight}, {&pictureSize}, {&originalPicSizeW}, {&originalPicSizeH},
+        {&font}, {&font, kAgain}, {&pictureHover}, {&picture, kAgain}, {&mouseIcon}, {&enabled}, {&mousePointer},
+        {&noBorderEffect}, {&raised}, {&url}, {&xpStyle}, {&xpColorPressed}, {&xpColorHover}, {&xpDefaultColors},
+        {&soundOver}, {&soundClick}, {&defCurHand}, {&xpShowBorderAlways}, {&maskColor}, {&transparentBg},
+        {&bevel}, {&bevelDepth}, {&xpWinStyle},
+    };
+    const std::vector<const BagKey*> writeOrder{
+        &caption, &picturePosition, &picture, &pictureWidth, &pictureHeight, &pictureSize, &originalPicSizeW,
+        &originalPicSizeH, &pictureHover, &enabled, &font, &mouseIcon, &mousePointer, &showBorderOnFocus,
+        &showFocusRect, &raised, &url, &xpStyle, &xpColorPressed, &xpColorHover, &xpDefaultColors, &backColor,
+        &foreColor, &soundOver, &soundClick, &noBorderEffect, &defCurHand, &xpShowBorderAlways, &maskColor,
+        &transparentBg, &bevel, &bevelDepth, &xpWinStyle,
+    };
+};
+
+const FlatCmd::BagKeys& FlatCmd::Keys() {
+    static const BagKeys keys;
+    return keys;
+}
+
 FlatCmd::FlatCmd(std::wstring name) : UserControl(L"FlatCmd", std::move(name)) {
-    OverTimer.SetEnabled(false);
-    OverTimer.SetInterval(10);
-    overTimerTicks_ = OverTimer.TimerEvent.Connect([this] { OverTimer_Timer(); });
+    overTimer_.SetEnabled(false);
+    overTimer_.SetInterval(10);
+    overTimerTicks_ = overTimer_.TimerEvent.Connect([this] { OverTimerTimer(); });
 }
 
 // The host runs Terminate from its own destructor, when this part of the object is
@@ -89,8 +186,8 @@ FlatCmd::FlatCmd(std::wstring name) : UserControl(L"FlatCmd", std::move(name)) {
 // lets go of the font, so running it again does no harm).
 FlatCmd::~FlatCmd() { OnTerminate(); }
 
-void FlatCmd::Announce(const wchar_t* key, bool repaint) {
-    PropertyChanged(key);
+void FlatCmd::Announce(const BagKey& key, bool repaint) {
+    PropertyChanged(key.name);
     if (repaint) Refresh();
 }
 
@@ -105,115 +202,47 @@ void FlatCmd::OnInitProperties() {
     const host::AmbientProperties ambient = Ambient();
     Surface::SetFont(ambient.Font);
     BindFont(ambient.Font);
-    Prop.Caption = ambient.DisplayName;
-    Prop.PicturePosition = kPictureLeftOfCaption;
-    Prop.PictureWidth = kSmallSide;
-    Prop.PictureHeight = kSmallSide;
-    Prop.PictureSize = kSizeSmall;
-    Prop.PictureHover = host::LoadPicture();
-    NormalPicture = host::LoadPicture();
-    Prop.RAISED = false;
-    Prop.URL.clear();
-    Prop.XPStyle = false;
-    Prop.XPColor_Pressed = kDefaultXPPressed;
-    Prop.XPColor_Hover = kDefaultXPHover;
-    Prop.XPDefaultColors = true;
-    Prop.SoundOver.clear();
-    Prop.SoundClick.clear();
-    Prop.NoBorderEffect = false;
-    Prop.MaskColor = 0;
-    Prop.XPShowBorderAlways = false;
-    Prop.TransparentBG = false;
-    Prop.BEVEL = kDefaultBevel;
-    Prop.BEVELDEPTH = kDefaultBevelDepth;
-    Prop.XPWinStyle = true;
-    Prop.ShowBorderOnFocus = true;
-    Prop.ShowFocusRect = true;
-    Prop.BackColor = kDefaultBackColor;
-    Prop.ForeColor = kDefaultForeColor;
+    prop_.caption = ambient.DisplayName;
+    prop_.picturePosition = kPictureLeftOfCaption;
+    prop_.pictureWidth = kSmallSide;
+    prop_.pictureHeight = kSmallSide;
+    prop_.pictureSize = kSizeSmall;
+    prop_.pictureHover = host::LoadPicture();
+    normalPicture_ = host::LoadPicture();
+    prop_.raised = false;
+    prop_.url.clear();
+    prop_.xpStyle = false;
+    prop_.xpColorPressed = kDefaultXPPressed;
+    prop_.xpColorHover = kDefaultXPHover;
+    prop_.xpDefaultColors = true;
+    prop_.soundOver.clear();
+    prop_.soundClick.clear();
+    prop_.noBorderEffect = false;
+    prop_.maskColor = 0;
+    prop_.xpShowBorderAlways = false;
+    prop_.transparentBg = false;
+    prop_.bevel = kDefaultBevel;
+    prop_.bevelDepth = kDefaultBevelDepth;
+    prop_.xpWinStyle = true;
+    prop_.showBorderOnFocus = true;
+    prop_.showFocusRect = true;
+    prop_.backColor = kDefaultBackColor;
+    prop_.foreColor = kDefaultForeColor;
 }
 
 void FlatCmd::OnReadProperties(const host::PropertyBag& bag) {
     const host::AmbientProperties ambient = Ambient();
-    auto read = [&bag](const wchar_t* key) { return bag.ReadProperty(key, BagDefault(key)); };
-    Prop.BackColor = ToColour(read(L"BackColor"));
-    Surface::SetBackColor(Prop.BackColor);
-    Prop.ForeColor = ToColour(read(L"ForeColor"));
-    Surface::SetForeColor(Prop.ForeColor);
-    Prop.ShowFocusRect = read(L"ShowFocusRect").ToBool();
-    Prop.ShowBorderOnFocus = read(L"ShowBorderOnFocus").ToBool();
-    Prop.Caption = bag.ReadProperty(L"Caption", ambient.DisplayName).ToString();
-    Prop.PicturePosition = read(L"PicturePosition").ToLong();
-    ShownPicture = read(L"Picture").ToPicture();
-    Prop.PictureWidth = read(L"PictureWidth").ToLong();
-    Prop.PictureHeight = read(L"PictureHeight").ToLong();
-    Prop.PictureSize = read(L"PictureSize").ToLong();
-    Prop.OriginalPicSizeW = read(L"OriginalPicSizeW").ToLong();
-    Prop.OriginalPicSizeH = read(L"OriginalPicSizeH").ToLong();
-    Surface::SetFont(bag.ReadProperty(L"Font", ambient.Font).ToFont());
-    BindFont(bag.ReadProperty(L"Font", ambient.Font).ToFont());
-    Prop.PictureHover = read(L"PictureHover").ToPicture();
-    NormalPicture = read(L"Picture").ToPicture();
-    SetMouseIcon(read(L"MouseIcon").ToPicture());
-    UserControl::SetEnabled(read(L"Enabled").ToBool());
-    UserControl::SetMousePointer(read(L"MousePointer").ToLong());
-    Prop.NoBorderEffect = read(L"NoBorderEffect").ToBool();
-    Prop.RAISED = read(L"Raised").ToBool();
-    Prop.URL = read(L"URL").ToString();
-    Prop.XPStyle = read(L"XPStyle").ToBool();
-    Prop.XPColor_Pressed = ToColour(read(L"XPColor_Pressed"));
-    Prop.XPColor_Hover = ToColour(read(L"XPColor_Hover"));
-    Prop.XPDefaultColors = read(L"XPDefaultColors").ToBool();
-    Prop.SoundOver = read(L"SoundOver").ToString();
-    Prop.SoundClick = read(L"SoundClick").ToString();
-    Prop.StoredDefCurHand = read(L"DefCurHand").ToBool();
-    Prop.XPShowBorderAlways = read(L"XPShowBorderAlways").ToBool();
-    Prop.MaskColor = ToColour(read(L"MaskColor"));
-    Prop.TransparentBG = read(L"TransparentBG").ToBool();
-    Prop.BEVEL = read(L"BEVEL").ToInteger();
-    Prop.BEVELDEPTH = read(L"BEVELDEPTH").ToInteger();
-    Prop.XPWinStyle = read(L"XPWinStyle").ToBool();
+    for (const BagKeys::Read& read : Keys().readOrder) {
+        const BagKey& key = *read.key;
+        const Variant value = bag.ReadProperty(key.name, key.Default(ambient));
+        (read.again ? key.storeAgain : key.store)(*this, value);
+    }
     OnResize();
 }
 
 void FlatCmd::OnWriteProperties(host::PropertyBag& bag) {
     const host::AmbientProperties ambient = Ambient();
-    auto write = [&bag](const wchar_t* key, const Variant& value) { bag.WriteProperty(key, value, BagDefault(key)); };
-    bag.WriteProperty(L"Caption", Prop.Caption, ambient.DisplayName);
-    write(L"PicturePosition", Variant::Lng(Prop.PicturePosition));
-    // The normal picture, also while the hover picture is shown; an empty one is
-    // stored as none, as a button that never had a picture stores it.
-    write(L"Picture", PictureAbsent(NormalPicture) ? Variant::Nothing() : Variant(NormalPicture));
-    write(L"PictureWidth", Variant::Lng(Prop.PictureWidth));
-    write(L"PictureHeight", Variant::Lng(Prop.PictureHeight));
-    write(L"PictureSize", Variant::Lng(Prop.PictureSize));
-    write(L"OriginalPicSizeW", Variant::Lng(Prop.OriginalPicSizeW));
-    write(L"OriginalPicSizeH", Variant::Lng(Prop.OriginalPicSizeH));
-    write(L"PictureHover", Variant(Prop.PictureHover));
-    write(L"Enabled", Variant::Bool(Enabled()));
-    bag.WriteProperty(L"Font", Variant(GetFont()), Variant(ambient.Font));
-    write(L"MouseIcon", Variant(MouseIcon()));
-    write(L"MousePointer", Variant::Int(UserControl::MousePointer()));
-    write(L"ShowBorderOnFocus", Variant::Bool(Prop.ShowBorderOnFocus));
-    write(L"ShowFocusRect", Variant::Bool(Prop.ShowFocusRect));
-    write(L"Raised", Variant::Bool(Prop.RAISED));
-    write(L"URL", Variant(Prop.URL));
-    write(L"XPStyle", Variant::Bool(Prop.XPStyle));
-    write(L"XPColor_Pressed", Colour(Prop.XPColor_Pressed));
-    write(L"XPColor_Hover", Colour(Prop.XPColor_Hover));
-    write(L"XPDefaultColors", Variant::Bool(Prop.XPDefaultColors));
-    write(L"BackColor", Colour(Prop.BackColor));
-    write(L"ForeColor", Colour(Prop.ForeColor));
-    write(L"SoundOver", Variant(Prop.SoundOver));
-    write(L"SoundClick", Variant(Prop.SoundClick));
-    write(L"NoBorderEffect", Variant::Bool(Prop.NoBorderEffect));
-    write(L"DefCurHand", Variant::Bool(Prop.StoredDefCurHand));
-    write(L"XPShowBorderAlways", Variant::Bool(Prop.XPShowBorderAlways));
-    write(L"MaskColor", Colour(Prop.MaskColor));
-    write(L"TransparentBG", Variant::Bool(Prop.TransparentBG));
-    write(L"BEVEL", Variant::Int(Prop.BEVEL));
-    write(L"BEVELDEPTH", Variant::Int(Prop.BEVELDEPTH));
-    write(L"XPWinStyle", Variant::Bool(Prop.XPWinStyle));
+    for (const BagKey* key : Keys().writeOrder) bag.WriteProperty(key->name, key->value(*this), key->Default(ambient));
 }
 
 void FlatCmd::OnTerminate() { BindFont(nullptr); }
@@ -223,118 +252,118 @@ void FlatCmd::OnTerminate() { BindFont(nullptr); }
 // The button keeps a font object of its own, so that changing the button's font
 // never changes the container's font it started from.
 void FlatCmd::BindFont(host::FontPtr font) {
-    g_Font = font ? font->Clone() : nullptr;
-    g_FontChanges = g_Font ? g_Font->Subscribe([this](const std::wstring&) { g_Font_FontChanged(); }) : host::Connection();
+    font_ = font ? font->Clone() : nullptr;
+    fontChanges_ = font_ ? font_->Subscribe([this](const std::wstring&) { FontChanged(); }) : host::Connection();
 }
 
-void FlatCmd::g_Font_FontChanged() {
-    Surface::SetFont(g_Font);
+void FlatCmd::FontChanged() {
+    Surface::SetFont(font_);
     Refresh();
 }
 
 void FlatCmd::SetFont(const host::FontPtr& font) {
     if (!font) host::Raise(host::err::ObjectNotSet);
-    const host::Font from(font->Desc());  // a copy: `font` may be g_Font itself
-    g_Font->SetName(from.Name());
-    g_Font->SetSize(from.Size());
-    g_Font->SetBold(from.Bold());
-    g_Font->SetItalic(from.Italic());
-    g_Font->SetUnderline(from.Underline());
-    g_Font->SetStrikethrough(from.Strikethrough());
-    PropertyChanged(L"Font");
+    const host::Font from(font->Desc());  // a copy: `font` may be font_ itself
+    font_->SetName(from.Name());
+    font_->SetSize(from.Size());
+    font_->SetBold(from.Bold());
+    font_->SetItalic(from.Italic());
+    font_->SetUnderline(from.Underline());
+    font_->SetStrikethrough(from.Strikethrough());
+    PropertyChanged(Keys().font.name);
 }
 
 // ---- Properties ----
 
 void FlatCmd::SetEnabled(bool enabled) {
     UserControl::SetEnabled(enabled);
-    Announce(L"Enabled", kRepaint);
+    Announce(Keys().enabled, kRepaint);
 }
 
 void FlatCmd::SetMousePointer(int32_t value) {
     UserControl::SetMousePointer(value);
-    Announce(L"MousePointer", kNoRepaint);
+    Announce(Keys().mousePointer, kNoRepaint);
 }
 
 void FlatCmd::SetMouseIcon(host::PicturePtr icon) {
     UserControl::SetMouseIcon(std::move(icon));
-    Announce(L"MouseIcon", kNoRepaint);
+    Announce(Keys().mouseIcon, kNoRepaint);
 }
 
 void FlatCmd::SetShowBorderOnFocus(bool value) {
-    Prop.ShowBorderOnFocus = value;
-    Announce(L"ShowBorderOnFocus", kRepaint);
+    prop_.showBorderOnFocus = value;
+    Announce(Keys().showBorderOnFocus, kRepaint);
 }
 
 void FlatCmd::SetShowFocusRect(bool value) {
-    Prop.ShowFocusRect = value;
-    Announce(L"ShowFocusRect", kRepaint);
+    prop_.showFocusRect = value;
+    Announce(Keys().showFocusRect, kRepaint);
 }
 
 void FlatCmd::SetRAISED(bool value) {
-    Prop.RAISED = value;
-    Announce(L"Raised", kRepaint);
+    prop_.raised = value;
+    Announce(Keys().raised, kRepaint);
 }
 
 void FlatCmd::SetURL(const std::wstring& value) {
-    Prop.URL = value;
-    Announce(L"URL", kNoRepaint);
+    prop_.url = value;
+    Announce(Keys().url, kNoRepaint);
 }
 
 void FlatCmd::SetCaption(const std::wstring& value) {
-    Prop.Caption = value;
-    Announce(L"Caption", kRepaint);
+    prop_.caption = value;
+    Announce(Keys().caption, kRepaint);
 }
 
 void FlatCmd::SetPicturePosition(int32_t value) {
-    Prop.PicturePosition = value;
-    Announce(L"PicturePosition", kRepaint);
+    prop_.picturePosition = value;
+    Announce(Keys().picturePosition, kRepaint);
 }
 
 // Without a picture the natural size counts as 32 x 32, also for the size preset
 // that follows the natural size (which would otherwise ask an absent picture).
 void FlatCmd::SetPicture(const host::PicturePtr& picture) {
-    ShownPicture = picture;
-    NormalPicture = picture;
+    shownPicture_ = picture;
+    normalPicture_ = picture;
     if (PictureAbsent(picture)) {
-        Prop.OriginalPicSizeW = kLargeSide;
-        Prop.OriginalPicSizeH = kLargeSide;
+        prop_.originalPicSizeW = kLargeSide;
+        prop_.originalPicSizeH = kLargeSide;
     } else {
         const host::ScaleMode himetric = host::ScaleMode::Himetric;
-        Prop.OriginalPicSizeW = host::RoundToLong(host::ScaleX(picture->Width(), himetric, GetScaleMode()));
-        Prop.OriginalPicSizeH = host::RoundToLong(host::ScaleY(picture->Height(), himetric, GetScaleMode()));
+        prop_.originalPicSizeW = host::RoundToLong(host::ScaleX(picture->Width(), himetric, GetScaleMode()));
+        prop_.originalPicSizeH = host::RoundToLong(host::ScaleY(picture->Height(), himetric, GetScaleMode()));
     }
-    PropertyChanged(L"Picture");
-    if (Prop.PictureSize == kSizeNatural) {
-        Prop.PictureWidth = Prop.OriginalPicSizeW;
-        Prop.PictureHeight = Prop.OriginalPicSizeH;
+    PropertyChanged(Keys().picture.name);
+    if (prop_.pictureSize == kSizeNatural) {
+        prop_.pictureWidth = prop_.originalPicSizeW;
+        prop_.pictureHeight = prop_.originalPicSizeH;
     }
     Refresh();
 }
 
 void FlatCmd::SetPictureWidth(int32_t value) {
-    Prop.PictureWidth = value;
-    Announce(L"PictureWidth", kRepaint);
+    prop_.pictureWidth = value;
+    Announce(Keys().pictureWidth, kRepaint);
 }
 
 void FlatCmd::SetPictureHeight(int32_t value) {
-    Prop.PictureHeight = value;
-    Announce(L"PictureHeight", kRepaint);
+    prop_.pictureHeight = value;
+    Announce(Keys().pictureHeight, kRepaint);
 }
 
 void FlatCmd::SetPictureSize(int32_t value) {
-    Prop.PictureSize = value;
-    PropertyChanged(L"PictureSize");
+    prop_.pictureSize = value;
+    PropertyChanged(Keys().pictureSize.name);
     switch (value) {
     case kSizeSmall:
-        Prop.PictureWidth = Prop.PictureHeight = kSmallSide;
+        prop_.pictureWidth = prop_.pictureHeight = kSmallSide;
         break;
     case kSizeLarge:
-        Prop.PictureWidth = Prop.PictureHeight = kLargeSide;
+        prop_.pictureWidth = prop_.pictureHeight = kLargeSide;
         break;
     case kSizeNatural:
-        Prop.PictureWidth = PictureAbsent(ShownPicture) ? kLargeSide : Prop.OriginalPicSizeW;
-        Prop.PictureHeight = PictureAbsent(ShownPicture) ? kLargeSide : Prop.OriginalPicSizeH;
+        prop_.pictureWidth = PictureAbsent(shownPicture_) ? kLargeSide : prop_.originalPicSizeW;
+        prop_.pictureHeight = PictureAbsent(shownPicture_) ? kLargeSide : prop_.originalPicSizeH;
         break;
     default:
         break;  // keeps the width and height as set
@@ -343,91 +372,91 @@ void FlatCmd::SetPictureSize(int32_t value) {
 }
 
 void FlatCmd::SetPictureHover(const host::PicturePtr& picture) {
-    Prop.PictureHover = picture;
-    Announce(L"PictureHover", kNoRepaint);
+    prop_.pictureHover = picture;
+    Announce(Keys().pictureHover, kNoRepaint);
 }
 
 void FlatCmd::SetXPStyle(bool value) {
-    Prop.XPStyle = value;
-    Announce(L"XPStyle", kRepaint);
+    prop_.xpStyle = value;
+    Announce(Keys().xpStyle, kRepaint);
 }
 
 void FlatCmd::SetXPColor_Pressed(host::OleColor value) {
-    Prop.XPColor_Pressed = value;
-    Announce(L"XPColor_Pressed", kNoRepaint);
+    prop_.xpColorPressed = value;
+    Announce(Keys().xpColorPressed, kNoRepaint);
 }
 
 void FlatCmd::SetXPColor_Hover(host::OleColor value) {
-    Prop.XPColor_Hover = value;
-    Announce(L"XPColor_Hover", kNoRepaint);
+    prop_.xpColorHover = value;
+    Announce(Keys().xpColorHover, kNoRepaint);
 }
 
 void FlatCmd::SetXPDefaultColors(bool value) {
-    Prop.XPDefaultColors = value;
-    Announce(L"XPDefaultColors", kNoRepaint);
+    prop_.xpDefaultColors = value;
+    Announce(Keys().xpDefaultColors, kNoRepaint);
 }
 
 void FlatCmd::SetBackColor(host::OleColor value) {
-    Prop.BackColor = value;
-    PropertyChanged(L"BackColor");
+    prop_.backColor = value;
+    PropertyChanged(Keys().backColor.name);
     Surface::SetBackColor(value);
     Refresh();
 }
 
 void FlatCmd::SetForeColor(host::OleColor value) {
-    Prop.ForeColor = value;
-    PropertyChanged(L"ForeColor");
+    prop_.foreColor = value;
+    PropertyChanged(Keys().foreColor.name);
     Surface::SetForeColor(value);
     Refresh();
 }
 
 void FlatCmd::SetSoundOver(const host::Variant& value) {
-    Prop.SoundOver = value.ToString();
-    Announce(L"SoundOver", kNoRepaint);
+    prop_.soundOver = value.ToString();
+    Announce(Keys().soundOver, kNoRepaint);
 }
 
 void FlatCmd::SetSoundClick(const std::wstring& value) {
-    Prop.SoundClick = value;
-    Announce(L"SoundClick", kNoRepaint);
+    prop_.soundClick = value;
+    Announce(Keys().soundClick, kNoRepaint);
 }
 
 void FlatCmd::Setversion(const std::wstring&) {}
 
 void FlatCmd::SetNoBorderEffect(bool value) {
-    Prop.NoBorderEffect = value;
-    Announce(L"NoBorderEffect", kRepaint);
+    prop_.noBorderEffect = value;
+    Announce(Keys().noBorderEffect, kRepaint);
 }
 
 void FlatCmd::SetXPShowBorderAlways(bool value) {
-    Prop.XPShowBorderAlways = value;
-    Announce(L"XPShowBorderAlways", kNoRepaint);
+    prop_.xpShowBorderAlways = value;
+    Announce(Keys().xpShowBorderAlways, kNoRepaint);
 }
 
 void FlatCmd::SetMaskColor(host::OleColor value) {
-    Prop.MaskColor = value;
-    Announce(L"MaskColor", kRepaint);
+    prop_.maskColor = value;
+    Announce(Keys().maskColor, kRepaint);
 }
 
 void FlatCmd::SetTransparentBG(bool value) {
-    Prop.TransparentBG = value;
-    Announce(L"TransparentBG", kRepaint);
+    prop_.transparentBg = value;
+    Announce(Keys().transparentBg, kRepaint);
 }
 
 void FlatCmd::SetBEVEL(int16_t value) {
-    Prop.BEVEL = value;
-    Announce(L"BEVEL", kRepaint);
+    prop_.bevel = value;
+    Announce(Keys().bevel, kRepaint);
 }
 
 void FlatCmd::SetBEVELDEPTH(int16_t value) {
-    Prop.BEVELDEPTH = value;
-    Announce(L"BEVELDEPTH", kRepaint);
+    prop_.bevelDepth = value;
+    Announce(Keys().bevelDepth, kRepaint);
 }
 
 // The XP window face paints its own background, so a transparent one is switched
 // off; the resize step then gives the window its rounded region.
 void FlatCmd::SetXPWinStyle(bool value) {
-    Prop.XPWinStyle = value;
-    PropertyChanged(L"XPWinStyle");
+    prop_.xpWinStyle = value;
+    PropertyChanged(Keys().xpWinStyle.name);
     SetTransparentBG(false);
     OnResize();
 }

@@ -34,66 +34,66 @@ public:
 
     // ---- Properties (getter named as the property, setter Set + name) ----
     void SetEnabled(bool enabled) override;  // getter: Control::Enabled()
-    host::FontPtr Font() const { return g_Font; }
+    host::FontPtr Font() const { return font_; }
     void SetFont(const host::FontPtr& font);
     HWND hwnd() const { return hWnd(); }
     int32_t MousePointer() const { return UserControl::MousePointer(); }
     void SetMousePointer(int32_t value);
     host::PicturePtr MouseIcon() const { return UserControl::MouseIcon(); }
     void SetMouseIcon(host::PicturePtr icon);
-    bool ShowBorderOnFocus() const { return Prop.ShowBorderOnFocus; }
+    bool ShowBorderOnFocus() const { return prop_.showBorderOnFocus; }
     void SetShowBorderOnFocus(bool value);
-    bool ShowFocusRect() const { return Prop.ShowFocusRect; }
+    bool ShowFocusRect() const { return prop_.showFocusRect; }
     void SetShowFocusRect(bool value);
-    bool RAISED() const { return Prop.RAISED; }
+    bool RAISED() const { return prop_.raised; }
     void SetRAISED(bool value);
-    const std::wstring& URL() const { return Prop.URL; }
+    const std::wstring& URL() const { return prop_.url; }
     void SetURL(const std::wstring& value);
-    const std::wstring& Caption() const { return Prop.Caption; }
+    const std::wstring& Caption() const { return prop_.caption; }
     void SetCaption(const std::wstring& value);
-    int32_t PicturePosition() const { return Prop.PicturePosition; }
+    int32_t PicturePosition() const { return prop_.picturePosition; }
     void SetPicturePosition(int32_t value);
-    host::PicturePtr Picture() const { return NormalPicture; }
+    host::PicturePtr Picture() const { return normalPicture_; }
     void SetPicture(const host::PicturePtr& picture);
-    int32_t PictureWidth() const { return Prop.PictureWidth; }
+    int32_t PictureWidth() const { return prop_.pictureWidth; }
     void SetPictureWidth(int32_t value);
-    int32_t PictureHeight() const { return Prop.PictureHeight; }
+    int32_t PictureHeight() const { return prop_.pictureHeight; }
     void SetPictureHeight(int32_t value);
-    int32_t PictureSize() const { return Prop.PictureSize; }
+    int32_t PictureSize() const { return prop_.pictureSize; }
     void SetPictureSize(int32_t value);
-    host::PicturePtr PictureHover() const { return Prop.PictureHover; }
+    host::PicturePtr PictureHover() const { return prop_.pictureHover; }
     void SetPictureHover(const host::PicturePtr& picture);
-    bool XPStyle() const { return Prop.XPStyle; }
+    bool XPStyle() const { return prop_.xpStyle; }
     void SetXPStyle(bool value);
-    host::OleColor XPColor_Pressed() const { return Prop.XPColor_Pressed; }
+    host::OleColor XPColor_Pressed() const { return prop_.xpColorPressed; }
     void SetXPColor_Pressed(host::OleColor value);
-    host::OleColor XPColor_Hover() const { return Prop.XPColor_Hover; }
+    host::OleColor XPColor_Hover() const { return prop_.xpColorHover; }
     void SetXPColor_Hover(host::OleColor value);
-    bool XPDefaultColors() const { return Prop.XPDefaultColors; }
+    bool XPDefaultColors() const { return prop_.xpDefaultColors; }
     void SetXPDefaultColors(bool value);
-    host::OleColor BackColor() const { return Prop.BackColor; }  // the host's own: Surface::BackColor()
+    host::OleColor BackColor() const { return prop_.backColor; }  // the host's own: Surface::BackColor()
     void SetBackColor(host::OleColor value);
-    host::OleColor ForeColor() const { return Prop.ForeColor; }  // the host's own: Surface::ForeColor()
+    host::OleColor ForeColor() const { return prop_.foreColor; }  // the host's own: Surface::ForeColor()
     void SetForeColor(host::OleColor value);
-    host::Variant SoundOver() const { return host::Variant(Prop.SoundOver); }
+    host::Variant SoundOver() const { return host::Variant(prop_.soundOver); }
     void SetSoundOver(const host::Variant& value);
-    const std::wstring& SoundClick() const { return Prop.SoundClick; }
+    const std::wstring& SoundClick() const { return prop_.soundClick; }
     void SetSoundClick(const std::wstring& value);
     std::wstring version() const { return kVersion; }
     void Setversion(const std::wstring& ignored);
-    bool NoBorderEffect() const { return Prop.NoBorderEffect; }
+    bool NoBorderEffect() const { return prop_.noBorderEffect; }
     void SetNoBorderEffect(bool value);
-    bool XPShowBorderAlways() const { return Prop.XPShowBorderAlways; }
+    bool XPShowBorderAlways() const { return prop_.xpShowBorderAlways; }
     void SetXPShowBorderAlways(bool value);
-    host::OleColor MaskColor() const { return Prop.MaskColor; }
+    host::OleColor MaskColor() const { return prop_.maskColor; }
     void SetMaskColor(host::OleColor value);
-    bool TransparentBG() const { return Prop.TransparentBG; }
+    bool TransparentBG() const { return prop_.transparentBg; }
     void SetTransparentBG(bool value);
-    int16_t BEVEL() const { return Prop.BEVEL; }
+    int16_t BEVEL() const { return prop_.bevel; }
     void SetBEVEL(int16_t value);
-    int16_t BEVELDEPTH() const { return Prop.BEVELDEPTH; }
+    int16_t BEVELDEPTH() const { return prop_.bevelDepth; }
     void SetBEVELDEPTH(int16_t value);
-    bool XPWinStyle() const { return Prop.XPWinStyle; }
+    bool XPWinStyle() const { return prop_.xpWinStyle; }
     void SetXPWinStyle(bool value);
 
     // ---- Methods ----
@@ -114,6 +114,9 @@ public:
     host::Event<int16_t> MouseIn;   // Shift of the move that entered
     host::Event<int16_t> MouseOut;  // Shift of the last press
 
+    static constexpr const wchar_t* kVersion = L"2712015";
+
+protected:
     // ---- Host notifications ----
     void OnInitialize() override;
     void OnInitProperties() override;
@@ -133,73 +136,77 @@ public:
     void OnKeyUp(int16_t keyCode, int16_t shift) override;
     void OnKeyPress(int16_t keyAscii) override;
 
-    static constexpr const wchar_t* kVersion = L"2712015";
-
 private:
     friend struct FlatCmdTestAccess;
 
     // The persisted state: one field per stored property.
     struct Persisted {
-        std::wstring Caption;
-        int32_t PicturePosition = 0;
-        int32_t PictureWidth = 0;
-        int32_t PictureHeight = 0;
-        int32_t PictureSize = 0;
-        int32_t OriginalPicSizeW = 0;  // natural size of Picture in pixels
-        int32_t OriginalPicSizeH = 0;
-        host::PicturePtr PictureHover;
-        std::wstring URL;
-        bool RAISED = false;
-        bool ShowBorderOnFocus = false;
-        bool ShowFocusRect = false;
-        bool XPWinStyle = false;
-        int16_t BEVEL = 0;
-        int16_t BEVELDEPTH = 0;
-        bool TransparentBG = false;
-        host::OleColor MaskColor = 0;
-        bool XPShowBorderAlways = false;
-        bool StoredDefCurHand = false;  // "DefCurHand": read and written back only
-        bool NoBorderEffect = false;
-        std::wstring SoundOver;
-        std::wstring SoundClick;
-        host::OleColor ForeColor = 0;
-        host::OleColor BackColor = 0;
-        bool XPDefaultColors = false;
-        host::OleColor XPColor_Pressed = 0;
-        host::OleColor XPColor_Hover = 0;
-        bool XPStyle = false;
+        std::wstring caption;
+        int32_t picturePosition = 0;
+        int32_t pictureWidth = 0;
+        int32_t pictureHeight = 0;
+        int32_t pictureSize = 0;
+        int32_t originalPicSizeW = 0;  // natural size of Picture in pixels
+        int32_t originalPicSizeH = 0;
+        host::PicturePtr pictureHover;
+        std::wstring url;
+        bool raised = false;
+        bool showBorderOnFocus = false;
+        bool showFocusRect = false;
+        bool xpWinStyle = false;
+        int16_t bevel = 0;
+        int16_t bevelDepth = 0;
+        bool transparentBg = false;
+        host::OleColor maskColor = 0;
+        bool xpShowBorderAlways = false;
+        bool storedDefCurHand = false;  // "DefCurHand": read and written back only
+        bool noBorderEffect = false;
+        std::wstring soundOver;
+        std::wstring soundClick;
+        host::OleColor foreColor = 0;
+        host::OleColor backColor = 0;
+        bool xpDefaultColors = false;
+        host::OleColor xpColorPressed = 0;
+        host::OleColor xpColorHover = 0;
+        bool xpStyle = false;
     };
-    Persisted Prop;
+    Persisted prop_;
 
     // ---- Run-time state ----
-    bool HasFocus = false;
-    bool IsDown = false;    // drawn pressed
-    bool IsOver = false;    // mouse over the button
-    bool KeyHeld = false;   // a key went down and has not come up
-    int16_t LastButton = 0;
-    int16_t LastShift = 0;
-    float LastX = 0;
-    float LastY = 0;
-    host::PicturePtr NormalPicture;
-    host::PicturePtr ShownPicture;  // NormalPicture, or PictureHover while hovered
-    int32_t PixelWidth = 0;
-    int32_t PixelHeight = 0;
-    RECT FocusRect{};
-    RECT ClientRect{};
-    RECT ContentRect{};
-    RECT PictureRect{};
-    RECT CaptionRect{};
-    HRGN WindowRegion = nullptr;  // owned by the window once applied
-    host::FontPtr g_Font;
-    host::Connection g_FontChanges;
-    host::Timer OverTimer{L"OverTimer"};
+    bool hasFocus_ = false;
+    bool isDown_ = false;    // drawn pressed
+    bool isOver_ = false;    // mouse over the button
+    bool keyHeld_ = false;   // a key went down and has not come up
+    int16_t lastButton_ = 0;
+    int16_t lastShift_ = 0;
+    float lastX_ = 0;
+    float lastY_ = 0;
+    host::PicturePtr normalPicture_;
+    host::PicturePtr shownPicture_;  // normalPicture_, or PictureHover while hovered
+    int32_t pixelWidth_ = 0;
+    int32_t pixelHeight_ = 0;
+    RECT focusRect_{};
+    RECT clientRect_{};
+    RECT contentRect_{};
+    RECT pictureRect_{};
+    RECT captionRect_{};
+    HRGN windowRegion_ = nullptr;  // owned by the window once applied
+    host::FontPtr font_;
+    host::Connection fontChanges_;
+    host::Timer overTimer_{L"OverTimer"};
     host::Connection overTimerTicks_;
 
+    // ---- Property bag exchange: every stored key once, with the orders of reading
+    // and writing (FlatCmd.cpp) ----
+    struct BagKey;
+    struct BagKeys;
+    static const BagKeys& Keys();
+
     // ---- State and input helpers ----
-    void Announce(const wchar_t* key, bool repaint);  // PropertyChanged, then Refresh when asked
-    void BindFont(host::FontPtr font);  // g_Font := font, listening to its changes
-    void g_Font_FontChanged();
-    void OverTimer_Timer();
+    void Announce(const BagKey& key, bool repaint);  // PropertyChanged, then Refresh when asked
+    void BindFont(host::FontPtr font);  // font_ := font, listening to its changes
+    void FontChanged();
+    void OverTimerTimer();
     bool IsInside(float x, float y) const;
     void ClickAndGo();  // raise Click, then GoToURL
     static void PlayButtonSound(const std::wstring& file);
@@ -221,7 +228,7 @@ private:
     void DrawIconPicture(bool enabled, RECT r);
     void DrawXPWinFace(int state, bool hover);
     void ApplyRoundRegion();
-    DRAWTEXTPARAMS DrawParams{};
+    DRAWTEXTPARAMS drawParams_{};
     // Helpers of the painting files.
     void DrawRaisedBorder();
     void DrawSunkenBorder();

@@ -59,47 +59,47 @@ void FlatCmd::ClickAndGo() {
 }
 
 void FlatCmd::GoToURL() {
-    if (Prop.URL.starts_with(kMailPrefix)) {
+    if (prop_.url.starts_with(kMailPrefix)) {
         host::Form* form = Parent();
-        host::Effects().OpenWithShell(form ? form->hWnd() : nullptr, L"open", Prop.URL, L"", L"", SW_SHOWNORMAL);
-    } else if (!Prop.URL.empty()) {
-        host::Effects().NavigateTo(Prop.URL);
+        host::Effects().OpenWithShell(form ? form->hWnd() : nullptr, L"open", prop_.url, L"", L"", SW_SHOWNORMAL);
+    } else if (!prop_.url.empty()) {
+        host::Effects().NavigateTo(prop_.url);
     }
 }
 
 // ---- Mouse ----
 
 void FlatCmd::OnMouseDown(int16_t button, int16_t shift, float x, float y) {
-    LastButton = button;
-    LastShift = shift;
-    LastX = x;
-    LastY = y;
+    lastButton_ = button;
+    lastShift_ = shift;
+    lastX_ = x;
+    lastY_ = y;
     if (button != kRightButton) {
-        IsDown = true;
+        isDown_ = true;
         Refresh();
     }
     MouseDown(button, shift, x, y);
 }
 
 void FlatCmd::OnMouseMove(int16_t button, int16_t shift, float x, float y) {
-    if (IsInside(x, y) && !IsOver) {
-        OverTimer.SetEnabled(true);
-        IsOver = true;
-        if (!PictureAbsent(Prop.PictureHover)) ShownPicture = Prop.PictureHover;
+    if (IsInside(x, y) && !isOver_) {
+        overTimer_.SetEnabled(true);
+        isOver_ = true;
+        if (!PictureAbsent(prop_.pictureHover)) shownPicture_ = prop_.pictureHover;
         MouseIn(shift);
         Refresh();
         host::DoEvents();
-        PlayButtonSound(Prop.SoundOver);
+        PlayButtonSound(prop_.soundOver);
     }
     MouseMove(button, shift, x, y);
 }
 
 void FlatCmd::OnMouseUp(int16_t button, int16_t shift, float x, float y) {
-    IsDown = false;
+    isDown_ = false;
     if (button != kRightButton) {
         Refresh();
         if (IsInside(x, y)) {
-            PlayButtonSound(Prop.SoundClick);
+            PlayButtonSound(prop_.soundClick);
             ClickAndGo();
         }
     }
@@ -110,25 +110,25 @@ void FlatCmd::OnMouseUp(int16_t button, int16_t shift, float x, float y) {
 // replayed so that the second release clicks again.
 void FlatCmd::OnDblClick() {
     SetCapture(hWnd());
-    OnMouseDown(LastButton, LastShift, LastX, LastY);
+    OnMouseDown(lastButton_, lastShift_, lastX_, lastY_);
 }
 
 // Only the button's own window counts as over the button: not a child or an
 // overlapping window, nor a corner cut off by the window region.
-void FlatCmd::OverTimer_Timer() {
+void FlatCmd::OverTimerTimer() {
     POINT cursor{};
     GetCursorPos(&cursor);
     if (WindowFromPoint(cursor) == hWnd()) return;
-    OverTimer.SetEnabled(false);
-    IsOver = false;
-    ShownPicture = NormalPicture;
-    MouseOut(LastShift);
+    overTimer_.SetEnabled(false);
+    isOver_ = false;
+    shownPicture_ = normalPicture_;
+    MouseOut(lastShift_);
     Refresh();
-    if (IsDown) {
+    if (isDown_) {
         // Painted unpressed while the mouse is away, still pressed for the release.
-        IsDown = false;
+        isDown_ = false;
         Refresh();
-        IsDown = true;
+        isDown_ = true;
     }
 }
 
@@ -137,25 +137,25 @@ void FlatCmd::OverTimer_Timer() {
 // Enter and Space click when the key goes down; auto-repeat does not click again
 // until some key comes up.
 void FlatCmd::OnKeyDown(int16_t keyCode, int16_t shift) {
-    if (!KeyHeld) {
+    if (!keyHeld_) {
         if (keyCode == kKeyEnter) {
             ClickAndGo();
         } else if (keyCode == kKeySpace) {
-            IsDown = true;
+            isDown_ = true;
             Refresh();
             ClickAndGo();
         }
-        KeyHeld = true;
+        keyHeld_ = true;
     }
     KeyDown(keyCode, shift);
 }
 
 void FlatCmd::OnKeyUp(int16_t keyCode, int16_t shift) {
     if (keyCode == kKeySpace) {
-        IsDown = false;
+        isDown_ = false;
         Refresh();
     }
-    KeyHeld = false;
+    keyHeld_ = false;
     KeyUp(keyCode, shift);
 }
 
@@ -169,13 +169,13 @@ void FlatCmd::OnAccessKeyPress(int16_t keyAscii) {
 // ---- Focus, ambient and size ----
 
 void FlatCmd::OnEnterFocus() {
-    HasFocus = true;
+    hasFocus_ = true;
     Refresh();
 }
 
 void FlatCmd::OnExitFocus() {
-    HasFocus = false;
-    IsDown = false;
+    hasFocus_ = false;
+    isDown_ = false;
     Refresh();
 }
 
@@ -184,11 +184,11 @@ void FlatCmd::OnAmbientChanged(const std::wstring&) { Refresh(); }
 void FlatCmd::OnResize() {
     if (ScaleWidth() < kMinSidePixels) SetWidth(kSnapTwips);
     if (ScaleHeight() < kMinSidePixels) SetHeight(kSnapTwips);
-    PixelWidth = host::RoundToLong(ScaleWidth());
-    PixelHeight = host::RoundToLong(ScaleHeight());
-    FocusRect = RECT{kFocusInset, kFocusInset, host::RoundToLong(ScaleWidth() - kFocusInset),
+    pixelWidth_ = host::RoundToLong(ScaleWidth());
+    pixelHeight_ = host::RoundToLong(ScaleHeight());
+    focusRect_ = RECT{kFocusInset, kFocusInset, host::RoundToLong(ScaleWidth() - kFocusInset),
                      host::RoundToLong(ScaleHeight() - kFocusInset)};
-    if (Prop.XPStyle && Prop.XPWinStyle) ApplyRoundRegion();
+    if (prop_.xpStyle && prop_.xpWinStyle) ApplyRoundRegion();
     Refresh();
 }
 

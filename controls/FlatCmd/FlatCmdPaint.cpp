@@ -107,28 +107,28 @@ void FlatCmd::Refresh() {
     SetAutoRedraw(true);
     Cls();
     ApplyStateBackColor();
-    if (!Prop.NoBorderEffect) DrawBorder();
+    if (!prop_.noBorderEffect) DrawBorder();
     CalcLayout();
     DrawPicture();
-    if (HasFocus && Prop.ShowFocusRect && !Prop.XPWinStyle) ::DrawFocusRect(hDC(), &FocusRect);
+    if (hasFocus_ && prop_.showFocusRect && !prop_.xpWinStyle) ::DrawFocusRect(hDC(), &focusRect_);
     DrawCaption();
     SetAutoRedraw(false);
 }
 
 void FlatCmd::ApplyStateBackColor() {
-    if (Prop.XPWinStyle && Prop.XPStyle) return;  // the XP window face paints everything
-    if (!Prop.XPStyle) {
-        if (Prop.TransparentBG) PaintParentBackground();
+    if (prop_.xpWinStyle && prop_.xpStyle) return;  // the XP window face paints everything
+    if (!prop_.xpStyle) {
+        if (prop_.transparentBg) PaintParentBackground();
         return;
     }
-    if (Prop.TransparentBG && !IsDown) PaintParentBackground();
-    else Surface::SetBackColor(Prop.BackColor);
+    if (prop_.transparentBg && !isDown_) PaintParentBackground();
+    else Surface::SetBackColor(prop_.backColor);
 
     const COLORREF highlight = TranslateColor(kSelectionHighlight);
-    if (IsDown)
-        Surface::SetBackColor(Prop.XPDefaultColors ? XPFlatPressedColor(highlight) : Prop.XPColor_Pressed);
-    else if (IsOver)
-        Surface::SetBackColor(Prop.XPDefaultColors ? XPFlatHoverColor(highlight) : Prop.XPColor_Hover);
+    if (isDown_)
+        Surface::SetBackColor(prop_.xpDefaultColors ? XPFlatPressedColor(highlight) : prop_.xpColorPressed);
+    else if (isOver_)
+        Surface::SetBackColor(prop_.xpDefaultColors ? XPFlatHoverColor(highlight) : prop_.xpColorHover);
 }
 
 // The part of the form's background picture that lies under the button. Whatever
@@ -156,31 +156,31 @@ void FlatCmd::PaintParentBackground() {
 
 void FlatCmd::DrawBorder() {
     if (!Ambient().UserMode) {  // the look while the container is being designed
-        if (Prop.XPStyle && Prop.XPWinStyle) DrawXPWinFace(kFaceNormal, false);
-        else if (Prop.XPStyle) ApplyStateBackColor();
+        if (prop_.xpStyle && prop_.xpWinStyle) DrawXPWinFace(kFaceNormal, false);
+        else if (prop_.xpStyle) ApplyStateBackColor();
         else DrawRaisedBorder();
     }
-    if (!Prop.XPStyle) {
-        if (IsDown) DrawSunkenBorder();
-        else if (IsOver || Prop.RAISED) DrawRaisedBorder();
-        if (Default() || (Prop.ShowBorderOnFocus && Prop.RAISED && HasFocus && !IsDown)) DrawDefaultFrame();
-    } else if (!Prop.XPWinStyle) {
+    if (!prop_.xpStyle) {
+        if (isDown_) DrawSunkenBorder();
+        else if (isOver_ || prop_.raised) DrawRaisedBorder();
+        if (Default() || (prop_.showBorderOnFocus && prop_.raised && hasFocus_ && !isDown_)) DrawDefaultFrame();
+    } else if (!prop_.xpWinStyle) {
         const SIZE size = RoundedSize(*this);
-        if (Prop.XPShowBorderAlways || IsOver) DrawRect(hDC(), 0, 0, size.cx, size.cy, Prop.ForeColor, false);
-    } else if (IsDown) {
+        if (prop_.xpShowBorderAlways || isOver_) DrawRect(hDC(), 0, 0, size.cx, size.cy, prop_.foreColor, false);
+    } else if (isDown_) {
         DrawXPWinFace(kFacePressed, false);
     } else {
-        DrawXPWinFace(kFaceNormal, IsOver);
+        DrawXPWinFace(kFaceNormal, isOver_);
     }
 }
 
 void FlatCmd::DrawRaisedBorder() {
-    if (Prop.BEVEL >= kFirstGradientBevel) DrawRaisedBevel(TranslateColor(Surface::BackColor()), Prop.BEVEL, Prop.BEVELDEPTH);
+    if (prop_.bevel >= kFirstGradientBevel) DrawRaisedBevel(TranslateColor(Surface::BackColor()), prop_.bevel, prop_.bevelDepth);
     else DrawOnePixelBorder(host::SystemColor(kSysShadow), host::SystemColor(kSysHighlight));
 }
 
 void FlatCmd::DrawSunkenBorder() {
-    if (Prop.BEVEL >= kFirstGradientBevel) DrawSunkenBevel(TranslateColor(Surface::BackColor()), Prop.BEVEL, Prop.BEVELDEPTH);
+    if (prop_.bevel >= kFirstGradientBevel) DrawSunkenBevel(TranslateColor(Surface::BackColor()), prop_.bevel, prop_.bevelDepth);
     else DrawOnePixelBorder(host::SystemColor(kSysHighlight), host::SystemColor(kSysShadow));
 }
 
@@ -206,8 +206,8 @@ void FlatCmd::DrawSunkenBevel(COLORREF c, int n, int step) {
 // The default button's frame: a second dark pixel on the right and bottom edges,
 // or with a gradient bevel, a deeper raised bevel.
 void FlatCmd::DrawDefaultFrame() {
-    if (Prop.BEVEL >= kFirstGradientBevel) {
-        DrawRaisedBevel(TranslateColor(Surface::BackColor()), Prop.BEVEL, Prop.BEVELDEPTH + kDefaultFrameExtraDepth);
+    if (prop_.bevel >= kFirstGradientBevel) {
+        DrawRaisedBevel(TranslateColor(Surface::BackColor()), prop_.bevel, prop_.bevelDepth + kDefaultFrameExtraDepth);
         return;
     }
     const SIZE size = RoundedSize(*this);
@@ -219,35 +219,35 @@ void FlatCmd::DrawDefaultFrame() {
 
 // Measures the caption wrapped to the content width and centres it there.
 void FlatCmd::MeasureCaption() {
-    DrawParams = DRAWTEXTPARAMS{sizeof(DRAWTEXTPARAMS), kDrawTabLength, kDrawMargin, kDrawMargin, 0};
-    std::wstring shown = CutCaptionToCodePage(Prop.Caption);
-    DrawTextExW(hDC(), shown.data(), static_cast<int>(shown.size()), &CaptionRect, kMeasureFlags, &DrawParams);
-    const SIZE text{CaptionRect.right - CaptionRect.left, CaptionRect.bottom - CaptionRect.top};
-    CaptionRect = CentreIn(ContentRect, text);
+    drawParams_ = DRAWTEXTPARAMS{sizeof(DRAWTEXTPARAMS), kDrawTabLength, kDrawMargin, kDrawMargin, 0};
+    std::wstring shown = CutCaptionToCodePage(prop_.caption);
+    DrawTextExW(hDC(), shown.data(), static_cast<int>(shown.size()), &captionRect_, kMeasureFlags, &drawParams_);
+    const SIZE text{captionRect_.right - captionRect_.left, captionRect_.bottom - captionRect_.top};
+    captionRect_ = CentreIn(contentRect_, text);
 }
 
 // Enabled: the caption in ForeColor. Disabled: embossed, once in the highlight
 // colour a pixel right and down, then in the shadow colour.
 void FlatCmd::DrawCaption() {
-    if (Prop.Caption.empty()) return;
+    if (prop_.caption.empty()) return;
     HDC dc = hDC();
-    SetTextColor(dc, TranslateColor(Prop.ForeColor));
-    RECT r = CaptionRect;
-    if (IsDown) OffsetRect(&r, kPressedOffset, kPressedOffset);
-    std::wstring shown = CutCaptionToCodePage(Prop.Caption);
+    SetTextColor(dc, TranslateColor(prop_.foreColor));
+    RECT r = captionRect_;
+    if (isDown_) OffsetRect(&r, kPressedOffset, kPressedOffset);
+    std::wstring shown = CutCaptionToCodePage(prop_.caption);
     const int length = static_cast<int>(shown.size());
     TransparentText transparent(dc);
     if (Enabled()) {
-        DrawTextExW(dc, shown.data(), length, &r, kDrawFlags, &DrawParams);
+        DrawTextExW(dc, shown.data(), length, &r, kDrawFlags, &drawParams_);
         return;
     }
     const host::OleColor remembered = Surface::ForeColor();
     RECT embossed = r;
     OffsetRect(&embossed, kEmbossOffset, kEmbossOffset);
     SetTextColor(dc, GetSysColor(kSysHighlight));
-    DrawTextExW(dc, shown.data(), length, &embossed, kDrawFlags, &DrawParams);
+    DrawTextExW(dc, shown.data(), length, &embossed, kDrawFlags, &drawParams_);
     SetTextColor(dc, GetSysColor(kSysShadow));
-    DrawTextExW(dc, shown.data(), length, &r, kDrawFlags, &DrawParams);
+    DrawTextExW(dc, shown.data(), length, &r, kDrawFlags, &drawParams_);
     SetTextColor(dc, TranslateColor(remembered));
 }
 

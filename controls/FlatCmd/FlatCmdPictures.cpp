@@ -99,34 +99,34 @@ struct Scratch {
 
 void FlatCmd::CalcLayout() {
     const SIZE size = RoundedSize(*this);
-    ClientRect = RECT{0, 0, size.cx, size.cy};
-    ContentRect = RECT{kContentInsetTopLeft, kContentInsetTopLeft, size.cx - kContentInsetBottomRight,
+    clientRect_ = RECT{0, 0, size.cx, size.cy};
+    contentRect_ = RECT{kContentInsetTopLeft, kContentInsetTopLeft, size.cx - kContentInsetBottomRight,
                        size.cy - kContentInsetBottomRight};
-    if (PictureAbsent(ShownPicture)) {
-        CaptionRect = ContentRect;
+    if (PictureAbsent(shownPicture_)) {
+        captionRect_ = contentRect_;
         MeasureCaption();
         return;
     }
-    const SIZE picture{Prop.PictureWidth, Prop.PictureHeight};
-    if (Prop.Caption.empty()) {
-        PictureRect = CentreIn(ContentRect, picture);
+    const SIZE picture{prop_.pictureWidth, prop_.pictureHeight};
+    if (prop_.caption.empty()) {
+        pictureRect_ = CentreIn(contentRect_, picture);
         return;
     }
-    CaptionRect = ContentRect;
+    captionRect_ = contentRect_;
     MeasureCaption();
-    const SIZE caption{CaptionRect.right - CaptionRect.left, CaptionRect.bottom - CaptionRect.top};
-    if (auto layout = LayoutPictureAndCaption(ContentRect, picture, caption, Prop.PicturePosition)) {
-        PictureRect = layout->picture;
-        CaptionRect = layout->caption;
+    const SIZE caption{captionRect_.right - captionRect_.left, captionRect_.bottom - captionRect_.top};
+    if (auto layout = LayoutPictureAndCaption(contentRect_, picture, caption, prop_.picturePosition)) {
+        pictureRect_ = layout->picture;
+        captionRect_ = layout->caption;
     }
 }
 
 // Bitmaps and icons are drawn; other kinds of picture (metafiles) are not.
 void FlatCmd::DrawPicture() {
-    if (PictureAbsent(ShownPicture)) return;
-    RECT r = PictureRect;
-    if (IsDown) OffsetRect(&r, kPressedOffset, kPressedOffset);
-    switch (ShownPicture->Type()) {
+    if (PictureAbsent(shownPicture_)) return;
+    RECT r = pictureRect_;
+    if (isDown_) OffsetRect(&r, kPressedOffset, kPressedOffset);
+    switch (shownPicture_->Type()) {
     case host::PictureType::Bitmap: DrawBitmapPicture(Enabled(), r); break;
     case host::PictureType::Icon: DrawIconPicture(Enabled(), r); break;
     default: break;
@@ -138,23 +138,23 @@ void FlatCmd::DrawPicture() {
 // is drawn greyed.
 void FlatCmd::DrawBitmapPicture(bool enabled, RECT r) {
     HDC dc = hDC();
-    const int naturalW = Prop.OriginalPicSizeW, naturalH = Prop.OriginalPicSizeH;
-    const int shownW = Prop.PictureWidth, shownH = Prop.PictureHeight;
-    const auto bitmap = reinterpret_cast<HBITMAP>(ShownPicture->Handle());
+    const int naturalW = prop_.originalPicSizeW, naturalH = prop_.originalPicSizeH;
+    const int shownW = prop_.pictureWidth, shownH = prop_.pictureHeight;
+    const auto bitmap = reinterpret_cast<HBITMAP>(shownPicture_->Handle());
     Scratch natural(dc, naturalW, naturalH), scaled(dc, shownW, shownH);
     host::gdi::Selection selectNatural(natural.dc, natural.bitmap);
     if (enabled) {
         host::gdi::Selection selectScaled(scaled.dc, scaled.bitmap);
         DrawStateW(natural.dc, nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, 0, 0, 0, 0, DST_BITMAP);
         StretchBlt(scaled.dc, 0, 0, shownW, shownH, natural.dc, 0, 0, naturalW, naturalH, SRCCOPY);
-        TransparentBlit(dc, dc, scaled.dc, 0, 0, shownW, shownH, r.left, r.top, Prop.MaskColor);
+        TransparentBlit(dc, dc, scaled.dc, 0, 0, shownW, shownH, r.left, r.top, prop_.maskColor);
         return;
     }
     {
         host::gdi::MemoryDC original(dc);
         host::gdi::Selection selectOriginal(original, bitmap);
         DrawRect(natural.dc, 0, 0, naturalW, naturalH, kWhite, true);
-        TransparentBlit(natural.dc, natural.dc, original, 0, 0, naturalW, naturalH, 0, 0, Prop.MaskColor);
+        TransparentBlit(natural.dc, natural.dc, original, 0, 0, naturalW, naturalH, 0, 0, prop_.maskColor);
     }
     {
         host::gdi::Selection selectScaled(scaled.dc, scaled.bitmap);
@@ -169,18 +169,18 @@ void FlatCmd::DrawBitmapPicture(bool enabled, RECT r) {
 void FlatCmd::DrawIconPicture(bool enabled, RECT r) {
     const int shownW = r.right - r.left, shownH = r.bottom - r.top;
     if (enabled) {
-        PaintPicture(ShownPicture, r.left, r.top, shownW, shownH);
+        PaintPicture(shownPicture_, r.left, r.top, shownW, shownH);
         return;
     }
     HDC dc = hDC();
-    const int naturalW = Prop.OriginalPicSizeW, naturalH = Prop.OriginalPicSizeH;
-    Scratch natural(dc, naturalW, naturalH), scaled(dc, Prop.PictureWidth, Prop.PictureHeight);
+    const int naturalW = prop_.originalPicSizeW, naturalH = prop_.originalPicSizeH;
+    Scratch natural(dc, naturalW, naturalH), scaled(dc, prop_.pictureWidth, prop_.pictureHeight);
     host::gdi::Selection selectNatural(natural.dc, natural.bitmap), selectScaled(scaled.dc, scaled.bitmap);
     DrawRect(natural.dc, 0, 0, naturalW, naturalH, kIconTransparent, true);
-    DrawStateW(natural.dc, nullptr, nullptr, static_cast<LPARAM>(ShownPicture->Handle()), 0, 0, 0, 0, 0,
+    DrawStateW(natural.dc, nullptr, nullptr, static_cast<LPARAM>(shownPicture_->Handle()), 0, 0, 0, 0, 0,
                DST_ICON | DSS_DISABLED);
     StretchBlt(scaled.dc, 0, 0, shownW, shownH, natural.dc, 0, 0, naturalW, naturalH, SRCCOPY);
-    TransparentBlit(dc, dc, scaled.dc, 0, 0, Prop.PictureWidth, Prop.PictureHeight, r.left, r.top, kIconTransparent);
+    TransparentBlit(dc, dc, scaled.dc, 0, 0, prop_.pictureWidth, prop_.pictureHeight, r.left, r.top, kIconTransparent);
 }
 
 }  // namespace controls

@@ -55,7 +55,7 @@ struct FlatCmd::FaceLine {
 // State 0 is the normal face (with the focus ring and, when `hover`, the hover ring
 // over it), state 2 the pressed face; disabled, one flat face whatever the state.
 void FlatCmd::DrawXPWinFace(int state, bool hover) {
-    DrawRect(hDC(), 0, 0, PixelWidth, PixelHeight, Prop.BackColor, true);
+    DrawRect(hDC(), 0, 0, pixelWidth_, pixelHeight_, prop_.backColor, true);
     if (!Enabled()) DrawXPDisabledFace();
     else if (state == kFacePressed) DrawXPPressedFace();
     else if (state == kFaceNormal) DrawXPNormalFace(hover);
@@ -66,10 +66,10 @@ void FlatCmd::DrawXPDisabledFace() {
         {N(2), N(0), F(2), N(0), kDisabledEdgeShift}, {N(2), F(1), F(2), F(1), kDisabledEdgeShift},
         {N(0), N(2), N(0), F(2), kDisabledEdgeShift}, {F(1), N(2), F(1), F(2), kDisabledEdgeShift},
     };
-    const COLORREF base = ShiftColor(TranslateColor(Prop.BackColor), kFaceLift);
-    DrawRect(hDC(), 0, 0, PixelWidth, PixelHeight, ShiftColor(base, kDisabledFillShift), true);
+    const COLORREF base = ShiftColor(TranslateColor(prop_.backColor), kFaceLift);
+    DrawRect(hDC(), 0, 0, pixelWidth_, pixelHeight_, ShiftColor(base, kDisabledFillShift), true);
     DrawFaceLines(std::begin(kDisabledEdges), std::end(kDisabledEdges), base);
-    SetCornerPixels(hDC(), PixelWidth, PixelHeight, ShiftColor(base, kDisabledCornerShift));
+    SetCornerPixels(hDC(), pixelWidth_, pixelHeight_, ShiftColor(base, kDisabledCornerShift));
 }
 
 void FlatCmd::DrawXPPressedFace() {
@@ -78,7 +78,7 @@ void FlatCmd::DrawXPPressedFace() {
         {F(3), N(3), F(3), F(3), 0},   {N(2), N(1), F(2), N(1), -32}, {N(1), N(2), F(2), N(2), -24},
         {N(1), N(2), N(1), F(2), -32}, {N(2), N(2), N(2), F(2), -22},
     };
-    const COLORREF base = ShiftColor(ShiftColor(TranslateColor(Prop.BackColor), kFaceLift), kPressedBaseShift);
+    const COLORREF base = ShiftColor(ShiftColor(TranslateColor(prop_.backColor), kFaceLift), kPressedBaseShift);
     DrawXPGradient(base, kPressedGradientDepth, true);
     DrawXPFrame();
     DrawFaceLines(std::begin(kPressedLines), std::end(kPressedLines), base);
@@ -98,50 +98,50 @@ void FlatCmd::DrawXPNormalFace(bool hover) {
         {N(2), F(2), F(2), F(2), -40}, {N(2), N(1), F(2), N(1), 200}, {N(1), N(2), F(1), N(2), 35},
         {N(2), N(3), N(2), F(3), 20},  {F(3), N(3), F(3), F(3), 20},
     };
-    const COLORREF base = ShiftColor(TranslateColor(Prop.BackColor), kFaceLift);
+    const COLORREF base = ShiftColor(TranslateColor(prop_.backColor), kFaceLift);
     DrawXPGradient(base, kNormalGradientDepth, false);
     DrawXPFrame();
-    if (HasFocus) DrawXPRing(Prop.XPColor_Pressed, std::begin(kFocusRingLines), std::end(kFocusRingLines));
+    if (hasFocus_) DrawXPRing(prop_.xpColorPressed, std::begin(kFocusRingLines), std::end(kFocusRingLines));
     else DrawFaceLines(std::begin(kNormalLines), std::end(kNormalLines), base);
-    if (hover) DrawXPRing(Prop.XPColor_Hover, std::begin(kHoverRingLines), std::end(kHoverRingLines));
+    if (hover) DrawXPRing(prop_.xpColorHover, std::begin(kHoverRingLines), std::end(kHoverRingLines));
 }
 
 // Lines 1..H across the face, each shifted from `base` by up to -depth in equal
 // steps (rounded half to even): downward from the top, or upward from the bottom.
 void FlatCmd::DrawXPGradient(COLORREF base, int depth, bool darkenUpward) {
-    const float step = static_cast<float>(depth) / static_cast<float>(PixelHeight);
-    for (int i = 1; i <= PixelHeight; ++i) {
-        const int y = darkenUpward ? PixelHeight - i : i;
+    const float step = static_cast<float>(depth) / static_cast<float>(pixelHeight_);
+    for (int i = 1; i <= pixelHeight_; ++i) {
+        const int y = darkenUpward ? pixelHeight_ - i : i;
         const int shift = static_cast<int>(std::lrint(-step * static_cast<float>(i)));
-        DrawLine(0, y, PixelWidth, y, ShiftColor(base, shift));
+        DrawLine(0, y, pixelWidth_, y, ShiftColor(base, shift));
     }
 }
 
 // The dark outer frame and the pixel inside each of its corners.
 void FlatCmd::DrawXPFrame() {
     const host::OleColor frame = host::SystemColor(kSysFaceFrame);
-    DrawRect(hDC(), 0, 0, PixelWidth, PixelHeight, frame, false);
-    SetCornerPixels(hDC(), PixelWidth, PixelHeight, TranslateColor(frame));
+    DrawRect(hDC(), 0, 0, pixelWidth_, pixelHeight_, frame, false);
+    SetCornerPixels(hDC(), pixelWidth_, pixelHeight_, TranslateColor(frame));
 }
 
 void FlatCmd::DrawFaceLines(const FaceLine* first, const FaceLine* last, COLORREF reference) {
     for (const FaceLine* l = first; l != last; ++l)
-        DrawLine(l->x1.At(PixelWidth), l->y1.At(PixelHeight), l->x2.At(PixelWidth), l->y2.At(PixelHeight),
+        DrawLine(l->x1.At(pixelWidth_), l->y1.At(pixelHeight_), l->x2.At(pixelWidth_), l->y2.At(pixelHeight_),
                  ShiftColor(reference, l->shift));
 }
 
 // A coloured ring inside the dark frame: its frame in `ring`, its edge lines
 // shifted from the ring colour.
 void FlatCmd::DrawXPRing(host::OleColor ring, const FaceLine* first, const FaceLine* last) {
-    DrawRect(hDC(), kRingLeft.At(PixelWidth), kRingTop.At(PixelHeight), kRingRight.At(PixelWidth),
-             kRingBottom.At(PixelHeight), ring, false);
+    DrawRect(hDC(), kRingLeft.At(pixelWidth_), kRingTop.At(pixelHeight_), kRingRight.At(pixelWidth_),
+             kRingBottom.At(pixelHeight_), ring, false);
     DrawFaceLines(first, last, TranslateColor(ring));
 }
 
 // The window loses each corner's outer two pixels and the next row's outer pixel,
 // matching the face's corner pixels. The window owns the region from then on.
 void FlatCmd::ApplyRoundRegion() {
-    const int w = PixelWidth, h = PixelHeight;
+    const int w = pixelWidth_, h = pixelHeight_;
     host::gdi::Region region = host::gdi::RectRegion(0, 0, w, h);
     host::gdi::Region scratch = host::gdi::RectRegion(0, 0, 0, 0);
     host::gdi::Region* from = &region;
@@ -155,7 +155,7 @@ void FlatCmd::ApplyRoundRegion() {
     }
     // An even number of cuts leaves the result in `region`.
     HRGN handed = region.Release();
-    if (SetWindowRgn(hWnd(), handed, TRUE)) WindowRegion = handed;
+    if (SetWindowRgn(hWnd(), handed, TRUE)) windowRegion_ = handed;
     else DeleteObject(handed);
 }
 

@@ -15,7 +15,7 @@
 namespace app {
 
 struct Form1TestAccess {
-    static void SetRunCount(Form1& form, int16_t count) { form.RunCount_ = count; }
+    static void SetRunCount(Form1& form, int16_t count) { form.runCount_ = count; }
 };
 
 struct RecordedEffects : host::SideEffects {

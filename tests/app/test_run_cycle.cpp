@@ -46,7 +46,7 @@ TEST_F(RunCycleTest, RunsCountShowAndClearTheStatusAndFragmentInTurn) {
         seen.push_back(Take());
         if (tick == 8) StopAtNextWait();
     });
-    form->FlatCmd1_Click();
+    form->FlatCmd1Click();
 
     ASSERT_EQ(seen.size(), 8u);
     for (int run = 1; run <= 4; ++run) {
@@ -84,7 +84,7 @@ TEST_F(RunCycleTest, DelayTextBecomesWholeMillisecondsOfTheWaitTimer) {
         });
         probe.SetInterval(1);
         probe.SetEnabled(true);
-        form->FlatCmd1_Click();
+        form->FlatCmd1Click();
         EXPECT_EQ(interval, c.ms);
         host::ResetEnding();
     }
@@ -95,7 +95,7 @@ TEST_F(RunCycleTest, RefusedDelaysStopTheCycleWithAMessageInsteadOfHangingOrEndi
         SCOPED_TRACE(text);
         effects.messages.clear();
         SetDelay(text);
-        form->FlatCmd1_Click();  // returns: the cycle stopped at its first wait
+        form->FlatCmd1Click();  // returns: the cycle stopped at its first wait
         ASSERT_EQ(effects.messages.size(), 1u);
         EXPECT_NE(effects.messages[0].find(L"投票间隔"), std::wstring::npos);
         EXPECT_EQ(Caption(L"Label11"), kConnecting);  // the texts stay as they were
@@ -115,14 +115,14 @@ TEST_F(RunCycleTest, AStartClickDuringAWaitBeginsANewRunAtOnceAndTheOldNeverResu
         countsSeen.push_back(Caption(L"Label5"));
         if (probes == 1) {
             Control<host::TextBox>(L"Text2").SetText(L"");
-            form->FlatCmd1_Click();
+            form->FlatCmd1Click();
         } else {
             host::End();
         }
     });
     probe.SetInterval(20);
     probe.SetEnabled(true);
-    form->FlatCmd1_Click();
+    form->FlatCmd1Click();
 
     ASSERT_EQ(countsSeen.size(), 2u);
     EXPECT_EQ(countsSeen[0], L"1");
@@ -135,10 +135,10 @@ TEST_F(RunCycleTest, AStartClickDuringAWaitBeginsANewRunAtOnceAndTheOldNeverResu
 TEST_F(RunCycleTest, TheExitButtonEndsTheProgramDuringAWait) {
     SetDelay(L"5");
     host::Timer probe(L"probe");
-    host::Connection probing = probe.TimerEvent.Connect([&] { form->FlatCmd2_Click(); });
+    host::Connection probing = probe.TimerEvent.Connect([&] { form->FlatCmd2Click(); });
     probe.SetInterval(20);
     probe.SetEnabled(true);
-    form->FlatCmd1_Click();
+    form->FlatCmd1Click();
     EXPECT_EQ(effects.ends, 1);
     EXPECT_EQ(form->RunCount(), 1);
 }
@@ -149,21 +149,21 @@ TEST_F(RunCycleTest, ClosingTheWindowEndsTheProgramDuringAWait) {
     host::Connection probing = probe.TimerEvent.Connect([&] { PostMessageW(form->hWnd(), WM_CLOSE, 0, 0); });
     probe.SetInterval(20);
     probe.SetEnabled(true);
-    form->FlatCmd1_Click();
+    form->FlatCmd1Click();
     EXPECT_EQ(effects.ends, 1);
 }
 
 TEST_F(RunCycleTest, TheLastCountStopsTheCycleWithANotice) {
     Form1TestAccess::SetRunCount(*form, 32766);
     SetDelay(L"0.01");
-    form->FlatCmd1_Click();
+    form->FlatCmd1Click();
     EXPECT_EQ(form->RunCount(), 32767);
     EXPECT_EQ(Caption(L"Label5"), L"32767");
     ASSERT_EQ(effects.messages.size(), 1u);
     EXPECT_NE(effects.messages[0].find(L"32767"), std::wstring::npos);
     EXPECT_EQ(effects.ends, 0);
     // A further click counts no further and says so again.
-    form->FlatCmd1_Click();
+    form->FlatCmd1Click();
     EXPECT_EQ(form->RunCount(), 32767);
     EXPECT_EQ(effects.messages.size(), 2u);
 }
@@ -176,7 +176,7 @@ TEST_F(RunCycleTest, ManyRunsLeaveTheCallDepthFlat) {
         depth.push_back(reinterpret_cast<uintptr_t>(&marker));
         if (tick == 400) StopAtNextWait();
     });
-    form->FlatCmd1_Click();
+    form->FlatCmd1Click();
     ASSERT_EQ(depth.size(), 400u);
     EXPECT_EQ(form->RunCount(), 201);
     // Every tick of every run comes in at the same stack depth.
@@ -185,7 +185,7 @@ TEST_F(RunCycleTest, ManyRunsLeaveTheCallDepthFlat) {
 }
 
 TEST_F(RunCycleTest, TheChatBadgeOpensTheContactLink) {
-    form->Image1_Click();
+    form->Image1Click();
     // And a real click on the badge, through its container's window.
     auto& badge = Control<host::Image>(L"Image1");
     RECT r = badge.PixelRect();

@@ -50,7 +50,7 @@ void MeasureWaits(app::Form1& form) {
         ticks.push_back(NowMs());
         if (ticks.size() == 7) delay->SetText(L"stop");
     });
-    form.FlatCmd1_Click();
+    form.FlatCmd1Click();
     std::vector<double> waits;
     for (size_t i = 1; i < ticks.size(); ++i) waits.push_back(ticks[i] - ticks[i - 1]);
     Summarise("wait of 1000 ms", waits);
@@ -86,7 +86,7 @@ void MeasureRuns(app::Form1& form) {
             delay->SetText(L"stop");
         }
     });
-    form.FlatCmd1_Click();
+    form.FlatCmd1Click();
     std::printf("runs: %d in %.1f s; stack depth change from run 100 to run %d: %lld bytes; working set %zu KiB -> %zu KiB\n",
                 form.RunCount(), (NowMs() - start) / 1000.0, kRuns,
                 static_cast<long long>(depthEarly) - static_cast<long long>(depthLate), memoryEarly / 1024,

@@ -91,7 +91,7 @@ int wmain() {
     StandardButton small(form.hWnd(), 73, 25), large(form.hWnd(), 200, 60);
 
     Measure("FlatCmd Refresh, XP window 73 x 25", [&] { xp.Refresh(); });
-    xp.OnEnterFocus();
+    static_cast<host::UserControl&>(xp).OnEnterFocus();  // the host's notification
     Measure("FlatCmd Refresh, XP window focused 73 x 25", [&] { xp.Refresh(); });
     Measure("standard BUTTON paint 73 x 25", [&] { small.Paint(); });
     Measure("FlatCmd Refresh, BEVEL 4 raised 200 x 60", [&] { bevel.Refresh(); });

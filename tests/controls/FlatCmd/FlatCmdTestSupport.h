@@ -30,15 +30,15 @@ struct PaintState { bool over = false, down = false, focus = false; };
 namespace controls {
 
 struct FlatCmdTestAccess {
-    static bool IsDown(const FlatCmd& b) { return b.IsDown; }
-    static bool IsOver(const FlatCmd& b) { return b.IsOver; }
-    static host::PicturePtr ShownPicture(const FlatCmd& b) { return b.ShownPicture; }
-    static SIZE PixelSize(const FlatCmd& b) { return SIZE{b.PixelWidth, b.PixelHeight}; }
+    static bool IsDown(const FlatCmd& b) { return b.isDown_; }
+    static bool IsOver(const FlatCmd& b) { return b.isOver_; }
+    static host::PicturePtr ShownPicture(const FlatCmd& b) { return b.shownPicture_; }
+    static SIZE PixelSize(const FlatCmd& b) { return SIZE{b.pixelWidth_, b.pixelHeight_}; }
     // Sets the run-time state and repaints, as the input handlers would.
     static void Paint(FlatCmd& b, flatcmd_test::PaintState s) {
-        b.IsOver = s.over;
-        b.IsDown = s.down;
-        b.HasFocus = s.focus;
+        b.isOver_ = s.over;
+        b.isDown_ = s.down;
+        b.hasFocus_ = s.focus;
         b.Refresh();
     }
 };
@@ -140,6 +140,10 @@ inline void SizeInPixels(FlatCmd& b, int w, int h) {
 }
 
 inline void Paint(FlatCmd& b, PaintState s) { Access::Paint(b, s); }
+
+// The button as its host sees it: the notifications (OnMouseDown, ...) are the
+// host's to call.
+inline host::UserControl& Host(FlatCmd& b) { return b; }
 
 // A w x h bitmap (monochrome for a mask) painted with the given rectangles in order.
 struct Fill { RECT area; COLORREF colour; };

@@ -10,11 +10,11 @@ using Step = std::function<void(FlatCmd&)>;
 
 constexpr int16_t kLeft = 1, kRight = 2, kEnter = 13, kSpace = 32, kEscape = 27, kLetterA = 65;
 
-Step Down(int16_t button = kLeft) { return [=](FlatCmd& b) { b.OnMouseDown(button, 0, kInX, kInY); }; }
-Step Up(int16_t button = kLeft, float x = kInX) { return [=](FlatCmd& b) { b.OnMouseUp(button, 0, x, kInY); }; }
-Step Move(int16_t held, float x, int16_t shift = 0) { return [=](FlatCmd& b) { b.OnMouseMove(held, shift, x, kInY); }; }
-Step KeyDown(int16_t key) { return [=](FlatCmd& b) { b.OnKeyDown(key, 0); }; }
-Step KeyUp(int16_t key) { return [=](FlatCmd& b) { b.OnKeyUp(key, 0); }; }
+Step Down(int16_t button = kLeft) { return [=](FlatCmd& b) { Host(b).OnMouseDown(button, 0, kInX, kInY); }; }
+Step Up(int16_t button = kLeft, float x = kInX) { return [=](FlatCmd& b) { Host(b).OnMouseUp(button, 0, x, kInY); }; }
+Step Move(int16_t held, float x, int16_t shift = 0) { return [=](FlatCmd& b) { Host(b).OnMouseMove(held, shift, x, kInY); }; }
+Step KeyDown(int16_t key) { return [=](FlatCmd& b) { Host(b).OnKeyDown(key, 0); }; }
+Step KeyUp(int16_t key) { return [=](FlatCmd& b) { Host(b).OnKeyUp(key, 0); }; }
 Step AccessKey(int16_t key) { return [=](FlatCmd& b) { b.DeliverAccessKeyPress(key); }; }
 std::wstring Mouse(const wchar_t* name, int16_t button, float x = kInX, int16_t shift = 0) {
     return Entry(name, {double(button), double(shift), x, kInY});
@@ -27,7 +27,7 @@ TEST_F(FlatCmdInput, MouseAndKeySequences) {
     const std::wstring down = Mouse(L"MouseDown", kLeft), up = Mouse(L"MouseUp", kLeft);
     const std::vector<Sequence> cases{
         {"click", {Down(), Up()}, {down, L"Sound", L"Click", up}},
-        {"double click: the press replayed", {Down(), Up(), [](FlatCmd& b) { b.OnDblClick(); }, Up()},
+        {"double click: the press replayed", {Down(), Up(), [](FlatCmd& b) { Host(b).OnDblClick(); }, Up()},
          {down, L"Sound", L"Click", up, down, L"Sound", L"Click", up}},
         {"right button", {Down(kRight), Up(kRight)}, {Mouse(L"MouseDown", kRight), Mouse(L"MouseUp", kRight)}},
         {"drag out and release", {Down(), Move(kLeft, kOutX), Up(kLeft, kOutX)},
@@ -61,7 +61,7 @@ TEST_F(FlatCmdInput, MouseAndKeySequences) {
         EXPECT_EQ(log, c.expected);
     }
     EXPECT_EQ(effects.shellOwner, form.hWnd());
-    button->OnMouseDown(kRight, 0, kInX, kInY);
+    Host(*button).OnMouseDown(kRight, 0, kInX, kInY);
     EXPECT_FALSE(Access::IsDown(*button));
     EXPECT_EQ(Pixel(*button, 0, 0), Sys(COLOR_BTNFACE)) << "a pressed button has a dark edge";
 }
@@ -74,10 +74,10 @@ TEST_F(FlatCmdInput, HoverTimerLeavesWithTheShiftOfTheLastPress) {
             testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
         return !Access::IsOver(*button);
     };
-    button->OnMouseMove(0, 2, kInX, kInY);
+    Host(*button).OnMouseMove(0, 2, kInX, kInY);
     ASSERT_TRUE(left());
-    button->OnMouseDown(kLeft, 1, kInX, kInY);
-    button->OnMouseMove(kLeft, 4, kInX, kInY);
+    Host(*button).OnMouseDown(kLeft, 1, kInX, kInY);
+    Host(*button).OnMouseMove(kLeft, 4, kInX, kInY);
     ASSERT_TRUE(left());
     EXPECT_TRUE(Access::IsDown(*button));
     EXPECT_EQ(Pixel(*button, 0, 0), Sys(COLOR_BTNFACE)) << "no sunken edge";
@@ -97,7 +97,7 @@ TEST_F(FlatCmdInput, HoverTimerAsksWhichWindowIsUnderThePointer) {
         SetCursorPos(p.x, p.y);
     };
     pointAt(kMidX, kMidY);
-    button->OnMouseMove(0, 0, kMidX, kMidY);
+    Host(*button).OnMouseMove(0, 0, kMidX, kMidY);
     testsupport::PumpMessagesFor(std::chrono::milliseconds(60));
     EXPECT_TRUE(Access::IsOver(*button));
     pointAt(0, 0);
@@ -113,9 +113,9 @@ TEST_F(FlatCmdInput, SidesUnderTenPixelsSnapTo150Twips) {
 
 TEST_F(FlatCmdInput, SoundsPlayTheAnsiFileNameAsynchronously) {
     button->SetSoundClick(L"声音.wav");
-    button->OnMouseMove(0, 0, kInX, kInY);  // the empty hover sound is asked for too
-    button->OnMouseDown(kLeft, 0, kInX, kInY);
-    button->OnMouseUp(kLeft, 0, kInX, kInY);
+    Host(*button).OnMouseMove(0, 0, kInX, kInY);  // the empty hover sound is asked for too
+    Host(*button).OnMouseDown(kLeft, 0, kInX, kInY);
+    Host(*button).OnMouseUp(kLeft, 0, kInX, kInY);
     EXPECT_EQ(effects.sounds, (decltype(effects.sounds){{"", 0x20003}, {"\xC9\xF9\xD2\xF4.wav", 0x20003}}));
 }
 

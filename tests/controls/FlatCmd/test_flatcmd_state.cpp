@@ -53,8 +53,21 @@ TEST_F(FlatCmdState, EveryKeyIsReadAndWrittenBackInOrder) {
     };
     PropertyBag bag, saved;
     for (const auto& [key, value] : entries) bag.WriteProperty(key, value);
-    Place(&bag, L"FlatCmd1").OnWriteProperties(saved);  // without the host's extent keys
+    Host(Place(&bag, L"FlatCmd1")).OnWriteProperties(saved);  // without the host's extent keys
     EXPECT_EQ(saved.SaveText(), bag.SaveText());
+}
+
+// Each key is read with the default it is written against, so a button loaded
+// from an empty bag writes nothing back; it holds the bag's defaults, which are
+// not all a new button's (PictureSize 1 against 0, DefCurHand true).
+TEST_F(FlatCmdState, ButtonLoadedFromAnEmptyBagWritesNothingBack) {
+    const PropertyBag empty;
+    FlatCmd& b = Place(&empty, L"Loaded");
+    PropertyBag saved;
+    Host(b).OnWriteProperties(saved);
+    EXPECT_EQ(saved.SaveText(), L"");
+    EXPECT_EQ(std::tuple(b.Caption(), b.PictureSize(), b.PictureWidth(), b.XPWinStyle(), b.BEVELDEPTH()),
+              std::tuple(L"Loaded", 1, 16, true, 8));
 }
 
 // Setters announce their bag keys; XPWinStyle then turns TransparentBG off through
@@ -97,7 +110,7 @@ TEST_F(FlatCmdState, SavedWhileHoveredKeepsTheNormalPicture) {
     host::PicturePtr normal = Bitmap(), hover = Bitmap();
     button->SetPicture(normal);
     button->SetPictureHover(hover);
-    button->OnMouseMove(0, 0, kInX, kInY);
+    Host(*button).OnMouseMove(0, 0, kInX, kInY);
     ASSERT_EQ(Access::ShownPicture(*button), hover);
     const PropertyBag bag = button->Save();
     EXPECT_EQ(Access::ShownPicture(Place(&bag, L"Copy")), normal);
