@@ -55,22 +55,18 @@ void Container::PaintWindowless(HDC dc) const {
     }
 }
 
+// Drawn straight onto the window, as the system's own controls draw: the window
+// system shows a paint only once it is complete, and an off-screen copy of a
+// container mostly covered by its children (a title bar around the whole window,
+// a frame around other frames) cost more than everything else in a repaint.
 void Container::PaintWindow(HWND hwnd, const std::function<void(HDC, const RECT&)>& background) const {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    RECT client;
+    RECT client, box;
     GetClientRect(hwnd, &client);
-    // Only the part that needs painting and is not covered by child windows is
-    // drawn and shown; the buffer's origin is moved so drawing uses client pixels.
-    RECT box;
-    if (GetClipBox(dc, &box) != NULLREGION && !IsRectEmpty(&box)) {
-        gdi::MemoryDC buffer(dc);
-        gdi::Bitmap bitmap = gdi::CompatibleBitmap(dc, box.right - box.left, box.bottom - box.top);
-        gdi::Selection select(buffer, bitmap);
-        SetViewportOrgEx(buffer, -box.left, -box.top, nullptr);
-        background(buffer, client);
-        PaintWindowless(buffer);
-        BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, buffer, box.left, box.top, SRCCOPY);
+    if (GetClipBox(dc, &box) != NULLREGION) {
+        background(dc, client);
+        PaintWindowless(dc);
     }
     EndPaint(hwnd, &ps);
 }

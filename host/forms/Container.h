@@ -53,8 +53,8 @@ public:
 
     // Paints the windowless children back to front onto `dc` (client coordinates).
     void PaintWindowless(HDC dc) const;
-    // Handles WM_PAINT of the container's window without flicker: `background`,
-    // then the windowless children, drawn off screen and shown at once.
+    // Handles WM_PAINT of the container's window: `background`, then the
+    // windowless children, where the window shows.
     void PaintWindow(HWND hwnd, const std::function<void(HDC, const RECT&)>& background) const;
     // Repaints part of the container's client area.
     void InvalidatePixels(const RECT& area) const override;

@@ -1,8 +1,7 @@
 #include "host/windows/Window.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "host/values/Runtime.h"
@@ -10,12 +9,25 @@
 namespace host {
 
 LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK HostSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data);
+LRESULT CALLBACK HostSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 namespace {
-constexpr UINT_PTR kSubclassId = 0x484F5354;  // "HOST"
-// Every window the host owns carries a pointer to its owner under this property.
-constexpr wchar_t kOwnerProperty[] = L"HostWindowOwner";
+// The owner of every window the host owns, and the original procedure of each
+// subclassed system control, kept in the process: asking the window system
+// (a window property, the common controls' subclass chain) is a round trip to
+// the Wine server, and every message to every window would pay for it.
+struct OwnedWindow {
+    WindowOwner* owner = nullptr;
+    WNDPROC original = nullptr;  // system controls only
+};
+std::unordered_map<HWND, OwnedWindow>& OwnedWindows() {
+    static std::unordered_map<HWND, OwnedWindow> windows;
+    return windows;
+}
+OwnedWindow* Find(HWND hwnd) {
+    auto it = OwnedWindows().find(hwnd);
+    return it == OwnedWindows().end() ? nullptr : &it->second;
+}
 
 HINSTANCE Instance() { return GetModuleHandleW(nullptr); }
 
@@ -57,27 +69,32 @@ LRESULT CALLBACK HostWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     if (msg == WM_NCCREATE) {
         auto* owner = static_cast<WindowOwner*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         owner->hwnd_ = hwnd;
-        SetPropW(hwnd, kOwnerProperty, owner);
+        OwnedWindows()[hwnd].owner = owner;
     }
-    auto* owner = static_cast<WindowOwner*>(GetPropW(hwnd, kOwnerProperty));
+    WindowOwner* owner = WindowOwner::FromHwnd(hwnd);
+    if (msg == WM_NCDESTROY) OwnedWindows().erase(hwnd);
     if (!owner) return DefWindowProcW(hwnd, msg, wParam, lParam);
     return owner->Dispatch(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK HostSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* owner = reinterpret_cast<WindowOwner*>(data);
+LRESULT CALLBACK HostSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    OwnedWindow* window = Find(hwnd);
+    if (!window) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    WNDPROC original = window->original;
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, HostSubclassProc, kSubclassId);
-        RemovePropW(hwnd, kOwnerProperty);
-        return DefSubclassProc(hwnd, msg, wParam, lParam);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        OwnedWindows().erase(hwnd);
+        return CallWindowProcW(original, hwnd, msg, wParam, lParam);
     }
-    return owner->Dispatch(msg, wParam, lParam);
+    if (!window->owner) return CallWindowProcW(original, hwnd, msg, wParam, lParam);
+    return window->owner->Dispatch(msg, wParam, lParam);
 }
 
 WindowOwner::~WindowOwner() { DestroyOwnedWindow(); }
 
 WindowOwner* WindowOwner::FromHwnd(HWND hwnd) {
-    return hwnd ? static_cast<WindowOwner*>(GetPropW(hwnd, kOwnerProperty)) : nullptr;
+    OwnedWindow* window = hwnd ? Find(hwnd) : nullptr;
+    return window ? window->owner : nullptr;
 }
 
 LRESULT WindowOwner::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -129,22 +146,29 @@ HWND WindowOwner::CreateSystemWindow(const wchar_t* className, DWORD style, DWOR
                                      const wchar_t* text) {
     hwnd_ = CreateWindowExW(exStyle, className, text, style, 0, 0, 0, 0, parent, nullptr, Instance(), nullptr);
     if (hwnd_) {
-        SetWindowSubclass(hwnd_, HostSubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-        SetPropW(hwnd_, kOwnerProperty, this);
+        auto original = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSubclassProc)));
+        OwnedWindows()[hwnd_] = OwnedWindow{this, original};
         subclassed_ = true;
     }
     return hwnd_;
 }
 
 LRESULT WindowOwner::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return subclassed_ ? DefSubclassProc(hwnd_, msg, wParam, lParam) : DefWindowProcW(hwnd_, msg, wParam, lParam);
+    OwnedWindow* window = subclassed_ ? Find(hwnd_) : nullptr;
+    return window ? CallWindowProcW(window->original, hwnd_, msg, wParam, lParam)
+                  : DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 
+// The window goes without its owner hearing of it. A system control keeps its
+// original procedure for the messages of its destruction.
 void WindowOwner::DestroyOwnedWindow() {
     HWND hwnd = hwnd_;
     if (!hwnd) return;
-    if (subclassed_) RemoveWindowSubclass(hwnd, HostSubclassProc, kSubclassId);
-    RemovePropW(hwnd, kOwnerProperty);
+    if (OwnedWindow* window = Find(hwnd)) {
+        if (subclassed_) window->owner = nullptr;
+        else OwnedWindows().erase(hwnd);
+    }
     hwnd_ = nullptr;
     DestroyWindow(hwnd);
 }

@@ -33,7 +33,7 @@ protected:
 private:
     friend void NotifyFocusMove(HWND from, HWND to);
     friend LRESULT CALLBACK HostWindowProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT CALLBACK HostSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    friend LRESULT CALLBACK HostSubclassProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
     bool subclassed_ = false;
