@@ -41,6 +41,14 @@ inline constexpr const wchar_t* kTopBtPictures[4][3] = {
     {kTopBt3Normal, kTopBt3Pressed, kTopBt3Disabled},
 };
 
+// The combo box's 17 x 16 drop button: normal, under the pointer, pressed and
+// disabled, in that order.
+inline constexpr wchar_t kComboNormal[] = L"COMBO_NORMAL";
+inline constexpr wchar_t kComboHover[] = L"COMBO_HOVER";
+inline constexpr wchar_t kComboPressed[] = L"COMBO_PRESSED";
+inline constexpr wchar_t kComboDisabled[] = L"COMBO_DISABLED";
+inline constexpr const wchar_t* kComboButtonPictures[4] = {kComboNormal, kComboHover, kComboPressed, kComboDisabled};
+
 // The 71 x 24 "chat with me" badge of the contact link.
 inline constexpr wchar_t kChatBadge[] = L"CHAT_BADGE";
 

@@ -18,6 +18,11 @@ void Container::DestroyChildren() {
     placedCount_ = 0;
 }
 
+void Container::CreateChildWindows() const {
+    for (auto& c : children_) c->ContainerWindowCreated();
+    Restack();
+}
+
 void Container::AddChild(std::unique_ptr<Control> child, bool constituent) {
     Control* raw = child.get();
     if (constituent) {

@@ -38,6 +38,9 @@ public:
     Control* Find(std::wstring_view name, int16_t index = -1) const;
     // Destroys the children, front ones first (their windows sit over the others).
     void DestroyChildren();
+    // Creates the windows of the windowed children placed before the container
+    // had a window of its own.
+    void CreateChildWindows() const;
 
     virtual HWND ContainerHwnd() const = 0;
     Form* OwningForm() override = 0;

@@ -100,6 +100,9 @@ public:
 
     // Called once by the container that takes the control.
     virtual void Attach(Container* container, bool constituent);
+    // The container just got its window: a windowed control placed before that
+    // makes its own window now.
+    virtual void ContainerWindowCreated() {}
     // Called by the container just before it destroys the control, while the whole
     // object still exists.
     virtual void BeforeDestroy() {}

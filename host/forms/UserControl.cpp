@@ -42,16 +42,7 @@ void UserControl::CreateControlWindow(HWND parent) {
 
 void UserControl::Attach(Container* container, bool constituent) {
     WindowedControl::Attach(container, constituent);
-    CreatePartWindows();
     OnInitialize();
-}
-
-// Windowed parts added in the constructor, before this control had a window.
-void UserControl::CreatePartWindows() {
-    for (auto& child : Children())
-        if (auto* windowed = dynamic_cast<WindowedControl*>(child.get()); windowed && !windowed->Hwnd())
-            windowed->CreateWindowIn(Handle());
-    Restack();
 }
 
 void UserControl::Load(const PropertyBag* bag) {

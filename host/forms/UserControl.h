@@ -99,7 +99,6 @@ protected:
     void FocusWithinChanged(bool within) override;
 
 private:
-    void CreatePartWindows();
     void Paint();
     void SetCursorShape();
 

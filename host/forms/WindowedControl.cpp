@@ -22,18 +22,22 @@ void WindowedControl::SetFocus() {
     if (Handle()) ::SetFocus(Handle());
 }
 
-// A user control may make its parts before it has a window of its own; they get
-// theirs when it does (UserControl::Attach).
 void WindowedControl::Attach(Container* container, bool constituent) {
     Control::Attach(container, constituent);
-    if (HWND parent = container->ContainerHwnd()) CreateWindowIn(parent);
+    if (container->ContainerHwnd()) CreateWindowInContainer();
 }
 
-void WindowedControl::CreateWindowIn(HWND parent) {
-    CreateControlWindow(parent);
+void WindowedControl::ContainerWindowCreated() {
+    if (!Handle()) CreateWindowInContainer();
+}
+
+void WindowedControl::CreateWindowInContainer() {
+    CreateControlWindow(GetContainer()->ContainerHwnd());
     EnableWindow(Handle(), Enabled());
     PlaceChanged();
     VisibilityChanged();
+    WindowCreated();
+    if (auto* self = dynamic_cast<Container*>(this)) self->CreateChildWindows();
 }
 
 void WindowedControl::PlaceChanged() {

@@ -20,13 +20,19 @@ public:
     void SetEnabled(bool enabled) override;
     void SetFocus();
 
+    // Creates the window at once when the container has one; otherwise the
+    // container creates it together with its own (a user control builds its
+    // constituents before it has a window).
     void Attach(Container* container, bool constituent) override;
-    // Makes the window as a child of `parent`, at the control's place and state.
-    void CreateWindowIn(HWND parent);
+    void ContainerWindowCreated() override;
 
 protected:
+    // Creates the window inside the container's, then those of the controls on it.
+    void CreateWindowInContainer();
     // Creates the window as a child of `parent` (hidden, at 0,0).
     virtual void CreateControlWindow(HWND parent) = 0;
+    // The window was just created, placed and shown or hidden.
+    virtual void WindowCreated() {}
     void PlaceChanged() override;
     void VisibilityChanged() override;
     // Gives a system control the font (the HFONT lives as long as the control).

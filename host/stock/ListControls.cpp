@@ -97,7 +97,13 @@ void ComboBox::ShowDropDown(bool show) { SendMessageW(Handle(), CB_SHOWDROPDOWN,
 void ComboBox::OnCommand(WORD code) {
     if (code == CBN_EDITCHANGE) Change();
     else if (code == CBN_DROPDOWN) DropDown();
-    else ItemList::OnCommand(code);
+    else {
+        // The system reports a picked item before its field shows it (the field
+        // still holds the text from before), so Click handlers would read a stale
+        // Text; the field takes the item's text first.
+        if (code == CBN_SELCHANGE && ListIndex() >= 0) StoreWindowText(List(ListIndex()));
+        ItemList::OnCommand(code);
+    }
 }
 
 void ComboBox::SetDesignProperty(const std::wstring& key, const Variant& value) {

@@ -9,12 +9,15 @@ SystemControl::SystemControl(std::wstring kind, std::wstring name, OleColor back
     : WindowedControl(std::move(kind), std::move(name)), backColor_(back), foreColor_(fore) {}
 
 void SystemControl::Attach(Container* container, bool constituent) {
-    WindowedControl::Attach(container, constituent);
     // Like every control placed on a form, it starts with the form's font.
     if (!font_) {
         Form* form = container->OwningForm();
         font_ = form && form->GetFont() ? form->GetFont()->Clone() : Font::Create();
     }
+    WindowedControl::Attach(container, constituent);
+}
+
+void SystemControl::WindowCreated() {
     ApplyFont(font_);
     SetWindowTextW(Handle(), pendingText_.c_str());
 }

@@ -31,6 +31,8 @@ public:
     void Attach(Container* container, bool constituent) override;
 
 protected:
+    // Gives the new window the font and the text set before it existed.
+    void WindowCreated() override;
     std::wstring ReadWindowText() const;
     void StoreWindowText(const std::wstring& text);
 

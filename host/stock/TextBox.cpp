@@ -1,5 +1,11 @@
 #include "host/stock/TextBox.h"
 
+#include <windowsx.h>
+
+#include "host/forms/Container.h"
+#include "host/values/Error.h"
+#include "host/windows/Mouse.h"
+
 namespace host {
 
 TextBox::TextBox(std::wstring name) : SystemControl(L"TextBox", std::move(name), kWindowBackground, kWindowText) {}
@@ -21,14 +27,25 @@ void TextBox::CreateControlWindow(HWND parent) {
     if (maxLength_ > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
 }
 
+void TextBox::WindowCreated() {
+    SystemControl::WindowCreated();
+    tooltip_.Show(Handle(), toolTipText_);
+}
+
 void TextBox::SetLocked(bool locked) {
     locked_ = locked;
     if (Handle()) SendMessageW(Handle(), EM_SETREADONLY, locked, 0);
 }
 
 void TextBox::SetMaxLength(int32_t length) {
-    maxLength_ = length < 0 ? 0 : length;
+    if (length < 0) Raise(err::InvalidPropertyValue);
+    maxLength_ = length;
     if (Handle()) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
+}
+
+void TextBox::SetToolTipText(const std::wstring& text) {
+    toolTipText_ = text;
+    tooltip_.Show(Handle(), text);
 }
 
 int32_t TextBox::SelStart() const {
@@ -47,6 +64,34 @@ void TextBox::SetSelection(int32_t start, int32_t length) {
     SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + length));
 }
 
+LRESULT TextBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The box moves the caret or selects first, so handlers see where it went.
+    LRESULT result = SystemControl::WindowProc(msg, wParam, lParam);
+    if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK) RaiseMouseEvent(msg, wParam, lParam);
+    return result;
+}
+
+// A release over the box after a press on it is a click. The box captures the
+// mouse itself while a button is down.
+void TextBox::RaiseMouseEvent(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const POINT pt{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const auto x = static_cast<float>(GetContainer()->PixelsToScaleX(pt.x));
+    const auto y = static_cast<float>(GetContainer()->PixelsToScaleY(pt.y));
+    if (msg == WM_MOUSEMOVE) {
+        clicks_.Move(Handle(), wParam);
+        MouseMove(ButtonsDown(wParam), ShiftState(), x, y);
+    } else if (IsPress(msg) || IsDoubleClick(msg)) {
+        clicks_.Press(Handle(), msg);
+        if (IsPress(msg)) MouseDown(ButtonOf(msg), ShiftState(), x, y);
+    } else if (IsRelease(msg)) {
+        RECT client;
+        GetClientRect(Handle(), &client);
+        const bool click = clicks_.Release(Handle(), msg, PtInRect(&client, pt) != FALSE);
+        MouseUp(ButtonOf(msg), ShiftState(), x, y);
+        if (click) Click();
+    }
+}
+
 void TextBox::OnCommand(WORD code) {
     if (code == EN_CHANGE) Change();
 }
@@ -60,6 +105,8 @@ void TextBox::SetDesignProperty(const std::wstring& key, const Variant& value) {
     else if (SameName(key, L"ScrollBars")) SetScrollBars(value.ToInteger());
     else if (SameName(key, L"Locked")) SetLocked(value.ToBool());
     else if (SameName(key, L"MaxLength")) SetMaxLength(value.ToLong());
+    else if (SameName(key, L"ToolTipText")) SetToolTipText(value.ToString());
+    else if (SameName(key, L"DataField")) SetDataField(value.ToString());
     else SystemControl::SetDesignProperty(key, value);
 }
 

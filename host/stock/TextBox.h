@@ -1,6 +1,8 @@
 #pragma once
 // A text box: a system EDIT window, single- or multi-line.
 #include "host/stock/SystemControl.h"
+#include "host/windows/Mouse.h"
+#include "host/windows/Tooltip.h"
 
 namespace host {
 
@@ -19,14 +21,29 @@ public:
     void SetBorder(bool on) { border_ = on; }
     void SetFlat(bool flat) { flat_ = flat; }
     void SetScrollBars(int bars) { scrollBars_ = bars; }
+    // Read-only for the user.
+    bool Locked() const { return locked_; }
     void SetLocked(bool locked);
+    // The longest text the user can type, 0 for no limit; a negative length is
+    // the invalid-value error.
+    int32_t MaxLength() const { return maxLength_; }
     void SetMaxLength(int32_t length);
+    const std::wstring& ToolTipText() const { return toolTipText_; }
+    void SetToolTipText(const std::wstring& text);
+    // The name of the data field the box is bound to; kept for the container.
+    const std::wstring& DataField() const { return dataField_; }
+    void SetDataField(const std::wstring& name) { dataField_ = name; }
     int32_t SelStart() const;
     int32_t SelLength() const;
     void SetSelection(int32_t start, int32_t length);
 
     Event<> Change;
+    Event<> Click;
+    Event<int16_t, int16_t, float, float> MouseDown;  // Button, Shift, X, Y (in the container's scale)
+    Event<int16_t, int16_t, float, float> MouseMove;
+    Event<int16_t, int16_t, float, float> MouseUp;
 
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool CanTakeFocus() const override { return WindowedControl::CanTakeFocus(); }
     // Enter is a new line in a multi-line box.
     DialogKeyUse FocusedDialogKey(WPARAM key) override {
@@ -39,8 +56,11 @@ public:
 
 protected:
     void CreateControlWindow(HWND parent) override;
+    void WindowCreated() override;
 
 private:
+    void RaiseMouseEvent(UINT msg, WPARAM wParam, LPARAM lParam);
+
     bool multiLine_ = false;
     Alignment alignment_ = Alignment::Left;
     bool border_ = true;
@@ -48,6 +68,10 @@ private:
     int scrollBars_ = 0;
     bool locked_ = false;
     int32_t maxLength_ = 0;
+    std::wstring toolTipText_;
+    Tooltip tooltip_;
+    std::wstring dataField_;
+    ClickTracker clicks_;
 };
 
 }  // namespace host

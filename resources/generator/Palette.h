@@ -33,6 +33,23 @@ inline constexpr Colour kGlyphShadow = Rgb(0, 0, 0);
 inline constexpr Colour kGloss = Rgb(255, 255, 255);
 inline constexpr Colour kDisabledWash = Rgb(236, 238, 240);
 
+// The combo box's drop button: pale blue, lighter under the pointer, deeper blue
+// when pressed, off-white when disabled.
+inline constexpr Colour kComboSurround = Rgb(255, 255, 255);
+inline constexpr Colour kComboChevron = Rgb(80, 104, 128);
+inline constexpr Colour kComboNormalTop = Rgb(226, 236, 248);
+inline constexpr Colour kComboNormalBottom = Rgb(196, 214, 238);
+inline constexpr Colour kComboNormalFrame = Rgb(168, 190, 218);
+inline constexpr Colour kComboHoverTop = Rgb(252, 253, 255);
+inline constexpr Colour kComboHoverBottom = Rgb(232, 241, 252);
+inline constexpr Colour kComboHoverFrame = Rgb(84, 132, 196);
+inline constexpr Colour kComboPressedTop = Rgb(136, 172, 218);
+inline constexpr Colour kComboPressedBottom = Rgb(176, 204, 236);
+inline constexpr Colour kComboPressedFrame = Rgb(82, 118, 168);
+inline constexpr Colour kComboDisabledFace = Rgb(246, 244, 238);
+inline constexpr Colour kComboDisabledFrame = Rgb(214, 206, 194);
+inline constexpr Colour kComboDisabledChevron = Rgb(192, 168, 136);
+
 // The program icon: a ballot going into a ballot box on a green tile.
 inline constexpr Colour kTransparent = {0.0, 0.0, 0.0, 0.0};
 inline constexpr Colour kIconGreenTop = Rgb(118, 206, 96);

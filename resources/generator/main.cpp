@@ -6,6 +6,7 @@
 #include "AppIcon.h"
 #include "ChatBadge.h"
 #include "CjkFont.h"
+#include "ComboButton.h"
 #include "FramePieces.h"
 #include "ImageFiles.h"
 #include "OptionButton.h"
@@ -25,6 +26,8 @@ namespace {
 constexpr wchar_t kIconFile[] = L"app_icon.ico";
 constexpr int kIconSizes[] = {32, 16};
 constexpr ButtonLook kLooks[] = {ButtonLook::Normal, ButtonLook::Pressed, ButtonLook::Disabled};
+constexpr ComboButtonLook kComboLooks[] = {ComboButtonLook::Normal, ComboButtonLook::Hover, ComboButtonLook::Pressed,
+                                           ComboButtonLook::Disabled};
 
 struct Bitmap {
     const wchar_t* name;
@@ -50,6 +53,9 @@ std::vector<Bitmap> Bitmaps(const CjkFont& font) {
     }
     for (int index = 0; index < kOptionImageCount; ++index) {
         bitmaps.push_back({kOptionStatePictures[index], [index] { return DrawOptionState(index); }});
+    }
+    for (size_t look = 0; look < std::size(kComboLooks); ++look) {
+        bitmaps.push_back({kComboButtonPictures[look], [look] { return DrawComboButton(kComboLooks[look]); }});
     }
     return bitmaps;
 }

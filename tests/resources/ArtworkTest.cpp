@@ -79,6 +79,26 @@ TEST(Artwork, OptionStatesShowRingFillAndDot) {
     EXPECT_GT(int(band >> 16) - int(band & 0xFF), 80);
 }
 
+// Each drop button shows its chevron in the look's colour on a face that is
+// lighter under the pointer and darker when pressed.
+TEST(Artwork, ComboButtonsShowTheirLooks) {
+    constexpr uint32_t kChevron = 0x506880;          // RGB(80, 104, 128)
+    constexpr uint32_t kDisabledChevron = 0xC0A888;  // RGB(192, 168, 136)
+    constexpr POINT kOnChevron = {7, 8};
+    const struct { const wchar_t* name; uint32_t chevron; } looks[] = {
+        {kComboNormal, kChevron}, {kComboHover, kChevron}, {kComboPressed, kChevron}, {kComboDisabled, kDisabledChevron}};
+    for (const auto& look : looks) {
+        const ArtworkPixels pixels = LoadArtwork(look.name);
+        ASSERT_EQ(pixels.width, 17) << look.name;
+        ASSERT_EQ(pixels.height, 16) << look.name;
+        EXPECT_EQ(pixels.At(kOnChevron.x, kOnChevron.y), look.chevron) << look.name;
+    }
+    const double normal = MeanLuminance(LoadArtwork(kComboNormal));
+    EXPECT_GT(MeanLuminance(LoadArtwork(kComboHover)), normal);
+    EXPECT_LT(MeanLuminance(LoadArtwork(kComboPressed)), normal);
+    EXPECT_GT(MeanLuminance(LoadArtwork(kComboDisabled)), normal);
+}
+
 TEST(Artwork, ButtonCornersShowTheSocketGreen) {
     const ArtworkPixels bar = LoadArtwork(kTitleRight);
     ASSERT_EQ(bar.width, 89);

@@ -1,0 +1,42 @@
+#include "host/windows/Tooltip.h"
+
+#include <commctrl.h>
+
+namespace host {
+
+namespace {
+
+TTTOOLINFOW ToolFor(HWND tool, const std::wstring& text) {
+    TTTOOLINFOW info{};
+    // The size every version of the common controls accepts.
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(tool);
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the tooltip
+    return info;
+}
+
+}  // namespace
+
+Tooltip::~Tooltip() {
+    // The form owns the tooltip window and may have destroyed it already.
+    if (window_ && IsWindow(window_)) DestroyWindow(window_);
+}
+
+void Tooltip::Show(HWND tool, const std::wstring& text) {
+    if (!tool || (!window_ && text.empty())) return;
+    TTTOOLINFOW info = ToolFor(tool, text);
+    if (window_) {
+        SendMessageW(window_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+        return;
+    }
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};  // registers the tooltip class
+    InitCommonControlsEx(&classes);
+    window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, tool, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+    if (window_) SendMessageW(window_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace host

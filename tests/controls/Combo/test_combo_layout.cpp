@@ -1,0 +1,57 @@
+// The parts in their stacking order and first state, the size the control keeps,
+// and where the parts go for its width and font.
+#include "ComboTestSupport.h"
+
+namespace combo_test {
+namespace {
+
+Names NamesOf(const host::Container& container) {
+    Names names;
+    for (auto& child : container.Children()) names.push_back(child->Name());
+    return names;
+}
+
+TEST_F(ComboTest, NewControlShowsZeroInAWhiteFieldWithTheOutlineAndTheNormalButton) {
+    Combo& combo = Place(nullptr, 2000, 1000);
+    EXPECT_EQ(NamesOf(combo), (Names{L"BackMain", L"Combo1", L"img", L"img", L"img", L"img"}));
+    EXPECT_EQ(NamesOf(BackMain(combo)), (Names{L"ImgUp", L"TxtData", L"ShapeBorder"}));
+    EXPECT_EQ(GetWindow(BackMain(combo).Hwnd(), GW_HWNDNEXT), Combo1(combo).Hwnd()) << "the panel hides the list box";
+    EXPECT_EQ(combo.TEXT(), L"0");
+    EXPECT_EQ((std::vector{combo.BackColor(), BackMain(combo).BackColor(), ShapeBorder(combo).BorderColor()}),
+              (std::vector<host::OleColor>{RGB(255, 255, 255), RGB(255, 255, 255), kOutline}));
+    EXPECT_EQ(ButtonPicture(combo), kNormal);
+    EXPECT_EQ(combo.Height(), 300);
+    EXPECT_EQ(combo.hwnd(), static_cast<int32_t>(reinterpret_cast<intptr_t>(combo.hWnd())));
+}
+
+// Every part follows the width the control keeps; the height is always 300.
+TEST_F(ComboTest, SizeRulesAndTheLayoutFollowingThem) {
+    const struct { double askedWidth, askedHeight, width; } sizes[] = {
+        {2000, 1000, 2000}, {300, 100, 400}, {400, 300, 400}, {6000, 600, 6000}};
+    Combo& combo = Place();
+    const auto place = [](const host::Control& c) { return std::vector{c.Left(), c.Top(), c.Width(), c.Height()}; };
+    for (const auto& s : sizes) {
+        SCOPED_TRACE(testing::Message() << "asked " << s.askedWidth << " x " << s.askedHeight);
+        combo.Move(120, 240, s.askedWidth, s.askedHeight);
+        const double w = s.width;
+        EXPECT_EQ((std::vector{combo.Width(), combo.Height()}), (std::vector{w, 300.0}));
+        EXPECT_EQ(place(BackMain(combo)), (std::vector{0.0, 0.0, w, 465.0}));
+        EXPECT_EQ(place(ShapeBorder(combo)), (std::vector{0.0, 0.0, w, 300.0}));
+        EXPECT_EQ(place(ImgUp(combo)), (std::vector{w - 285, 30.0, 255.0, 240.0}));
+        EXPECT_EQ(place(TxtData(combo)), (std::vector{75.0, 75.0, w - 375, 180.0}));
+        EXPECT_EQ(place(Combo1(combo)).at(2), w);
+    }
+}
+
+// Above 8 points the text area rises a pixel per point, rounded half to even.
+TEST_F(ComboTest, TextAreaTopFollowsTheFontSize) {
+    const struct { double points, top; } fonts[] = {{12, 30}, {8, 90}, {9, 75}, {10.5, 60}, {9.5, 60}, {6, 90}};
+    Combo& combo = Place();
+    for (const auto& f : fonts) {
+        combo.SetFont(host::Font::Create(host::FontDesc{.size = f.points}));
+        EXPECT_EQ(TxtData(combo).Top(), f.top) << f.points << " points";
+    }
+}
+
+}  // namespace
+}  // namespace combo_test

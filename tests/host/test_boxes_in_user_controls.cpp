@@ -1,0 +1,120 @@
+// Text boxes and combo boxes built into a user control before it has a window:
+// their windows come with its own; the text box reports the mouse and keeps its
+// tip, data field, lock and length; a combo box shows a picked item at once.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+
+#include "HostTestKit.h"
+#include "host/stock/ListControls.h"
+#include "host/stock/PictureBox.h"
+#include "host/stock/TextBox.h"
+
+using namespace host;
+using namespace hosttest;
+
+namespace {
+
+class Composed : public UserControl {
+public:
+    Composed() : UserControl(L"Composed", L"cmp") {
+        box = &Add(std::make_unique<PictureBox>(L"box"), true);
+        text = &box->Add(std::make_unique<TextBox>(L"txt"), true);
+        combo = &Add(std::make_unique<ComboBox>(L"cbo"), true);
+        text->SetText(L"early");
+        text->SetToolTipText(L"tip");
+        PlaceInPixels(*box, 0, 0, 100, 40);
+        PlaceInPixels(*text, 10, 10, 60, 20);
+        PlaceInPixels(*combo, 0, 50, 150, 20);
+    }
+    PictureBox* box;
+    TextBox* text;
+    ComboBox* combo;
+};
+
+class BoxesTest : public ::testing::Test {
+protected:
+    BoxesTest() {
+        PlaceInPixels(composed, 0, 0, 200, 100);
+        form.Show();
+    }
+    Form form{L"BoxesForm"};
+    Composed& composed = form.Add(std::make_unique<Composed>());
+};
+
+// The text the tooltip shows for `tool` (the only tooltip window there is).
+std::wstring TipOf(HWND tool) {
+    wchar_t text[80] = L"";
+    TTTOOLINFOW info{TTTOOLINFOW_V2_SIZE, 0, GetParent(tool), reinterpret_cast<UINT_PTR>(tool), {}, nullptr, text, 0,
+                     nullptr};
+    SendMessageW(FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr), TTM_GETTEXTW, 80,
+                 reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+}  // namespace
+
+TEST_F(BoxesTest, WindowsComeWithTheUserControlsAndKeepWhatWasSetBefore) {
+    TextBox& text = *composed.text;
+    EXPECT_EQ(GetParent(text.Hwnd()), composed.box->Hwnd());
+    EXPECT_EQ(GetWindow(composed.box->Hwnd(), GW_HWNDNEXT), composed.combo->Hwnd()) << "stacked in order";
+    EXPECT_EQ(text.Text(), L"early");
+    EXPECT_EQ(TipOf(text.Hwnd()), L"tip");
+    text.SetToolTipText(L"Type here");
+    text.SetDataField(L"Name");
+    text.SetLocked(true);
+    EXPECT_EQ((std::vector{text.ToolTipText(), TipOf(text.Hwnd()), text.DataField()}),
+              (std::vector<std::wstring>{L"Type here", L"Type here", L"Name"}));
+    EXPECT_TRUE(text.Locked() && (GetWindowLongW(text.Hwnd(), GWL_STYLE) & ES_READONLY));
+    const struct { const char* label; int32_t length; int error; int32_t kept; } lengths[] = {
+        {"ten", 10, kNoError, 10},
+        {"Mended: negative is refused, not taken as no limit", -1, err::InvalidPropertyValue, 10},
+        {"no limit", 0, kNoError, 0},
+    };
+    for (const auto& row : lengths) {
+        EXPECT_EQ(ErrorOf([&] { text.SetMaxLength(row.length); }), row.error) << row.label;
+        EXPECT_EQ(text.MaxLength(), row.kept) << row.label;
+    }
+}
+
+// Places are in twips from the box's corner; a release away from the box is no
+// click. (A right button would open the box's own menu.)
+TEST_F(BoxesTest, TextBoxReportsTheMouseAndClicks) {
+    TextBox& text = *composed.text;
+    Entries events;
+    const auto note = [&events](const wchar_t* what) {
+        return [&events, what](int16_t b, int16_t, float x, float y) {
+            events.push_back(what + std::to_wstring(b) + L" " + std::to_wstring(TwipsToPixelsX(x)) + L"," +
+                             std::to_wstring(TwipsToPixelsY(y)));
+        };
+    };
+    Connections watching;
+    watching += text.MouseDown.Connect(note(L"MouseDown "));
+    watching += text.MouseMove.Connect(note(L"MouseMove "));
+    watching += text.MouseUp.Connect(note(L"MouseUp "));
+    watching += text.Click.Connect([&events] { events.push_back(L"Click"); });
+    for (auto [msg, keys, x] : {std::tuple{WM_MOUSEMOVE, 0, 4}, {WM_LBUTTONDOWN, MK_LBUTTON, 4}, {WM_LBUTTONUP, 0, 5},
+                                {WM_LBUTTONDOWN, MK_LBUTTON, 4}, {WM_LBUTTONUP, 0, 500}})
+        SendMessageW(text.Hwnd(), UINT(msg), WPARAM(keys), MAKELPARAM(x, 2));
+    EXPECT_EQ(events, (Entries{L"MouseMove 0 4,2", L"MouseDown 1 4,2", L"MouseUp 1 5,2", L"Click", L"MouseDown 1 4,2",
+                               L"MouseUp 1 500,2"}));
+}
+
+// The system reports a pick while its field still shows the text from before.
+TEST_F(BoxesTest, ComboBoxShowsThePickedItemWhenItReportsThePick) {
+    ComboBox& combo = *composed.combo;
+    for (const wchar_t* item : {L"one", L"two", L"three"}) combo.AddItem(item);
+    Entries seen;
+    const Connection watching =
+        combo.Click.Connect([&] { seen.push_back(std::to_wstring(combo.ListIndex()) + L" " + combo.Text()); });
+    combo.ShowDropDown(true);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(combo.Hwnd(), &info);
+    const LPARAM second = MAKELPARAM(5, SendMessageW(info.hwndList, LB_GETITEMHEIGHT, 0, 0) * 3 / 2);
+    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}) SendMessageW(info.hwndList, msg, 0, second);
+    SendMessageW(combo.Hwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(seen, (Entries{L"1 two", L"2 three"}));
+}
