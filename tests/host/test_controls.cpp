@@ -74,6 +74,24 @@ TEST_F(ControlsTest, SystemControlsPaintInTheirColoursAndACopyOfTheFormsFont) {
     ReleaseDC(text.Hwnd(), dc);
 }
 
+// Owners are kept by the process, not by the window system: a window that goes
+// with its parent's window must not leave its owner to be found by its handle.
+TEST_F(ControlsTest, WindowsLeadToTheirOwnersUntilTheWindowsGo) {
+    auto& frame = form.Add(std::make_unique<HostFrame>(L"fra"));
+    auto& text = frame.Add(std::make_unique<TextBox>(L"txt"));
+    HWND frameWindow = frame.Hwnd(), textWindow = text.Hwnd();
+    EXPECT_EQ(static_cast<WindowOwner*>(&frame), WindowOwner::FromHwnd(frameWindow));
+    EXPECT_EQ(static_cast<WindowOwner*>(&text), WindowOwner::FromHwnd(textWindow));
+    EXPECT_EQ(nullptr, WindowOwner::FromHwnd(GetDesktopWindow())) << "a window the host does not own";
+    text.SetText(L"typed");
+    wchar_t shown[16]{};
+    GetWindowTextW(textWindow, shown, 16);
+    EXPECT_STREQ(L"typed", shown) << "the system control's own procedure still runs";
+    DestroyWindow(frameWindow);
+    EXPECT_EQ(nullptr, WindowOwner::FromHwnd(frameWindow));
+    EXPECT_EQ(nullptr, WindowOwner::FromHwnd(textWindow));
+}
+
 TEST_F(ControlsTest, VisibilityAndEnablingFollowTheContainers) {
     auto& frame = form.Add(std::make_unique<HostFrame>(L"fra"));
     auto& text = frame.Add(std::make_unique<TextBox>(L"txt"));
