@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cwctype>
 
+#include "host/forms/PropertyTable.h"
 #include "host/values/Error.h"
 #include "host/values/Units.h"
 
@@ -66,7 +67,9 @@ void Control::SetDesignProperty(const std::wstring& key, const Variant& value) {
     else Raise(err::PropertyNotFound, L"'" + Kind() + L"' has no property '" + key + L"'");
 }
 
-Variant Control::GetProperty(const std::wstring& name, const std::vector<Variant>&) {
+Variant Control::GetProperty(const std::wstring& name, const std::vector<Variant>& index) {
+    if (const PublishedProperties* published = Published(); published && published->Has(name))
+        return published->Get(*this, name, index);
     if (SameName(name, L"Left")) return Variant::Sng(static_cast<float>(left_));
     if (SameName(name, L"Top")) return Variant::Sng(static_cast<float>(top_));
     if (SameName(name, L"Width")) return Variant::Sng(static_cast<float>(width_));
@@ -81,8 +84,10 @@ Variant Control::GetProperty(const std::wstring& name, const std::vector<Variant
 }
 
 void Control::LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index) {
-    if (!index.empty()) Raise(err::PropertyNotFound);
-    SetDesignProperty(name, value);
+    if (const PublishedProperties* published = Published(); published && published->Has(name))
+        published->Let(*this, name, value, index);
+    else if (!index.empty()) Raise(err::PropertyNotFound);
+    else SetDesignProperty(name, value);
 }
 
 void Control::Attach(Container* container, bool constituent) {

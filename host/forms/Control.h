@@ -15,6 +15,7 @@ namespace host {
 
 class Container;
 class Form;
+class PublishedProperties;
 
 // What a control asks of the container that holds it; Container implements it.
 class ControlSite {
@@ -94,6 +95,9 @@ public:
 
     // Applies one property read from a form's design data; unknown keys raise 438.
     virtual void SetDesignProperty(const std::wstring& key, const Variant& value);
+    // The properties the control publishes by name (PropertyTable.h), null for none;
+    // GetProperty and LetProperty reach them before the host's own.
+    virtual const PublishedProperties* Published() const { return nullptr; }
     // Property access by name, with optional index arguments (property pages).
     virtual Variant GetProperty(const std::wstring& name, const std::vector<Variant>& index = {});
     virtual void LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index = {});

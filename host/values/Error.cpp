@@ -70,7 +70,9 @@ std::wstring StandardErrorText(int number) {
     case err::ObjectNotSet: return L"Object variable or With block variable not set";
     case err::InvalidFileFormat: return L"Invalid file format";
     case err::InvalidPropertyValue: return L"Invalid property value";
+    case err::PropertyReadOnly: return L"Property is read-only";
     case err::PropertyNotFound: return L"Object doesn't support this property or method";
+    case err::WrongArguments: return L"Wrong number of arguments or invalid property assignment";
     case err::InvalidPicture: return L"Invalid picture";
     default: return L"Application-defined or object-defined error";
     }

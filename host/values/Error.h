@@ -16,7 +16,9 @@ inline constexpr int FileNotFound = 53;
 inline constexpr int ObjectNotSet = 91;
 inline constexpr int InvalidFileFormat = 321;
 inline constexpr int InvalidPropertyValue = 380;
+inline constexpr int PropertyReadOnly = 383;
 inline constexpr int PropertyNotFound = 438;  // object doesn't support this property or method
+inline constexpr int WrongArguments = 450;
 inline constexpr int InvalidPicture = 481;
 }  // namespace err
 

@@ -4,23 +4,27 @@
 
 #include "HostTestKit.h"
 #include "host/stock/PropertyPage.h"
+#include "host/forms/PropertyTable.h"
 
 using namespace host;
 using namespace hosttest;
 
 namespace {
 
-// A control with an indexed property, counted from 1.
+// A control publishing an indexed property, counted from 1, and a read-only one.
 class Captions : public UserControl {
 public:
     Captions() : UserControl(L"Captions", L"Captions1") {}
-    Variant GetProperty(const std::wstring& name, const std::vector<Variant>& index) override {
-        if (SameName(name, L"Caption") && index.size() == 1) return Variant(items.at(index[0].ToLong() - 1));
-        return UserControl::GetProperty(name, index);
-    }
-    void LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index) override {
-        if (SameName(name, L"Caption") && index.size() == 1) items.at(index[0].ToLong() - 1) = value.ToString();
-        else UserControl::LetProperty(name, value, index);
+    const PublishedProperties* Published() const override {
+        static const PropertyTable<Captions> table{{
+            {L"Caption", PropertyType::String, true, L"One caption",
+             [](Captions& c, int16_t i) { return Variant(c.items.at(static_cast<size_t>(i - 1))); },
+             [](Captions& c, const Variant& v, int16_t i) { c.items.at(static_cast<size_t>(i - 1)) = v.ToString(); },
+             {}},
+            {L"Count", PropertyType::Integer, false, nullptr,
+             [](Captions& c, int16_t) { return Variant::Int(static_cast<int16_t>(c.items.size())); }, {}, {}},
+        }};
+        return &table;
     }
     Entries items{L"one", L"two"};
 };
@@ -57,4 +61,28 @@ TEST(PropertyPage, SelectionChangedChangedAndApplyDriveTheDialog) {
     EXPECT_EQ(control.items[1], L"one");
     EXPECT_FALSE(IsWindowEnabled(dialog.ApplyButton().Hwnd()));
     EXPECT_EQ(err::PropertyNotFound, ErrorOf([&] { CallByNameGet(control, L"Tabs"); }));
+}
+
+TEST(PropertyPage, PublishedPropertiesByNameAndForABrowser) {
+    Form form(L"Host");
+    auto& control = form.Add(std::make_unique<Captions>());
+    EXPECT_EQ(control.Published()->Infos(),
+              (std::vector<PropertyInfo>{{L"Caption", PropertyType::String, true, true, L"One caption"},
+                                         {L"Count", PropertyType::Integer, false, false, L""}}));
+    EXPECT_EQ(CallByNameGet(control, L"COUNT").ToInteger(), 2);
+    EXPECT_EQ(CallByNameGet(control, L"Left").ToDouble(), 0) << "the host's own properties stay";
+    const struct {
+        const char* label;
+        std::function<void()> call;
+        int error;
+    } misuse[] = {
+        {"unknown name", [&] { CallByNameGet(control, L"Tabs"); }, err::PropertyNotFound},
+        {"indexed without index", [&] { CallByNameGet(control, L"Caption"); }, err::WrongArguments},
+        {"index on a plain one", [&] { CallByNameGet(control, L"Count", {Variant::Int(1)}); }, err::WrongArguments},
+        {"two indexes", [&] { CallByNameLet(control, L"Caption", Variant(L"x"), {Variant::Int(1), Variant::Int(1)}); },
+         err::WrongArguments},
+        {"read-only", [&] { CallByNameLet(control, L"Count", Variant::Int(3)); }, err::PropertyReadOnly},
+        {"index overflow", [&] { CallByNameGet(control, L"Caption", {Variant::Lng(40000)}); }, err::Overflow},
+    };
+    for (const auto& m : misuse) EXPECT_EQ(ErrorOf(m.call), m.error) << m.label;
 }
