@@ -1,0 +1,328 @@
+// The tab strip's state: its properties, declared once in a table that feeds
+// by-name access, property browsers and the exchange with the property bag.
+#include "controls/ctlTabs/ctlTabs.h"
+
+#include <functional>
+#include <memory>
+#include <type_traits>
+
+#include "host/Error.h"
+#include "host/FormBuilder.h"
+#include "host/PropertyTable.h"
+
+namespace controls {
+
+namespace {
+
+using host::PropertyType;
+using host::Variant;
+
+constexpr int32_t kTabsWidth = 70;
+constexpr int32_t kTabsHeight = 20;
+constexpr int16_t kTabs = 2;
+constexpr int16_t kSelectedTab = 1;
+constexpr host::OleColor kTabColor = host::SystemColor(COLOR_BTNSHADOW);
+constexpr host::OleColor kTabColorActive = host::SystemColor(COLOR_BTNFACE);
+constexpr host::OleColor kTextColor = host::SystemColor(COLOR_BTNHIGHLIGHT);
+constexpr host::OleColor kTextColorActive = host::SystemColor(COLOR_BTNTEXT);
+
+constexpr const wchar_t* kCaptionKey = L"TABCAPTION";
+
+// Values as the bag and by-name access carry them: OLE colours as Longs.
+Variant ToVariant(int16_t v) { return Variant::Int(v); }
+Variant ToVariant(int32_t v) { return Variant::Lng(v); }
+Variant ToVariant(uint32_t v) { return Variant::Lng(static_cast<int32_t>(v)); }
+Variant ToVariant(bool v) { return Variant::Bool(v); }
+
+template <class T>
+T FromVariant(const Variant& v) {
+    if constexpr (std::is_same_v<T, bool>) return v.ToBool();
+    else if constexpr (std::is_same_v<T, int16_t>) return v.ToInteger();
+    else if constexpr (std::is_same_v<T, int32_t>) return v.ToLong();
+    else return static_cast<host::OleColor>(v.ToLong());
+}
+
+template <class T>
+constexpr PropertyType TypeOf() {
+    if constexpr (std::is_same_v<T, bool>) return PropertyType::Boolean;
+    else if constexpr (std::is_same_v<T, int16_t>) return PropertyType::Integer;
+    else if constexpr (std::is_same_v<T, int32_t>) return PropertyType::Long;
+    else return PropertyType::Colour;
+}
+
+std::wstring CaptionKey(int index) { return kCaptionKey + std::to_wstring(index); }
+
+}  // namespace
+
+// ---- The property table ----
+
+// What the bag exchange keeps of a property.
+struct StoredAs {
+    const wchar_t* key = nullptr;  // null: not stored; an indexed one adds the index
+    Variant fallback;              // read when the key is missing
+    std::function<void(ctlTabs&, const Variant&, int16_t index)> load;  // assigns the field, no setter
+    std::function<Variant(ctlTabs&, int16_t index)> save;
+};
+
+struct ctlTabs::Table {
+    using Properties = host::PropertyTable<ctlTabs, StoredAs>;
+    using Row = Properties::Row;
+
+    // A property over one field: stored under `key` in the field's type (`initial`
+    // when missing), reached by name in the setter's type.
+    template <class F, class A>
+    static Row Field(const wchar_t* name, const wchar_t* help, const wchar_t* key, F Fields::*field,
+                     void (ctlTabs::*set)(A), F initial) {
+        return Row{name, TypeOf<A>(), false, help,
+                   [field](ctlTabs& t, int16_t) { return ToVariant(static_cast<A>(t.Prop.*field)); },
+                   [set](ctlTabs& t, const Variant& v, int16_t) { (t.*set)(FromVariant<A>(v)); },
+                   StoredAs{key, ToVariant(initial),
+                            [field](ctlTabs& t, const Variant& v, int16_t) { t.Prop.*field = FromVariant<F>(v); },
+                            [field](ctlTabs& t, int16_t) { return ToVariant(t.Prop.*field); }}};
+    }
+
+    // A missing or empty stored font makes the field share the control's own font.
+    static Row FontField(const wchar_t* name, const wchar_t* help, const wchar_t* key, host::FontPtr Fields::*field,
+                         void (ctlTabs::*set)(const host::FontPtr&)) {
+        return Row{name, PropertyType::Font, false, help,
+                   [field](ctlTabs& t, int16_t) { return Variant(t.Prop.*field); },
+                   [set](ctlTabs& t, const Variant& v, int16_t) { (t.*set)(v.ToFont()); },
+                   StoredAs{key, Variant::Nothing(),
+                            [field](ctlTabs& t, const Variant& v, int16_t) {
+                                host::FontPtr font = v.ToFont();
+                                t.Prop.*field = font ? font : t.GetFont();
+                            },
+                            [field](ctlTabs& t, int16_t) { return Variant(t.Prop.*field); }}};
+    }
+
+    // In the order the bag stores them; the read-only ones last.
+    static const Properties& Get() {
+        static const Properties table{{
+            Field(L"TabsWidth", L"Returns/sets the width of each tab (in pixels)", L"TABWIDE", &Fields::TabsWidth,
+                  &ctlTabs::SetTabsWidth, kTabsWidth),
+            Field(L"TabsHeight", L"Returns/sets the height of each tab (in pixels)", L"TABHIGH", &Fields::TabsHeight,
+                  &ctlTabs::SetTabsHeight, kTabsHeight),
+            Field(L"Tabs", L"Returns/sets the number of tabs on the control", L"TABCOUNT", &Fields::Tabs,
+                  &ctlTabs::SetTabs, kTabs),
+            Field(L"SelectedTab", L"Returns/sets the currently selected tab", L"TABSELECTED", &Fields::SelectedTab,
+                  &ctlTabs::SetSelectedTab, kSelectedTab),
+            Field(L"Style", L"Returns/sets the position of the tabs on the control", L"TABSTYLE", &Fields::Style,
+                  &ctlTabs::SetStyle, int16_t{TabsTopLeft}),
+            Field(L"CaptionAlignment", L"Returns/sets the position of captions within the tabs", L"CAPTIONSTYLE",
+                  &Fields::CaptionAlignment, &ctlTabs::SetCaptionAlignment, int16_t{CaptionMiddleCenter}),
+            Field(L"UseFocusRect",
+                  L"Returns/sets whether a focus rectangle will be displayed when a tab has the focus", L"FOCUSRECT",
+                  &Fields::UseFocusRect, &ctlTabs::SetUseFocusRect, false),
+            Row{L"Caption", PropertyType::String, true, L"Returns/Sets captions for each tab",
+                [](ctlTabs& t, int16_t i) { return Variant(t.Caption(i)); },
+                [](ctlTabs& t, const Variant& v, int16_t i) { t.SetCaption(i, v.ToString()); },
+                StoredAs{kCaptionKey, Variant(L""),
+                         [](ctlTabs& t, const Variant& v, int16_t i) {
+                             t.Prop.Captions[static_cast<size_t>(i - 1)] = v.ToString();
+                         },
+                         [](ctlTabs& t, int16_t i) { return Variant(t.Caption(i)); }}},
+            FontField(L"TabFont", L"Returns/sets the font attributes of all inactive tabs", L"TABFONT",
+                      &Fields::TabFont, &ctlTabs::SetTabFont),
+            FontField(L"TabFontActive", L"Returns/sets the font attributes of the active tab", L"TABFONTACTIVE",
+                      &Fields::TabFontActive, &ctlTabs::SetTabFontActive),
+            Field(L"TabColor", L"Returns/sets the background color of all inactive tabs", L"TABCOLOR",
+                  &Fields::TabColor, &ctlTabs::SetTabColor, kTabColor),
+            Field(L"TabColorActive",
+                  L"Returns/sets the background color of the active tab and the container area of the control",
+                  L"TABCOLORACTIVE", &Fields::TabColorActive, &ctlTabs::SetTabColorActive, kTabColorActive),
+            Field(L"TextColor", L"Returns/sets the text color of all inactive tabs", L"TEXTCOLOR", &Fields::TextColor,
+                  &ctlTabs::SetTextColor, kTextColor),
+            Field(L"TextColorActive", L"Returns/sets the text color of the active tab", L"TEXTCOLORACTIVE",
+                  &Fields::TextColorActive, &ctlTabs::SetTextColorActive, kTextColorActive),
+            Row{L"ScaleMode", PropertyType::Long, false, L"ScaleMode always returns 1 (Twips) on this control",
+                [](ctlTabs& t, int16_t) { return Variant::Lng(t.ScaleMode()); }, {}, {}},
+            Row{L"hDC", PropertyType::Long, false, nullptr,
+                [](ctlTabs& t, int16_t) {
+                    return Variant::Lng(static_cast<int32_t>(reinterpret_cast<intptr_t>(t.hDC())));
+                },
+                {}, {}},
+        }};
+        return table;
+    }
+};
+
+const host::PublishedProperties* ctlTabs::Published() const { return &Table::Get(); }
+
+// ---- Lifecycle ----
+
+ctlTabs::ctlTabs(std::wstring name) : UserControl(L"ctlTabs", std::move(name)) {}
+
+void ctlTabs::OnInitialize() {
+    SetScaleMode(host::ScaleMode::Pixels);
+    Prop.TabsWidth = kTabsWidth;
+    Prop.TabsHeight = kTabsHeight;
+    Prop.Tabs = kTabs;
+    Prop.SelectedTab = kSelectedTab;
+    Prop.Style = TabsTopLeft;
+    Prop.CaptionAlignment = CaptionMiddleCenter;
+    Prop.UseFocusRect = false;
+    Prop.Captions.clear();
+    for (int i = 1; i <= Prop.Tabs; ++i) Prop.Captions.push_back(L"Tab " + std::to_wstring(i));
+    Prop.TabFont = host::Font::Create();
+    CopyFont(*Prop.TabFont, *GetFont());
+    Prop.TabFontActive = host::Font::Create();
+    CopyFont(*Prop.TabFontActive, *GetFont());
+    Prop.TabFontActive->SetBold(!Prop.TabFontActive->Bold());
+    Prop.TabColor = kTabColor;
+    Prop.TabColorActive = kTabColorActive;
+    Prop.TextColor = kTextColor;
+    Prop.TextColorActive = kTextColorActive;
+}
+
+// Every field straight from the bag, no setter and no check, then one paint. A
+// count below 1 could hold no captions, so it loads as 1.
+void ctlTabs::OnReadProperties(const host::PropertyBag& bag) {
+    for (const Table::Row& row : Table::Get().Rows()) {
+        const StoredAs& stored = row.more;
+        if (!stored.key) continue;
+        if (!row.indexed) {
+            stored.load(*this, bag.ReadProperty(stored.key, stored.fallback), 0);
+            continue;
+        }
+        // A missing caption reads as empty, not as the caption a new control has.
+        if (Prop.Tabs < 1) Prop.Tabs = 1;
+        Prop.Captions.assign(static_cast<size_t>(Prop.Tabs), std::wstring());
+        for (int i = 1; i <= Prop.Tabs; ++i)
+            stored.load(*this, bag.ReadProperty(CaptionKey(i), stored.fallback), static_cast<int16_t>(i));
+    }
+    DrawTabs();
+}
+
+// Every key is written, whatever its value; captions against the empty default,
+// so an empty caption is not stored.
+void ctlTabs::OnWriteProperties(host::PropertyBag& bag) {
+    for (const Table::Row& row : Table::Get().Rows()) {
+        const StoredAs& stored = row.more;
+        if (!stored.key) continue;
+        if (!row.indexed) {
+            bag.WriteProperty(stored.key, stored.save(*this, 0));
+            continue;
+        }
+        for (int i = 1; i <= Prop.Tabs; ++i)
+            bag.WriteProperty(CaptionKey(i), stored.save(*this, static_cast<int16_t>(i)), stored.fallback);
+    }
+}
+
+// The strip's background is the container's back colour.
+void ctlTabs::OnAmbientChanged(const std::wstring& name) {
+    if (host::SameName(name, L"BackColor")) DrawTabs();
+}
+
+void ctlTabs::OnResize() { DrawTabs(); }
+
+// ---- Properties ----
+
+void ctlTabs::Store(const std::wstring& key) {
+    PropertyChanged(key);
+    DrawTabs();
+}
+
+void CopyFont(host::Font& target, const host::Font& source) {
+    // All attributes in one change; `source` may be `target` itself.
+    if (target.Desc() != source.Desc()) target.Assign(source.Desc());
+}
+
+void ctlTabs::AssignFont(host::Font& field, const host::FontPtr& font, const wchar_t* key) {
+    if (!font) host::Raise(host::err::ObjectNotSet);
+    CopyFont(field, *font);
+    Store(key);
+}
+
+void ctlTabs::SetTabFont(const host::FontPtr& font) { AssignFont(*Prop.TabFont, font, L"TABFONT"); }
+
+void ctlTabs::SetTabFontActive(const host::FontPtr& font) {
+    AssignFont(*Prop.TabFontActive, font, L"TABFONTACTIVE");
+}
+
+void ctlTabs::SetTextColor(host::OleColor value) {
+    Prop.TextColor = value;
+    Store(L"TEXTCOLOR");
+}
+
+void ctlTabs::SetTextColorActive(host::OleColor value) {
+    Prop.TextColorActive = value;
+    Store(L"TEXTCOLORACTIVE");
+}
+
+void ctlTabs::SetTabColor(host::OleColor value) {
+    Prop.TabColor = value;
+    Store(L"TABCOLOR");
+}
+
+void ctlTabs::SetTabColorActive(host::OleColor value) {
+    Prop.TabColorActive = value;
+    Store(L"TABCOLORACTIVE");
+}
+
+std::wstring ctlTabs::Caption(int16_t index) const {
+    if (index < 1 || index > Prop.Tabs) host::Raise(host::err::SubscriptOutOfRange);
+    return Prop.Captions[static_cast<size_t>(index - 1)];
+}
+
+void ctlTabs::SetCaption(int16_t index, const std::wstring& value) {
+    if (index < 1 || index > Prop.Tabs) host::Raise(host::err::SubscriptOutOfRange);
+    Prop.Captions[static_cast<size_t>(index - 1)] = value;
+    Store(CaptionKey(index));
+}
+
+void ctlTabs::SetStyle(int32_t value) {
+    if (value < TabsTopLeft || value > TabsRightBottom) return;
+    Prop.Style = static_cast<int16_t>(value);
+    Store(L"TABSTYLE");
+}
+
+void ctlTabs::SetCaptionAlignment(int32_t value) {
+    if (value < CaptionTopLeft || value > CaptionBottomRight) return;
+    Prop.CaptionAlignment = static_cast<int16_t>(value);
+    Store(L"CAPTIONSTYLE");
+}
+
+void ctlTabs::SetTabsWidth(int32_t value) {
+    Prop.TabsWidth = value;
+    Store(L"TABWIDE");
+}
+
+void ctlTabs::SetTabsHeight(int32_t value) {
+    Prop.TabsHeight = value;
+    Store(L"TABHIGH");
+}
+
+// New tabs get empty captions. When the count falls below the selected tab, the
+// last tab is selected and TabClick follows the paint.
+void ctlTabs::SetTabs(int16_t value) {
+    if (value < 1) return;
+    Prop.Tabs = value;
+    Prop.Captions.resize(static_cast<size_t>(value));
+    const int16_t old = Prop.SelectedTab;
+    const bool moved = value < old;
+    if (moved) Prop.SelectedTab = value;
+    Store(L"TABCOUNT");
+    if (!moved) return;
+    PropertyChanged(L"TABSELECTED");
+    TabClick(old, value);
+}
+
+// Raises TabClick on every assignment, with the value as assigned, also when the
+// selection stays.
+void ctlTabs::SetSelectedTab(int16_t value) {
+    const int16_t old = Prop.SelectedTab;
+    Prop.SelectedTab = value < 1 ? int16_t{1} : value > Prop.Tabs ? Prop.Tabs : value;
+    Store(L"TABSELECTED");
+    TabClick(old, value);
+}
+
+void ctlTabs::SetUseFocusRect(bool value) {
+    Prop.UseFocusRect = value;
+    Store(L"FOCUSRECT");
+}
+
+void RegisterctlTabs() {
+    host::RegisterControlKind(L"ctlTabs", [](const std::wstring& name) { return std::make_unique<ctlTabs>(name); });
+}
+
+}  // namespace controls

@@ -1,0 +1,105 @@
+#pragma once
+// What the tab strip's tests share: a hidden form holding a 200 x 100 pixel strip,
+// a log of what its container sees (TabClick and the announced bag keys), reading
+// back its off-screen image and painting a strip onto a memory bitmap.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/ctlTabs/ctlTabs.h"
+#include "controls/ctlTabs/ctlTabsPaint.h"
+#include "host/Error.h"
+#include "host/Form.h"
+#include "host/Gdi.h"
+#include "host/Units.h"
+
+namespace controls {
+
+struct ctlTabsTestAccess {
+    static const std::vector<RECT>& TabRects(const ctlTabs& t) { return t.TabRects; }
+    static void ForgetTabRects(ctlTabs& t) { t.TabRects.clear(); }
+};
+
+}  // namespace controls
+
+namespace tabs_test {
+
+using controls::ctlTabs;
+using Log = std::vector<std::wstring>;
+
+constexpr int kW = 200, kH = 100;
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 160, 0);
+constexpr COLORREF kYellow = RGB(255, 255, 0), kBlack = RGB(0, 0, 0);
+
+inline host::OleColor Ole(COLORREF rgb) { return static_cast<host::OleColor>(rgb); }
+inline COLORREF Sys(int index) { return GetSysColor(index); }
+inline std::array<LONG, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The host error number a call raises, 0 for none.
+inline int ErrorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const host::HostError& e) {
+        return e.Number();
+    }
+    return 0;
+}
+
+class TabsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.SetClientSize(6000, 4000);
+        form.SetBackColor(Ole(kYellow));  // the strip's background, apart from the tab colours
+        tabs = &Place(nullptr);
+    }
+
+    ctlTabs& Place(const host::PropertyBag* bag, int w = kW, int h = kH) {
+        auto& t = form.Add(std::make_unique<ctlTabs>(L"ctlTabs" + std::to_wstring(++placed)));
+        t.Move(0, 0, host::PixelsToTwipsX(w), host::PixelsToTwipsY(h));
+        t.Load(bag);
+        t.TabClick.Connect([this](int16_t o, int16_t n) {
+            log.push_back(L"TabClick " + std::to_wstring(o) + L" " + std::to_wstring(n));
+        });
+        t.PropertyChangedNotice.Connect([this](const std::wstring& key) { log.push_back(L"Changed " + key); });
+        return t;
+    }
+
+    Log log;
+    host::Form form{L"TabsForm"};
+    ctlTabs* tabs = nullptr;
+    int placed = 0;
+};
+
+inline COLORREF Pixel(ctlTabs& t, int x, int y) { return GetPixel(t.hDC(), x, y); }
+
+// The smallest rectangle of pixels of `ink` within `area` (empty when there is none).
+inline RECT InkBox(HDC dc, const RECT& area, COLORREF ink) {
+    RECT box{area.right, area.bottom, area.left, area.top};
+    for (LONG y = area.top; y < area.bottom; ++y)
+        for (LONG x = area.left; x < area.right; ++x)
+            if (GetPixel(dc, x, y) == ink)
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
+    return box;
+}
+
+// A memory bitmap to paint a strip on.
+class Canvas {
+public:
+    Canvas(int w, int h)
+        : screen_(nullptr), dc_(screen_), bitmap_(host::gdi::CompatibleBitmap(screen_, w, h)), select_(dc_, bitmap_) {}
+    HDC Dc() const { return dc_; }
+
+private:
+    host::gdi::WindowDC screen_;
+    host::gdi::MemoryDC dc_;
+    host::gdi::Bitmap bitmap_;
+    host::gdi::Selection select_;
+};
+
+}  // namespace tabs_test
