@@ -1,0 +1,45 @@
+#pragma once
+// propTabCaptions: the "Tab Captions" property page. It lists the captions of the
+// first selected tab strip, renames the selected one as the developer types, adds,
+// deletes and reorders entries, and writes them to the control when the host's
+// dialog applies the page. It reaches the control only through its "Tabs" and
+// "Caption" properties by name.
+#include <array>
+#include <cstdint>
+
+#include "host/CommandButton.h"
+#include "host/Label.h"
+#include "host/ListControls.h"
+#include "host/PropertyPage.h"
+#include "host/TextBox.h"
+
+namespace controls {
+
+class propTabCaptions : public host::PropertyPage {
+public:
+    propTabCaptions();
+    // The page's size in the host's dialog, in twips.
+    static constexpr double kWidth = 5700;
+    static constexpr double kHeight = 3630;
+
+    void OnInitialize() override;
+    void OnSelectionChanged() override;
+    void OnApplyChanges() override;
+
+    // The indexes of the cmd buttons.
+    enum Command : int16_t { kDown = 0, kUp = 1, kAdd = 2, kDelete = 3 };
+
+private:
+    void cmbCaptions_Click();
+    void txtCaption_Change();
+    void cmd_Click(int16_t index);
+    void SwapItems(int32_t a, int32_t b);
+
+    host::ListBox* cmbCaptions = nullptr;
+    host::TextBox* txtCaption = nullptr;
+    host::Label* lblCaption = nullptr;
+    std::array<host::CommandButton*, 4> cmd{};
+    bool Loading = false;  // the page itself is writing into txtCaption
+};
+
+}  // namespace controls
