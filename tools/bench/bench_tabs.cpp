@@ -1,0 +1,106 @@
+// Measures one repaint of the tab strip against a system tab control painting
+// itself, in the same run: both 400 x 300 pixels with 10 tabs of 40 x 20.
+// The strip's DrawTabs (run by its resize step) paints the whole control into its
+// off-screen image; the system control paints its client area into a memory
+// bitmap (WM_PRINTCLIENT).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/ctlTabs/ctlTabs.h"
+#include "host/Form.h"
+#include "host/Gdi.h"
+#include "host/Units.h"
+
+namespace {
+
+constexpr int kWidth = 400;
+constexpr int kHeight = 300;
+constexpr int16_t kTabs = 10;
+constexpr int kTabWidth = 40;
+constexpr int kTabHeight = 20;
+constexpr int kWarmUp = 100;
+constexpr int kBatches = 25;
+constexpr int kCallsPerBatch = 100;
+
+double NowUs() {
+    static const LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1e6 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Per-call time of `paint`, from batches of calls: the median and best batch.
+void Measure(const char* what, const std::function<void()>& paint) {
+    for (int i = 0; i < kWarmUp; ++i) paint();
+    std::vector<double> perCall;
+    for (int b = 0; b < kBatches; ++b) {
+        const double start = NowUs();
+        for (int i = 0; i < kCallsPerBatch; ++i) paint();
+        perCall.push_back((NowUs() - start) / kCallsPerBatch);
+    }
+    std::sort(perCall.begin(), perCall.end());
+    std::printf("%-44s median %7.1f us   best %7.1f us   (%d x %d calls)\n", what, perCall[perCall.size() / 2],
+                perCall.front(), kBatches, kCallsPerBatch);
+}
+
+// A system tab control with the same tabs, painting into a bitmap of its own.
+class SystemTabs {
+public:
+    explicit SystemTabs(HWND parent)
+        : hwnd_(CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | TCS_FIXEDWIDTH, 0, 0, kWidth, kHeight,
+                                parent, nullptr, GetModuleHandleW(nullptr), nullptr)),
+          screen_(nullptr),
+          dc_(screen_),
+          bitmap_(host::gdi::CompatibleBitmap(screen_, kWidth, kHeight)),
+          select_(dc_, bitmap_) {
+        SendMessageW(hwnd_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
+        for (int i = 0; i < kTabs; ++i) {
+            std::wstring text = L"Tab " + std::to_wstring(i + 1);
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = text.data();
+            SendMessageW(hwnd_, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    ~SystemTabs() { DestroyWindow(hwnd_); }
+    SystemTabs(const SystemTabs&) = delete;
+    SystemTabs& operator=(const SystemTabs&) = delete;
+    void Paint() { SendMessageW(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.Get()), PRF_CLIENT | PRF_ERASEBKGND); }
+
+private:
+    HWND hwnd_;
+    host::gdi::WindowDC screen_;
+    host::gdi::MemoryDC dc_;
+    host::gdi::Bitmap bitmap_;
+    host::gdi::Selection select_;
+};
+
+}  // namespace
+
+int wmain() {
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+    host::Form form(L"BenchForm");
+    form.SetClientSize(host::PixelsToTwipsX(kWidth + 20), host::PixelsToTwipsY(2 * kHeight + 20));
+
+    auto& strip = form.Add(std::make_unique<controls::ctlTabs>(L"ctlTabs1"));
+    strip.Move(0, 0, host::PixelsToTwipsX(kWidth), host::PixelsToTwipsY(kHeight));
+    strip.Load(nullptr);
+    strip.SetTabsWidth(kTabWidth);
+    strip.SetTabs(kTabs);
+    for (int16_t i = 1; i <= kTabs; ++i) strip.SetCaption(i, L"Tab " + std::to_wstring(i));
+    strip.SetSelectedTab(3);
+    SystemTabs system(form.hWnd());
+    SendMessageW(form.hWnd(), WM_NULL, 0, 0);
+
+    Measure("ctlTabs DrawTabs, 400 x 300, 10 tabs", [&] { strip.OnResize(); });
+    Measure("system tab control paint, 400 x 300, 10 tabs", [&] { system.Paint(); });
+    return 0;
+}
