@@ -76,6 +76,7 @@ public:
 
     // ---- Event ----
     host::Event<int16_t, int16_t> TabClick;  // OldTab, NewTab
+    static constexpr const wchar_t* kTabClickHelp = L"Event raised when the user clicks on a tab";
 
     // ---- Host notifications ----
     void OnInitialize() override;

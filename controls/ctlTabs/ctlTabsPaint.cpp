@@ -11,6 +11,7 @@
 
 #include "controls/ctlTabs/ctlTabs.h"
 #include "host/Gdi.h"
+#include "host/Surface.h"
 #include "host/Units.h"
 #include "host/Variant.h"
 #include "host/WindowedControl.h"
@@ -57,18 +58,6 @@ bool FlushWithFarEnd(int16_t style) {
 }
 bool Horizontal(int16_t style) { return style <= TabsBottomRight; }
 
-// The caption's lines, which print as the host prints text: the first at the
-// position, each further one at the left edge one line lower.
-std::vector<std::wstring> Lines(const std::wstring& text) {
-    std::vector<std::wstring> lines(1);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;
-        if (text[i] == L'\r' || text[i] == L'\n') lines.emplace_back();
-        else lines.back() += text[i];
-    }
-    return lines;
-}
-
 // Measures and prints captions in one font and colour, with a transparent background.
 class CaptionWriter {
 public:
@@ -77,12 +66,14 @@ public:
     CaptionWriter(const CaptionWriter&) = delete;
     CaptionWriter& operator=(const CaptionWriter&) = delete;
 
+    // As the host prints text: the first line at the position, each further one at
+    // the left edge one line lower.
     void Print(const std::wstring& caption, const RECT& full, HFONT font, COLORREF colour) const {
         const host::gdi::Selection select(dc_, font);
         ::SetTextColor(dc_, colour);
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc_, &metrics);
-        const std::vector<std::wstring> lines = Lines(caption);
+        const std::vector<std::wstring> lines = host::SplitLines(caption);
         SIZE text{0, static_cast<LONG>(metrics.tmHeight * static_cast<LONG>(lines.size()))};
         for (const std::wstring& line : lines) text.cx = std::max(text.cx, Extent(line).cx);
         const Origin at = CaptionOrigin(full, text, alignment_);

@@ -9,8 +9,6 @@
 
 namespace host {
 
-namespace {
-
 std::vector<std::wstring> SplitLines(const std::wstring& text) {
     std::vector<std::wstring> lines(1);
     for (size_t i = 0; i < text.size(); ++i) {
@@ -20,6 +18,8 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
     }
     return lines;
 }
+
+namespace {
 
 gdi::Bitmap ImageBitmap(SIZE size) {
     BITMAPINFO bi{};

@@ -6,44 +6,19 @@
 // standard button paints its client area into a memory bitmap (WM_PRINTCLIENT).
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "controls/FlatCmd/FlatCmd.h"
 #include "host/forms/Form.h"
 #include "host/values/Gdi.h"
 #include "host/values/Units.h"
+#include "tools/bench/PaintTiming.h"
 
 namespace {
 
-constexpr int kWarmUp = 200;
-constexpr int kBatches = 25;
-constexpr int kCallsPerBatch = 400;
-
-double NowUs() {
-    static const LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1e6 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Per-call time of `paint`, from batches of calls: the median and best batch.
-void Measure(const char* what, const std::function<void()>& paint) {
-    for (int i = 0; i < kWarmUp; ++i) paint();
-    std::vector<double> perCall;
-    for (int b = 0; b < kBatches; ++b) {
-        const double start = NowUs();
-        for (int i = 0; i < kCallsPerBatch; ++i) paint();
-        perCall.push_back((NowUs() - start) / kCallsPerBatch);
-    }
-    std::sort(perCall.begin(), perCall.end());
-    std::printf("%-44s median %7.1f us   best %7.1f us   (%d x %d calls)\n", what, perCall[perCall.size() / 2],
-                perCall.front(), kBatches, kCallsPerBatch);
-}
+constexpr bench::Batches kBatches{200, 25, 400};
 
 controls::FlatCmd& PlaceButton(host::Form& form, const wchar_t* name, int width, int height) {
     auto& button = form.Add(std::make_unique<controls::FlatCmd>(name));
@@ -90,11 +65,11 @@ int wmain() {
     bevel.SetRAISED(true);
     StandardButton small(form.hWnd(), 73, 25), large(form.hWnd(), 200, 60);
 
-    Measure("FlatCmd Refresh, XP window 73 x 25", [&] { xp.Refresh(); });
+    bench::Measure("FlatCmd Refresh, XP window 73 x 25", kBatches, [&] { xp.Refresh(); });
     static_cast<host::UserControl&>(xp).OnEnterFocus();  // the host's notification
-    Measure("FlatCmd Refresh, XP window focused 73 x 25", [&] { xp.Refresh(); });
-    Measure("standard BUTTON paint 73 x 25", [&] { small.Paint(); });
-    Measure("FlatCmd Refresh, BEVEL 4 raised 200 x 60", [&] { bevel.Refresh(); });
-    Measure("standard BUTTON paint 200 x 60", [&] { large.Paint(); });
+    bench::Measure("FlatCmd Refresh, XP window focused 73 x 25", kBatches, [&] { xp.Refresh(); });
+    bench::Measure("standard BUTTON paint 73 x 25", kBatches, [&] { small.Paint(); });
+    bench::Measure("FlatCmd Refresh, BEVEL 4 raised 200 x 60", kBatches, [&] { bevel.Refresh(); });
+    bench::Measure("standard BUTTON paint 200 x 60", kBatches, [&] { large.Paint(); });
     return 0;
 }

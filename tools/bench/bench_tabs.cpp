@@ -6,17 +6,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "controls/ctlTabs/ctlTabs.h"
 #include "host/Form.h"
 #include "host/Gdi.h"
 #include "host/Units.h"
+#include "tools/bench/PaintTiming.h"
 
 namespace {
 
@@ -25,30 +23,7 @@ constexpr int kHeight = 300;
 constexpr int16_t kTabs = 10;
 constexpr int kTabWidth = 40;
 constexpr int kTabHeight = 20;
-constexpr int kWarmUp = 100;
-constexpr int kBatches = 25;
-constexpr int kCallsPerBatch = 100;
-
-double NowUs() {
-    static const LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1e6 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Per-call time of `paint`, from batches of calls: the median and best batch.
-void Measure(const char* what, const std::function<void()>& paint) {
-    for (int i = 0; i < kWarmUp; ++i) paint();
-    std::vector<double> perCall;
-    for (int b = 0; b < kBatches; ++b) {
-        const double start = NowUs();
-        for (int i = 0; i < kCallsPerBatch; ++i) paint();
-        perCall.push_back((NowUs() - start) / kCallsPerBatch);
-    }
-    std::sort(perCall.begin(), perCall.end());
-    std::printf("%-44s median %7.1f us   best %7.1f us   (%d x %d calls)\n", what, perCall[perCall.size() / 2],
-                perCall.front(), kBatches, kCallsPerBatch);
-}
+constexpr bench::Batches kBatches{100, 25, 100};
 
 // A system tab control with the same tabs, painting into a bitmap of its own.
 class SystemTabs {
@@ -100,7 +75,7 @@ int wmain() {
     SystemTabs system(form.hWnd());
     SendMessageW(form.hWnd(), WM_NULL, 0, 0);
 
-    Measure("ctlTabs DrawTabs, 400 x 300, 10 tabs", [&] { strip.OnResize(); });
-    Measure("system tab control paint, 400 x 300, 10 tabs", [&] { system.Paint(); });
+    bench::Measure("ctlTabs DrawTabs, 400 x 300, 10 tabs", kBatches, [&] { strip.OnResize(); });
+    bench::Measure("system tab control paint, 400 x 300, 10 tabs", kBatches, [&] { system.Paint(); });
     return 0;
 }

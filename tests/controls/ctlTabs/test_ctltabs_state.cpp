@@ -164,6 +164,14 @@ TEST_F(TabsState, MissingFontKeysShareTheControlsOwnFont) {
     EXPECT_EQ(t.TabFontActive(), t.GetFont());
     t.SetTabFont(host::Font::Create({.name = L"Arial", .size = 15}));
     EXPECT_EQ(t.TabFontActive()->Name(), L"Arial");
+
+    // Mended: painting used to copy the active font into the control's own font,
+    // which then also changed a tab font sharing it.
+    PropertyBag activeOnly;
+    activeOnly.WriteProperty(L"TABFONTACTIVE", Variant(host::Font::Create({.name = L"Arial", .weight = 700})));
+    ctlTabs& shared = Place(&activeOnly);
+    shared.SetSelectedTab(2);
+    EXPECT_EQ(shared.TabFont()->Desc(), host::FontDesc{});
 }
 
 TEST_F(TabsState, PublishesEveryPropertyWithItsHelpText) {
