@@ -6,9 +6,9 @@
 #include <memory>
 #include <type_traits>
 
-#include "host/Error.h"
-#include "host/FormBuilder.h"
-#include "host/PropertyTable.h"
+#include "host/values/Error.h"
+#include "host/forms/FormBuilder.h"
+#include "host/forms/PropertyTable.h"
 
 namespace controls {
 
@@ -321,8 +321,6 @@ void ctlTabs::SetUseFocusRect(bool value) {
     Store(L"FOCUSRECT");
 }
 
-void RegisterctlTabs() {
-    host::RegisterControlKind(L"ctlTabs", [](const std::wstring& name) { return std::make_unique<ctlTabs>(name); });
-}
+const host::ControlKind<ctlTabs> kctlTabsKind{L"ctlTabs"};
 
 }  // namespace controls

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "host/Color.h"
-#include "host/Event.h"
-#include "host/Font.h"
-#include "host/PropertyBag.h"
-#include "host/UserControl.h"
+#include "host/values/Color.h"
+#include "host/values/Event.h"
+#include "host/values/Font.h"
+#include "host/design/PropertyBag.h"
+#include "host/forms/UserControl.h"
 
 namespace controls {
 
@@ -126,8 +126,5 @@ private:
 
 // Copies the attributes of `source` into `target`, which stays the same object.
 void CopyFont(host::Font& target, const host::Font& source);
-
-// Makes "ctlTabs" known to the form builder.
-void RegisterctlTabs();
 
 }  // namespace controls

@@ -10,11 +10,11 @@
 #include <limits>
 
 #include "controls/ctlTabs/ctlTabs.h"
-#include "host/Gdi.h"
-#include "host/Surface.h"
-#include "host/Units.h"
-#include "host/Variant.h"
-#include "host/WindowedControl.h"
+#include "host/values/Font.h"
+#include "host/values/Gdi.h"
+#include "host/values/Text.h"
+#include "host/values/Units.h"
+#include "host/values/Variant.h"
 
 namespace controls {
 

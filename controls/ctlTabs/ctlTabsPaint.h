@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "host/Color.h"
-#include "host/Font.h"
+#include "host/values/Color.h"
+#include "host/values/Font.h"
 
 namespace controls::tabs {
 

@@ -7,11 +7,11 @@
 #include <array>
 #include <cstdint>
 
-#include "host/CommandButton.h"
-#include "host/Label.h"
-#include "host/ListControls.h"
-#include "host/PropertyPage.h"
-#include "host/TextBox.h"
+#include "host/stock/CommandButton.h"
+#include "host/stock/Label.h"
+#include "host/stock/ListControls.h"
+#include "host/stock/PropertyPage.h"
+#include "host/stock/TextBox.h"
 
 namespace controls {
 

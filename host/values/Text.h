@@ -2,6 +2,7 @@
 // String helpers shared by the host's layers.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace host {
 
@@ -9,5 +10,7 @@ namespace host {
 std::wstring ToLowerKey(std::wstring_view name);
 // Compares property names the host's way (case-insensitive).
 bool SameName(std::wstring_view a, std::wstring_view b);
+// The lines a text prints in: split at CR LF, CR or LF.
+std::vector<std::wstring> SplitLines(const std::wstring& text);
 
 }  // namespace host

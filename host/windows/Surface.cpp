@@ -6,18 +6,9 @@
 
 #include "host/values/Gdi.h"
 #include "host/values/Font.h"
+#include "host/values/Text.h"
 
 namespace host {
-
-std::vector<std::wstring> SplitLines(const std::wstring& text) {
-    std::vector<std::wstring> lines(1);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;
-        if (text[i] == L'\r' || text[i] == L'\n') lines.emplace_back();
-        else lines.back() += text[i];
-    }
-    return lines;
-}
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "host/values/Color.h"
 #include "host/values/Event.h"
@@ -119,8 +118,6 @@ private:
     std::unique_ptr<Image> image_;
 };
 
-// The lines Print shows a text in: split at CR LF, CR or LF.
-std::vector<std::wstring> SplitLines(const std::wstring& text);
 // Draws a picture (bitmap, icon or metafile) into a rectangle of `dc`.
 void DrawPictureInto(HDC dc, const Picture& picture, const RECT& target);
 // A picture's natural size in pixels.

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "controls/ctlTabs/ctlTabs.h"
-#include "host/Form.h"
-#include "host/Gdi.h"
-#include "host/Units.h"
+#include "host/forms/Form.h"
+#include "host/values/Gdi.h"
+#include "host/values/Units.h"
 #include "tools/bench/PaintTiming.h"
 
 namespace {

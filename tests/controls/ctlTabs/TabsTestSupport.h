@@ -13,10 +13,10 @@
 
 #include "controls/ctlTabs/ctlTabs.h"
 #include "controls/ctlTabs/ctlTabsPaint.h"
-#include "host/Error.h"
-#include "host/Form.h"
-#include "host/Gdi.h"
-#include "host/Units.h"
+#include "host/values/Error.h"
+#include "host/forms/Form.h"
+#include "host/values/Gdi.h"
+#include "host/values/Units.h"
 
 namespace controls {
 
