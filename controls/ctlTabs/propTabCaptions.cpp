@@ -53,10 +53,10 @@ void propTabCaptions::OnInitialize() {
         button->SetIndex(index);
         button->SetCaption(kButtonCaptions[slot]);
         cmd[slot] = &Put(*this, std::move(button), kButtonPlaces[slot]);
-        cmd[slot]->Click.Connect([this, index] { cmd_Click(index); });
+        handlers_ += cmd[slot]->Click.Connect([this, index] { cmd_Click(index); });
     }
-    cmbCaptions->Click.Connect([this] { cmbCaptions_Click(); });
-    txtCaption->Change.Connect([this] { txtCaption_Change(); });
+    handlers_ += cmbCaptions->Click.Connect([this] { cmbCaptions_Click(); });
+    handlers_ += txtCaption->Change.Connect([this] { txtCaption_Change(); });
 }
 
 // Loads the captions of the first selected control; nothing counts as changed yet.

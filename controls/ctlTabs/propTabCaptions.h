@@ -12,6 +12,7 @@
 #include "host/stock/ListControls.h"
 #include "host/stock/PropertyPage.h"
 #include "host/stock/TextBox.h"
+#include "host/values/Event.h"
 
 namespace controls {
 
@@ -40,6 +41,7 @@ private:
     host::Label* lblCaption = nullptr;
     std::array<host::CommandButton*, 4> cmd{};
     bool Loading = false;  // the page itself is writing into txtCaption
+    host::Connections handlers_;
 };
 
 }  // namespace controls

@@ -62,14 +62,15 @@ protected:
         auto& t = form.Add(std::make_unique<ctlTabs>(L"ctlTabs" + std::to_wstring(++placed)));
         t.Move(0, 0, host::PixelsToTwipsX(w), host::PixelsToTwipsY(h));
         t.Load(bag);
-        t.TabClick.Connect([this](int16_t o, int16_t n) {
+        recording += t.TabClick.Connect([this](int16_t o, int16_t n) {
             log.push_back(L"TabClick " + std::to_wstring(o) + L" " + std::to_wstring(n));
         });
-        t.PropertyChangedNotice.Connect([this](const std::wstring& key) { log.push_back(L"Changed " + key); });
+        recording += t.PropertyChangedNotice.Connect([this](const std::wstring& key) { log.push_back(L"Changed " + key); });
         return t;
     }
 
     Log log;
+    host::Connections recording;
     host::Form form{L"TabsForm"};
     ctlTabs* tabs = nullptr;
     int placed = 0;

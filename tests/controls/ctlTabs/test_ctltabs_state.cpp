@@ -42,7 +42,7 @@ TEST_F(TabsState, AssignmentsByNameAnnounceAndRaiseInOrder) {
         t.SetTabs(c.tabsBefore);
         t.SetSelectedTab(c.selectedBefore);
         COLORREF selectedFill = 0;  // inside tab 3, as TabClick sees it
-        t.TabClick.Connect([&](int16_t, int16_t) { selectedFill = Pixel(t, 175, 10); });
+        const host::Connection seeing = t.TabClick.Connect([&](int16_t, int16_t) { selectedFill = Pixel(t, 175, 10); });
         log.clear();
         host::CallByNameLet(t, c.name, c.value);
         EXPECT_EQ(log, c.expected) << c.label;
