@@ -61,8 +61,12 @@ bool Horizontal(int16_t style) { return style <= TabsBottomRight; }
 // Measures and prints captions in one font and colour, with a transparent background.
 class CaptionWriter {
 public:
-    CaptionWriter(HDC dc, int16_t alignment) : dc_(dc), alignment_(alignment), mode_(SetBkMode(dc, TRANSPARENT)) {}
-    ~CaptionWriter() { SetBkMode(dc_, mode_); }
+    CaptionWriter(HDC dc, int16_t alignment)
+        : dc_(dc), alignment_(alignment), mode_(SetBkMode(dc, TRANSPARENT)), colour_(GetTextColor(dc)) {}
+    ~CaptionWriter() {
+        SetBkMode(dc_, mode_);
+        ::SetTextColor(dc_, colour_);
+    }
     CaptionWriter(const CaptionWriter&) = delete;
     CaptionWriter& operator=(const CaptionWriter&) = delete;
 
@@ -94,6 +98,7 @@ private:
     HDC dc_;
     int16_t alignment_;
     int mode_;
+    COLORREF colour_;
 };
 
 }  // namespace

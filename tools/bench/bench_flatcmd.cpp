@@ -12,7 +12,6 @@
 
 #include "controls/FlatCmd/FlatCmd.h"
 #include "host/forms/Form.h"
-#include "host/values/Gdi.h"
 #include "host/values/Units.h"
 #include "tools/bench/PaintTiming.h"
 
@@ -27,28 +26,11 @@ controls::FlatCmd& PlaceButton(host::Form& form, const wchar_t* name, int width,
     return button;
 }
 
-// A standard push button of the given size painting into a bitmap of its own.
-class StandardButton {
-public:
-    StandardButton(HWND parent, int width, int height)
-        : hwnd_(CreateWindowExW(0, L"BUTTON", L"开始投票", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, width, height,
-                                parent, nullptr, GetModuleHandleW(nullptr), nullptr)),
-          screen_(nullptr),
-          dc_(screen_),
-          bitmap_(host::gdi::CompatibleBitmap(screen_, width, height)),
-          select_(dc_, bitmap_) {}
-    ~StandardButton() { DestroyWindow(hwnd_); }
-    StandardButton(const StandardButton&) = delete;
-    StandardButton& operator=(const StandardButton&) = delete;
-    void Paint() { SendMessageW(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.Get()), PRF_CLIENT | PRF_ERASEBKGND); }
-
-private:
-    HWND hwnd_;
-    host::gdi::WindowDC screen_;
-    host::gdi::MemoryDC dc_;
-    host::gdi::Bitmap bitmap_;
-    host::gdi::Selection select_;
-};
+// A standard push button of the given size.
+HWND StandardButton(HWND parent, int width, int height) {
+    return CreateWindowExW(0, L"BUTTON", L"开始投票", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, width, height, parent,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+}
 
 }  // namespace
 
@@ -63,7 +45,8 @@ int wmain() {
     bevel.SetXPWinStyle(false);
     bevel.SetBEVEL(4);
     bevel.SetRAISED(true);
-    StandardButton small(form.hWnd(), 73, 25), large(form.hWnd(), 200, 60);
+    bench::PrintedWindow small(StandardButton(form.hWnd(), 73, 25), 73, 25);
+    bench::PrintedWindow large(StandardButton(form.hWnd(), 200, 60), 200, 60);
 
     bench::Measure("FlatCmd Refresh, XP window 73 x 25", kBatches, [&] { xp.Refresh(); });
     static_cast<host::UserControl&>(xp).OnEnterFocus();  // the host's notification

@@ -12,7 +12,6 @@
 
 #include "controls/ctlTabs/ctlTabs.h"
 #include "host/forms/Form.h"
-#include "host/values/Gdi.h"
 #include "host/values/Units.h"
 #include "tools/bench/PaintTiming.h"
 
@@ -25,37 +24,20 @@ constexpr int kTabWidth = 40;
 constexpr int kTabHeight = 20;
 constexpr bench::Batches kBatches{100, 25, 100};
 
-// A system tab control with the same tabs, painting into a bitmap of its own.
-class SystemTabs {
-public:
-    explicit SystemTabs(HWND parent)
-        : hwnd_(CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | TCS_FIXEDWIDTH, 0, 0, kWidth, kHeight,
-                                parent, nullptr, GetModuleHandleW(nullptr), nullptr)),
-          screen_(nullptr),
-          dc_(screen_),
-          bitmap_(host::gdi::CompatibleBitmap(screen_, kWidth, kHeight)),
-          select_(dc_, bitmap_) {
-        SendMessageW(hwnd_, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
-        for (int i = 0; i < kTabs; ++i) {
-            std::wstring text = L"Tab " + std::to_wstring(i + 1);
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = text.data();
-            SendMessageW(hwnd_, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        }
+// A system tab control of the strip's size with the same tabs.
+HWND SystemTabs(HWND parent) {
+    HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | TCS_FIXEDWIDTH, 0, 0, kWidth, kHeight,
+                                parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(kTabWidth, kTabHeight));
+    for (int i = 0; i < kTabs; ++i) {
+        std::wstring text = L"Tab " + std::to_wstring(i + 1);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
-    ~SystemTabs() { DestroyWindow(hwnd_); }
-    SystemTabs(const SystemTabs&) = delete;
-    SystemTabs& operator=(const SystemTabs&) = delete;
-    void Paint() { SendMessageW(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.Get()), PRF_CLIENT | PRF_ERASEBKGND); }
-
-private:
-    HWND hwnd_;
-    host::gdi::WindowDC screen_;
-    host::gdi::MemoryDC dc_;
-    host::gdi::Bitmap bitmap_;
-    host::gdi::Selection select_;
-};
+    return tabs;
+}
 
 }  // namespace
 
@@ -72,7 +54,7 @@ int wmain() {
     strip.SetTabs(kTabs);
     for (int16_t i = 1; i <= kTabs; ++i) strip.SetCaption(i, L"Tab " + std::to_wstring(i));
     strip.SetSelectedTab(3);
-    SystemTabs system(form.hWnd());
+    bench::PrintedWindow system(SystemTabs(form.hWnd()), kWidth, kHeight);
     SendMessageW(form.hWnd(), WM_NULL, 0, 0);
 
     bench::Measure("ctlTabs DrawTabs, 400 x 300, 10 tabs", kBatches, [&] { strip.OnResize(); });

@@ -1,7 +1,7 @@
 #pragma once
-// What the tab strip's tests share: a hidden form holding a 200 x 100 pixel strip,
-// a log of what its container sees (TabClick and the announced bag keys), reading
-// back its off-screen image and painting a strip onto a memory bitmap.
+// What the tab strip's tests share: a hidden form holding 200 x 100 pixel strips, a
+// log of what their container sees (TabClick, announced bag keys), and reading
+// back their off-screen images.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -41,13 +41,11 @@ inline COLORREF Sys(int index) { return GetSysColor(index); }
 inline std::array<LONG, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // The host error number a call raises, 0 for none.
-inline int ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const host::HostError& e) {
-        return e.Number();
-    }
+inline int ErrorOf(const std::function<void()>& call) try {
+    call();
     return 0;
+} catch (const host::HostError& e) {
+    return e.Number();
 }
 
 class TabsTest : public ::testing::Test {
@@ -62,10 +60,9 @@ protected:
         auto& t = form.Add(std::make_unique<ctlTabs>(L"ctlTabs" + std::to_wstring(++placed)));
         t.Move(0, 0, host::PixelsToTwipsX(w), host::PixelsToTwipsY(h));
         t.Load(bag);
-        recording += t.TabClick.Connect([this](int16_t o, int16_t n) {
-            log.push_back(L"TabClick " + std::to_wstring(o) + L" " + std::to_wstring(n));
-        });
-        recording += t.PropertyChangedNotice.Connect([this](const std::wstring& key) { log.push_back(L"Changed " + key); });
+        recording += t.TabClick.Connect(
+            [this](int16_t o, int16_t n) { log.push_back(L"TabClick " + std::to_wstring(o) + L" " + std::to_wstring(n)); });
+        recording += t.PropertyChangedNotice.Connect([this](const std::wstring& k) { log.push_back(L"Changed " + k); });
         return t;
     }
 
@@ -88,19 +85,5 @@ inline RECT InkBox(HDC dc, const RECT& area, COLORREF ink) {
                        std::max(box.bottom, y + 1)};
     return box;
 }
-
-// A memory bitmap to paint a strip on.
-class Canvas {
-public:
-    Canvas(int w, int h)
-        : screen_(nullptr), dc_(screen_), bitmap_(host::gdi::CompatibleBitmap(screen_, w, h)), select_(dc_, bitmap_) {}
-    HDC Dc() const { return dc_; }
-
-private:
-    host::gdi::WindowDC screen_;
-    host::gdi::MemoryDC dc_;
-    host::gdi::Bitmap bitmap_;
-    host::gdi::Selection select_;
-};
 
 }  // namespace tabs_test

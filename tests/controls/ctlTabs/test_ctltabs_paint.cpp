@@ -11,26 +11,19 @@ namespace {
 using TabsPaint = TabsTest;
 using Access = controls::ctlTabsTestAccess;
 
-// The width of `text`'s ink when printed alone in `font`.
-LONG InkWidth(const host::Font& font, const std::wstring& text) {
-    Canvas canvas(100, 40);
-    const RECT all{0, 0, 100, 40};
-    FillRect(canvas.Dc(), &all, host::gdi::SolidBrush(kYellow));
+// The width of `text`'s ink when printed alone in `font` on a strip's image.
+LONG InkWidth(ctlTabs& scratch, const host::Font& font, const std::wstring& text) {
     const host::gdi::FontHandle handle(host::CreateFontFor(font));
-    const host::gdi::Selection select(canvas.Dc(), handle);
-    SetBkMode(canvas.Dc(), TRANSPARENT);
-    TextOutW(canvas.Dc(), 5, 5, text.c_str(), static_cast<int>(text.size()));
-    const RECT ink = InkBox(canvas.Dc(), all, kBlack);
+    const host::gdi::Selection select(scratch.hDC(), handle);
+    SetTextColor(scratch.hDC(), kBlack);
+    TextOutW(scratch.hDC(), 100, 50, text.c_str(), static_cast<int>(text.size()));
+    const RECT ink = InkBox(scratch.hDC(), {0, 40, kW, kH}, kBlack);
     return ink.right - ink.left;
 }
 
 TEST_F(TabsPaint, FreshStrip) {
     const COLORREF face = Sys(COLOR_BTNFACE), light = Sys(COLOR_BTNHIGHLIGHT), shadow = Sys(COLOR_BTNSHADOW);
-    const struct {
-        const char* label;
-        int x, y;
-        COLORREF colour;
-    } pixels[] = {
+    const struct { const char* label; int x, y; COLORREF colour; } pixels[] = {
         {"container inside", 100, 60, face},        {"container top edge", 150, 20, light},
         {"container right edge", 199, 50, shadow},   {"tab 1 joins the container", 35, 20, face},
         {"tab 1 left edge", 0, 10, light},           {"tab 1 top edge", 35, 0, light},
@@ -42,18 +35,15 @@ TEST_F(TabsPaint, FreshStrip) {
 
     const RECT ink1 = InkBox(tabs->hDC(), {1, 1, 70, 20}, Sys(COLOR_BTNTEXT));
     const RECT ink2 = InkBox(tabs->hDC(), {71, 1, 140, 20}, light);
-    EXPECT_EQ(ink1.right - ink1.left, InkWidth(*tabs->TabFontActive(), L"Tab 1")) << "bold caption in button text";
-    EXPECT_EQ(ink2.right - ink2.left, InkWidth(*tabs->TabFont(), L"Tab 2")) << "plain caption in highlight";
+    EXPECT_EQ(ink1.right - ink1.left, InkWidth(Place(nullptr), *tabs->TabFontActive(), L"Tab 1")) << "bold, button text";
+    EXPECT_EQ(ink2.right - ink2.left, InkWidth(Place(nullptr), *tabs->TabFont(), L"Tab 2")) << "plain, highlight";
     EXPECT_NEAR((ink1.left + ink1.right) / 2.0, 34.5, 2) << "centred";
 }
 
 // The container and the first (selected) tab of every style, for 200 x 100 pixels:
 // filled in the active colour, the edge's bottom right corner in shadow.
 TEST_F(TabsPaint, EveryStylesContainerAndFirstTab) {
-    const struct {
-        int16_t style;
-        RECT container, tab1;
-    } rows[] = {
+    const struct { int16_t style; RECT container, tab1; } rows[] = {
         {0, {0, 20, 200, 100}, {0, 0, 71, 21}},   {1, {0, 20, 200, 100}, {59, 0, 130, 21}},
         {2, {0, 0, 200, 80}, {0, 79, 71, 100}},   {3, {0, 0, 200, 80}, {59, 79, 130, 100}},
         {4, {70, 0, 200, 100}, {0, 0, 71, 21}},   {5, {0, 0, 130, 100}, {129, 0, 200, 21}},
@@ -83,12 +73,12 @@ TEST_F(TabsPaint, EveryStylesContainerAndFirstTab) {
 TEST_F(TabsPaint, EveryCaptionPlaceInEveryStyle) {
     const std::vector<std::wstring> captions{L"Tab"};
     const auto font = host::Font::Create({.size = 12});
-    Canvas canvas(300, 200);
+    const HDC dc = Place(nullptr, 300, 200).hDC();
     TEXTMETRICW metrics{};
     {
         const host::gdi::FontHandle handle(host::CreateFontFor(*font));
-        const host::gdi::Selection select(canvas.Dc(), handle);
-        GetTextMetricsW(canvas.Dc(), &metrics);
+        const host::gdi::Selection select(dc, handle);
+        GetTextMetricsW(dc, &metrics);
     }
     const double th = metrics.tmHeight;
     for (int16_t style = 0; style <= 7; ++style) {
@@ -97,8 +87,8 @@ TEST_F(TabsPaint, EveryCaptionPlaceInEveryStyle) {
                                             .selected = 1, .style = style, .captionAlignment = place,
                                             .captions = &captions, .font = font.get(), .fontActive = font.get(),
                                             .back = kYellow, .tab = kGreen, .tabActive = kBlue, .textActive = kRed};
-            const RECT full = controls::tabs::PaintTabs(canvas.Dc(), look)[0];
-            const RECT ink = InkBox(canvas.Dc(), full, kRed);
+            const RECT full = controls::tabs::PaintTabs(dc, look)[0];
+            const RECT ink = InkBox(dc, full, kRed);
             const std::string label = "style " + std::to_string(style) + " place " + std::to_string(place);
             const double left = place % 3 == 0   ? full.left + 3
                                 : place % 3 == 1 ? (full.left + full.right) / 2.0 - 1 - (ink.right - ink.left) / 2.0
