@@ -30,7 +30,8 @@ std::string Preview(const Input& input);
 
 class Mutator {
 public:
-    // Every input of the corpus folder also serves as a starting point.
+    // A good input to start edits from. (Past failures are not: a campaign would
+    // only find them again.)
     void AddSeed(Input seed) { seeds_.push_back(std::move(seed)); }
     // Input number `index` of the run with `seed`: a seed input with a few random edits.
     Input Make(uint64_t seed, uint64_t index) const;
