@@ -24,7 +24,6 @@
 
 #include "GdiObjectCount.h"
 #include "Mutator.h"
-#include "app/Controls.h"
 #include "host/design/DesignData.h"
 #include "host/forms/FormBuilder.h"
 #include "host/stock/Image.h"
@@ -141,11 +140,6 @@ struct Counts { uint64_t tried = 0, accepted = 0; };
 
 class Harness {
 public:
-    Harness() {
-        static bool registered = [] { app::RegisterControls(); return true; }();
-        (void)registered;
-    }
-
     Problem Try(const Input& input, uint64_t number) {
         Counts& counts = counts_[static_cast<int>(input.target)];
         ++counts.tried;
