@@ -90,6 +90,18 @@ TEST_F(RunCycleTest, DelayTextBecomesWholeMillisecondsOfTheWaitTimer) {
     }
 }
 
+TEST_F(RunCycleTest, AnEditOfTheDelayBetweenARunsTwoWaitsAppliesToItsSecondWait) {
+    SetDelay(L"0.02");
+    std::vector<int32_t> intervals;
+    OnWaitTick([&](int tick) {
+        intervals.push_back(Control<host::Timer>(L"tpt").Interval());
+        if (tick == 1) SetDelay(L"0.03");
+        if (tick == 2) StopAtNextWait();
+    });
+    form->FlatCmd1_Click();
+    EXPECT_EQ(intervals, (std::vector<int32_t>{20, 30}));
+}
+
 TEST_F(RunCycleTest, RefusedDelaysStopTheCycleWithAMessageInsteadOfHangingOrEnding) {
     std::wstring emoji;
     for (int i = 0; i < 25; ++i) emoji += L"\xD83D\xDE00";
