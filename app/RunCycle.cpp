@@ -34,11 +34,19 @@ public:
     RunCountExhausted() : HostError(host::err::Overflow, host::StandardErrorText(host::err::Overflow)) {}
 };
 
-// Says why a delay was refused, quoting what was typed (the start of it, if long).
+// Says why a delay was refused, quoting what was typed (its first characters, if
+// long, cut between characters, not inside a surrogate pair), and which delays the
+// wait takes: whole milliseconds from 1 to the timer's largest interval.
 std::wstring DelayProblem(const std::wstring& text) {
-    constexpr size_t kQuoted = 20;
-    std::wstring quoted = text.size() > kQuoted ? text.substr(0, kQuoted) + L"…" : text;
-    return L"投票间隔“" + quoted + L"”无效：请输入大于 0、不超过 2147483 的秒数。投票已停止。";
+    constexpr size_t kQuotedCharacters = 20;
+    size_t cut = 0;
+    for (size_t characters = 0; cut < text.size() && characters < kQuotedCharacters; ++characters) {
+        bool pair = text[cut] >= 0xD800 && text[cut] <= 0xDBFF && cut + 1 < text.size() && text[cut + 1] >= 0xDC00 &&
+                    text[cut + 1] <= 0xDFFF;
+        cut += pair ? 2 : 1;
+    }
+    std::wstring quoted = cut < text.size() ? text.substr(0, cut) + L"…" : text;
+    return L"投票间隔“" + quoted + L"”无效：请输入 0.001 到 2147483.647 之间的秒数。投票已停止。";
 }
 
 }  // namespace
@@ -135,6 +143,9 @@ bool Form1::TimedWait() {
 
 void Form1::StopCycle(const std::wstring& reason) {
     tpt_->SetEnabled(false);
+    // Nothing is connecting any more: the status and the page fragment go.
+    label11_->SetCaption(L"");
+    text2_->SetText(L"");
     host::Effects().ShowMessageBox(hWnd(), reason, kProductName, MB_OK | MB_ICONWARNING);
 }
 

@@ -131,18 +131,19 @@ void FlatCmd::ApplyStateBackColor() {
         Surface::SetBackColor(prop_.xpDefaultColors ? XPFlatHoverColor(highlight) : prop_.xpColorHover);
 }
 
-// The part of the form's background picture that lies under the button. Whatever
-// fails here (no form, no picture, a scale that cannot be converted) leaves the
-// background as it was.
+// The part of the form's background picture that lies under the button. The
+// button's place is in twips whatever scale the form's code uses. Whatever fails
+// here (no form, no picture, a place too far to convert) leaves the background as
+// it was.
 void FlatCmd::PaintParentBackground() {
     try {
         host::Form* form = Parent();
         if (!form) return;
         const host::PicturePtr picture = form->GetPicture();
         if (PictureAbsent(picture) || picture->Type() != host::PictureType::Bitmap) return;
-        const host::ScaleMode mode = form->GetScaleMode();
-        const int x = host::RoundToLong(host::ScaleX(Left(), mode, host::ScaleMode::Pixels));
-        const int y = host::RoundToLong(host::ScaleY(Top(), mode, host::ScaleMode::Pixels));
+        const host::ScaleMode twips = host::ScaleMode::Twips;
+        const int x = host::RoundToLong(host::ScaleX(Left(), twips, host::ScaleMode::Pixels));
+        const int y = host::RoundToLong(host::ScaleY(Top(), twips, host::ScaleMode::Pixels));
         const SIZE size = RoundedSize(*this);
         HDC dc = hDC();
         host::gdi::MemoryDC source(dc);

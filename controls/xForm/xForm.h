@@ -48,8 +48,9 @@ private:
     host::Image& AddPiece(const wchar_t* name, const wchar_t* picture, bool stretch);
     // Fits the title bar and the borders to the control's size.
     void Layout();
-    // Hands the pending press to the system as a press on the parent's caption.
-    void DragParentWindow();
+    // Hands the pending press to the system as a press on the parent's caption; the
+    // move ends when `button` is released.
+    void DragParentWindow(int16_t button);
 
     Pieces pieces_;
     host::Connections gripPresses_;

@@ -24,10 +24,9 @@ bool IsNameChar(wchar_t c) {
 }
 
 bool IsName(std::wstring_view word) {
-    if (word.empty()) return false;
     for (wchar_t c : word)
         if (!IsNameChar(c)) return false;
-    return true;
+    return IsKeyName(word);
 }
 
 std::vector<std::wstring_view> SplitWords(std::wstring_view text) {

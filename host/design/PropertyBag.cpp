@@ -11,17 +11,6 @@ namespace host {
 
 namespace {
 
-constexpr wchar_t kByteOrderMark = 0xFEFF;
-
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-
-// A name that SaveText can write and LoadText read back as the same key.
-bool IsSavableName(std::wstring_view name) {
-    if (name.empty() || IsBlank(name.front()) || IsBlank(name.back())) return false;
-    if (name[0] == L'\'' || name[0] == L'#' || name[0] == kByteOrderMark) return false;
-    return name.find_first_of(L"=\r\n") == std::wstring_view::npos;
-}
-
 // Fonts are stored as copies, so that later changes to a control's font do not
 // reach into a saved bag.
 Variant StoredForm(const Variant& value) {
@@ -46,7 +35,9 @@ Variant PropertyBag::ReadProperty(std::wstring_view name, const Variant& default
 }
 
 void PropertyBag::WriteProperty(std::wstring_view name, const Variant& value) {
-    if (!IsSavableName(name)) Raise(err::InvalidProcedureCall);
+    if (!IsKeyName(name))
+        Raise(err::InvalidProcedureCall, L"a property name cannot be empty, hold a control character, \"=\" or a "
+                                         L"byte-order mark, or begin or end with a blank");
     std::wstring key = ToLowerKey(name);
     auto it = std::find_if(entries_.begin(), entries_.end(), [&key](const Entry& e) { return e.first == key; });
     if (it == entries_.end())

@@ -15,6 +15,9 @@ constexpr size_t kExcerptLength = 40;  // characters of offending text quoted in
 constexpr uint64_t kMaxRadixValue = 0xFFFFFFFFu;
 constexpr uint64_t kIntegerRadixMax = 0xFFFFu;
 constexpr int kHexDigitsPerEscape = 4;
+// A font or picture holds only plain values, so a deeper literal is surely a broken
+// or hostile text; the cap keeps the recursive reader's stack small.
+constexpr int kMaxLiteralNesting = 8;
 
 constexpr wchar_t kByteOrderMark = 0xFEFF;
 
@@ -31,6 +34,15 @@ bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsControl(wchar_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+// A short, printable piece of `text` from `from`, in quotes.
+std::wstring Excerpt(std::wstring_view text, size_t from) {
+    std::wstring piece(text.substr(from, kExcerptLength));
+    for (wchar_t& c : piece)
+        if (c < 0x20 || IsHighSurrogate(c) || IsLowSurrogate(c) || c == kByteOrderMark) c = L'?';
+    return L"\"" + piece + (text.size() - from > kExcerptLength ? L"...\"" : L"\"");
+}
 
 int HexDigitValue(wchar_t c) {
     if (IsDigit(c)) return c - L'0';
@@ -130,12 +142,13 @@ private:
     bool AtEnd() const { return pos_ >= text_.size(); }
     bool Accept(wchar_t c);
     void Expect(wchar_t c);
-    std::wstring Excerpt(size_t from) const;
+    std::wstring Excerpt(size_t from) const { return host::Excerpt(text_, from); }
     [[noreturn]] void Fail(const std::wstring& problem) const { throw TextFormatError(line_, problem); }
 
     std::wstring_view text_;
     size_t pos_ = 0;
     int line_;
+    int depth_ = 0;  // literals open around the one being read
 };
 
 Variant LiteralReader::ReadWhole() {
@@ -153,8 +166,13 @@ Variant LiteralReader::ReadValue() {
     wchar_t c = text_[pos_];
     if (c == L'"') return Variant(ReadString());
     if (IsDigit(c) || c == L'-' || c == L'+' || c == L'.' || c == L'&') return ReadNumber();
-    if (IsAsciiLetter(c)) return ReadWordValue();
-    Fail(L"a value cannot begin with " + Excerpt(pos_));
+    if (!IsAsciiLetter(c)) Fail(L"a value cannot begin with " + Excerpt(pos_));
+    if (depth_ >= kMaxLiteralNesting)
+        Fail(L"values are nested more than " + std::to_wstring(kMaxLiteralNesting) + L" deep");
+    ++depth_;
+    Variant value = ReadWordValue();
+    --depth_;
+    return value;
 }
 
 Variant LiteralReader::ReadWordValue() {
@@ -374,14 +392,6 @@ void LiteralReader::Expect(wchar_t c) {
     if (!Accept(c)) Fail(std::wstring(L"expected \"") + c + L"\" at " + (AtEnd() ? L"the end of the line" : Excerpt(pos_)));
 }
 
-// A short, printable piece of the text from `from`, in quotes.
-std::wstring LiteralReader::Excerpt(size_t from) const {
-    std::wstring piece(text_.substr(from, kExcerptLength));
-    for (wchar_t& c : piece)
-        if (c < 0x20 || IsHighSurrogate(c) || IsLowSurrogate(c)) c = L'?';
-    return L"\"" + piece + (text_.size() - from > kExcerptLength ? L"...\"" : L"\"");
-}
-
 }  // namespace
 
 std::wstring FormatLiteral(const Variant& value) {
@@ -417,11 +427,25 @@ std::vector<std::wstring_view> SplitTextLines(std::wstring_view text) {
     return lines;
 }
 
+bool IsKeyName(std::wstring_view name) {
+    if (name.empty() || IsBlank(name.front()) || IsBlank(name.back())) return false;
+    if (name[0] == L'\'' || name[0] == L'#') return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        wchar_t c = name[i];
+        if (IsHighSurrogate(c) && i + 1 < name.size() && IsLowSurrogate(name[i + 1])) ++i;
+        else if (c == L'=' || IsControl(c) || c == kByteOrderMark || IsHighSurrogate(c) || IsLowSurrogate(c)) return false;
+    }
+    return true;
+}
+
 std::pair<std::wstring_view, Variant> ParseAssignment(std::wstring_view text, int line) {
     size_t equals = text.find(L'=');
     if (equals == std::wstring_view::npos) throw TextFormatError(line, L"expected \"name = value\"");
     std::wstring_view key = TrimBlanks(text.substr(0, equals));
     if (key.empty()) throw TextFormatError(line, L"the name before \"=\" is missing");
+    if (!IsKeyName(key))
+        throw TextFormatError(line, L"the name " + Excerpt(key, 0) +
+                                        L" holds a control character, a byte-order mark or half a surrogate pair");
     return {key, ParseLiteral(text.substr(equals + 1), line)};
 }
 

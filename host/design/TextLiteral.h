@@ -28,8 +28,12 @@ Variant ParseLiteral(std::wstring_view text, int line);
 // byte-order mark dropped, split at LF (a CR before it dropped), blanks trimmed, and
 // comment lines (starting with "'" or "#") given as empty.
 std::vector<std::wstring_view> SplitTextLines(std::wstring_view text);
+// True when `name` can be the key of a "key = literal" line and reads back as the
+// same key: not empty, no blank at either end, no comment mark first, no "=", and no
+// control character, byte-order mark or lone half of a surrogate pair anywhere.
+bool IsKeyName(std::wstring_view name);
 // Splits a "key = literal" line into its trimmed key and parsed value; raises
-// TextFormatError for a missing "=", an empty key or a bad literal.
+// TextFormatError for a missing "=", a key that is no key name or a bad literal.
 std::pair<std::wstring_view, Variant> ParseAssignment(std::wstring_view text, int line);
 
 }  // namespace host

@@ -68,8 +68,10 @@ void BuildControl(Form& form, Container& container, const DesignNode& node) {
     for (size_t i = 0; i < node.properties.size(); ++i) {
         auto& [key, value] = node.properties[i];
         if (IsFormButtonKey(key)) continue;
-        if (uc && !IsExtenderKey(key)) bag.WriteProperty(key, value);
-        else InLine(node, PropertyLine(node, i), [&] { control->SetDesignProperty(key, value); });
+        InLine(node, PropertyLine(node, i), [&] {
+            if (uc && !IsExtenderKey(key)) bag.WriteProperty(key, value);
+            else control->SetDesignProperty(key, value);
+        });
     }
     Control& placed = container.Add(std::move(control));
     ApplyFormButtons(form, placed, node);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "host/values/Error.h"
@@ -101,22 +102,95 @@ std::vector<unsigned char> BitmapFileBytes(HBITMAP bitmap) {
     return bytes;
 }
 
-// The bitmap of a .bmp file held in memory.
-HBITMAP BitmapFromFileBytes(const std::vector<unsigned char>& bytes) {
-    if (bytes.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) || bytes[0] != 'B' || bytes[1] != 'M')
-        Raise(err::InvalidPicture);
-    BITMAPFILEHEADER file;
-    BITMAPINFOHEADER header;
+constexpr LONG kLargestSide = 32767;
+
+size_t RowBytes(const BITMAPINFOHEADER& header) {
+    return (static_cast<size_t>(header.biWidth) * header.biBitCount + 31) / 32 * 4;
+}
+
+// The headers of a .bmp file, refused (error 481) unless they agree with the file's
+// size: the system's loader trusts the offsets and sizes it finds and reads past the
+// end of a broken file. Only uncompressed and run-length pixels are taken.
+std::pair<BITMAPFILEHEADER, BITMAPINFOHEADER> CheckedBitmapHeaders(const std::vector<unsigned char>& bytes) {
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER header{};
+    if (bytes.size() < sizeof file + sizeof header || bytes[0] != 'B' || bytes[1] != 'M') Raise(err::InvalidPicture);
     std::memcpy(&file, bytes.data(), sizeof file);
     std::memcpy(&header, bytes.data() + sizeof file, sizeof header);
-    if (header.biBitCount != 24 || header.biCompression != BI_RGB || header.biWidth <= 0 || header.biHeight == 0 ||
-        header.biWidth > 32767 || header.biHeight > 32767 || header.biHeight < -32767)
+    const WORD bits = header.biBitCount;
+    const bool paletted = bits == 1 || bits == 4 || bits == 8;
+    const bool runLength = (header.biCompression == BI_RLE8 && bits == 8) || (header.biCompression == BI_RLE4 && bits == 4);
+    const bool plain = header.biCompression == BI_RGB || (header.biCompression == BI_BITFIELDS && (bits == 16 || bits == 32));
+    if (!(paletted || bits == 16 || bits == 24 || bits == 32) || !(plain || runLength) || header.biPlanes != 1 ||
+        header.biSize < sizeof header || header.biSize > bytes.size() || header.biWidth <= 0 ||
+        header.biWidth > kLargestSide || header.biHeight == 0 || header.biHeight > kLargestSide ||
+        header.biHeight < -kLargestSide || header.biClrUsed > 256 || (runLength && header.biHeight < 0))
         Raise(err::InvalidPicture);
-    size_t stride = (static_cast<size_t>(header.biWidth) * 3 + 3) & ~size_t{3};
+    size_t colours = header.biClrUsed ? header.biClrUsed : paletted ? size_t{1} << bits : 0;
+    size_t masks = header.biCompression == BI_BITFIELDS && header.biSize == sizeof header ? 3 * sizeof(DWORD) : 0;
+    size_t headersEnd = sizeof file + header.biSize + masks + colours * sizeof(RGBQUAD);
     size_t rows = static_cast<size_t>(header.biHeight < 0 ? -header.biHeight : header.biHeight);
-    if (file.bfOffBits > bytes.size() || bytes.size() - file.bfOffBits < stride * rows) Raise(err::InvalidPicture);
+    size_t pixels = runLength ? header.biSizeImage : RowBytes(header) * rows;
+    if (headersEnd > bytes.size() || file.bfOffBits < headersEnd || file.bfOffBits > bytes.size() ||
+        bytes.size() - file.bfOffBits < pixels || pixels == 0)
+        Raise(err::InvalidPicture);
+    return {file, header};
+}
+
+// The headers of an .ico or .cur file and of each image in it, refused (error 481)
+// unless every image lies inside the file: the system's loader reads what they say.
+void CheckIconFile(const std::vector<unsigned char>& bytes) {
+    constexpr size_t kDirectory = 6, kEntry = 16;
+    constexpr unsigned char kPng[] = {0x89, 'P', 'N', 'G'};
+    auto word = [&bytes](size_t at) { return static_cast<size_t>(bytes[at] | bytes[at + 1] << 8); };
+    auto dword = [&](size_t at) { return word(at) | word(at + 2) << 16; };
+    if (bytes.size() < kDirectory || word(0) != 0 || (word(2) != 1 && word(2) != 2) || word(4) == 0 ||
+        bytes.size() < kDirectory + kEntry * word(4))
+        Raise(err::InvalidPicture);
+    for (size_t i = 0; i < word(4); ++i) {
+        size_t entry = kDirectory + kEntry * i, size = dword(entry + 8), offset = dword(entry + 12);
+        if (offset > bytes.size() || bytes.size() - offset < size || size < sizeof(BITMAPINFOHEADER))
+            Raise(err::InvalidPicture);
+        if (std::equal(std::begin(kPng), std::end(kPng), bytes.begin() + static_cast<ptrdiff_t>(offset))) continue;
+        BITMAPINFOHEADER header{};
+        std::memcpy(&header, bytes.data() + offset, sizeof header);
+        WORD bits = header.biBitCount;
+        bool paletted = bits == 1 || bits == 4 || bits == 8;
+        LONG rows = header.biHeight / 2;  // the colour image, then its mask
+        if (header.biSize != sizeof header || !(paletted || bits == 16 || bits == 24 || bits == 32) ||
+            header.biCompression != BI_RGB || header.biPlanes != 1 || header.biWidth <= 0 || header.biWidth > 256 ||
+            rows <= 0 || rows > 256 || header.biClrUsed > 256)
+            Raise(err::InvalidPicture);
+        size_t colours = header.biClrUsed ? header.biClrUsed : paletted ? size_t{1} << bits : 0;
+        size_t mask = (static_cast<size_t>(header.biWidth) + 31) / 32 * 4 * static_cast<size_t>(rows);
+        if (sizeof header + colours * sizeof(RGBQUAD) + RowBytes(header) * static_cast<size_t>(rows) + mask > size)
+            Raise(err::InvalidPicture);
+    }
+}
+
+std::vector<unsigned char> FileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) Raise(err::FileNotFound);
+    LARGE_INTEGER size{};
+    std::vector<unsigned char> bytes;
+    DWORD read = 0;
+    bool ok = GetFileSizeEx(file, &size) && size.QuadPart < (1LL << 30);
+    if (ok) bytes.resize(static_cast<size_t>(size.QuadPart));
+    ok = ok && ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size();
+    CloseHandle(file);
+    if (!ok) Raise(err::InvalidPicture);
+    return bytes;
+}
+
+// The bitmap of a .bmp file held in memory, as this host saves them: 24 bits a pixel.
+HBITMAP BitmapFromFileBytes(const std::vector<unsigned char>& bytes) {
+    auto [file, header] = CheckedBitmapHeaders(bytes);
+    if (header.biBitCount != 24 || header.biCompression != BI_RGB) Raise(err::InvalidPicture);
+    size_t rows = static_cast<size_t>(header.biHeight < 0 ? -header.biHeight : header.biHeight);
+    size_t stride = RowBytes(header);
     BITMAPINFO bi{};
     bi.bmiHeader = header;
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;  // a longer header's extra fields are not copied
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap) Raise(err::InvalidPicture);
@@ -155,6 +229,7 @@ PicturePtr LoadPicture(const std::wstring& file) {
     if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) Raise(err::FileNotFound);
     PictureSource source{PictureSource::Kind::File, file};
     if (HasExtension(file, L".ico") || HasExtension(file, L".cur")) {
+        CheckIconFile(FileBytes(file));
         UINT type = HasExtension(file, L".cur") ? IMAGE_CURSOR : IMAGE_ICON;
         auto icon = static_cast<HICON>(LoadImageW(nullptr, file.c_str(), type, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
         if (!icon) Raise(err::InvalidPicture);
@@ -169,6 +244,7 @@ PicturePtr LoadPicture(const std::wstring& file) {
                                          (header.rclFrame.right - header.rclFrame.left) / 10,
                                          (header.rclFrame.bottom - header.rclFrame.top) / 10, std::move(source));
     }
+    CheckedBitmapHeaders(FileBytes(file));
     auto bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0,
                                                   LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (!bitmap) Raise(err::InvalidPicture);

@@ -90,19 +90,47 @@ TEST_F(RunCycleTest, DelayTextBecomesWholeMillisecondsOfTheWaitTimer) {
     }
 }
 
+TEST_F(RunCycleTest, AnEditOfTheDelayBetweenARunsTwoWaitsAppliesToItsSecondWait) {
+    SetDelay(L"0.02");
+    std::vector<int32_t> intervals;
+    OnWaitTick([&](int tick) {
+        intervals.push_back(Control<host::Timer>(L"tpt").Interval());
+        if (tick == 1) SetDelay(L"0.03");
+        if (tick == 2) StopAtNextWait();
+    });
+    form->FlatCmd1_Click();
+    EXPECT_EQ(intervals, (std::vector<int32_t>{20, 30}));
+}
+
 TEST_F(RunCycleTest, RefusedDelaysStopTheCycleWithAMessageInsteadOfHangingOrEnding) {
-    for (const wchar_t* text : {L"", L"0", L"abc", L"-1", L"0.0004", L"3e9", L"1e400"}) {
-        SCOPED_TRACE(text);
+    std::wstring emoji;
+    for (int i = 0; i < 25; ++i) emoji += L"\xD83D\xDE00";
+    struct Row { const char* label; std::wstring text; std::wstring quoted; };
+    const Row rows[] = {
+        {"empty", L"", L"“”"},
+        {"zero", L"0", L"“0”"},
+        {"no number", L"abc", L"“abc”"},
+        {"negative", L"-1", L"“-1”"},
+        {"Mended: rounds to 0 ms, yet the message asked for more than 0", L"0.0004", L"“0.0004”"},
+        {"too long for the timer", L"3e9", L"“3e9”"},
+        {"overflows", L"1e400", L"“1e400”"},
+        {"Mended: the quote of a long text was cut inside a surrogate pair", emoji, L"“" + emoji.substr(0, 40) + L"…”"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
         effects.messages.clear();
-        SetDelay(text);
+        SetDelay(row.text);
         form->FlatCmd1Click();  // returns: the cycle stopped at its first wait
         ASSERT_EQ(effects.messages.size(), 1u);
-        EXPECT_NE(effects.messages[0].find(L"投票间隔"), std::wstring::npos);
-        EXPECT_EQ(Caption(L"Label11"), kConnecting);  // the texts stay as they were
+        EXPECT_NE(effects.messages[0].find(L"投票间隔" + row.quoted + L"无效：请输入 0.001 到 2147483.647 之间的秒数"),
+                  std::wstring::npos);
+        // Mended: "正在连接微信平台..." and the page fragment stayed although nothing connects.
+        EXPECT_EQ(Caption(L"Label11"), L"");
+        EXPECT_EQ(Control<host::TextBox>(L"Text2").Text(), L"");
         EXPECT_FALSE(Control<host::Timer>(L"tpt").Enabled());
         EXPECT_EQ(effects.ends, 0);
     }
-    EXPECT_EQ(form->RunCount(), 7);  // each click still began one run
+    EXPECT_EQ(form->RunCount(), static_cast<int>(std::size(rows)));  // each click still began one run
 }
 
 TEST_F(RunCycleTest, AStartClickDuringAWaitBeginsANewRunAtOnceAndTheOldNeverResumes) {

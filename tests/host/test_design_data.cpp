@@ -76,6 +76,7 @@ TEST(DesignData, MalformedTextNamesTheLine) {
         {"text after the last End", 3, L"Begin Form Form1\nEnd\nBegin Form Form2\nEnd\n"},
         {"only comments", 1, L"' nothing here\n# nor here\n"},
         {"NUL in a key", 2, L"Begin Form Form1\nA\0B\nEnd\n"s},
+        {"byte-order mark in a control name", 2, L"Begin Form Form1\n  Begin Label \xFEFFx\n  End\nEnd\n"},
     };
     for (const Row& row : rows) {
         const TextFormatError e = FormatErrorOf([&] { ParseDesignData(row.text); });

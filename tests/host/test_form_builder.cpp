@@ -111,6 +111,11 @@ TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
          L"Begin Form f\n  Begin CommandButton b\n    Caption = \"OK\"\n    Default = \"yes\"\n  End\nEnd\n", 4, L"'b'"},
         {"unknown form property", L"Begin Form f\n  Caption = \"f\"\n  Colour = 1\nEnd\n", 3, L"Colour"},
         {"not a form", L"Begin Label x\nEnd\n", 1, L"Form"},
+        // Mended: building failed with a bare "Invalid procedure call or argument".
+        {"Mended: a carriage return in a user control's key",
+         L"Begin Form f\n  Begin Journaling uc\n    Caption = \"x\"\n    XP\rStyle = True\n  End\nEnd\n", 4, L"XP?Style"},
+        {"Mended: a user control's key after a byte-order mark",
+         L"Begin Form f\n  Begin Journaling uc\n    \xFEFFXPStyle = True\n  End\nEnd\n", 3, L"?XPStyle"},
         {"two array members with one index",
          L"Begin Form f\n  Begin Label a\n    Index = 1\n  End\n  Begin Label a\n    Index = 1\n  End\nEnd\n", 5, L"\"a\""},
     };
@@ -120,4 +125,10 @@ TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
         EXPECT_EQ(row.line, e.Line()) << row.label;
         EXPECT_NE(std::wstring::npos, e.Description().find(row.mentions)) << testing::PrintToString(e.Description());
     }
+
+    // A tree made in code, past the parser's checks, still gets the line.
+    DesignNode uc{L"Journaling", L"uc", 2, {{L"XP\rStyle", Variant::Bool(true)}}, {3}, {}};
+    DesignNode root{L"Form", L"f", 1, {}, {}, {uc}};
+    Form form(L"Made");
+    EXPECT_EQ(3, FormatErrorOf([&] { BuildForm(form, root); }).Line());
 }

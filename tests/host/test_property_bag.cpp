@@ -42,7 +42,8 @@ TEST(PropertyBag, KeysAreLowerCaseKeepTheirOrderAndMustBeSavable) {
     EXPECT_EQ((std::vector<std::wstring>{L"picturesize", L"caption"}), bag.Keys());
     EXPECT_TRUE(bag.ReadProperty(L"PICTURESIZE").SameAs(Variant::Int(2)));
     EXPECT_EQ(L"\u00C4bc_\u0130", ToLowerKey(L"\u00C4BC_\u0130"));  // only ASCII letters fold
-    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines"})
+    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines", L"XP\rStyle",
+                                     L"\xFEFF" L"a", L"a\x85", L"half\xD800"})
         EXPECT_EQ(err::InvalidProcedureCall, ErrorOf([&] { bag.WriteProperty(unsavable, Variant::Int(1)); }))
             << testing::PrintToString(std::wstring(unsavable));
 }
@@ -90,6 +91,10 @@ TEST(PropertyBag, MalformedTextNamesTheLine) {
         {"duplicate key in other case", 4, L"caption = \"a\"\n\nbevel = 1\nCAPTION = \"b\"\n"},
         {"bad value", 2, L"a = 1\nbevel = 40000%\n"},
         {"NUL inside a line", 1, L"caption = \0x"s},
+        // Mended: such keys loaded, and saving wrote what loading reads as another key.
+        {"Mended: a key after a second byte-order mark", 1, L"\xFEFF\xFEFF" L"a = 1\na = 2\n"},
+        {"Mended: a carriage return inside a key", 2, L"a = 1\nXP\rStyle = True\n"},
+        {"Mended: a control character or lone surrogate in a key", 1, L"a\x01b\xDC00 = 1\n"},
     };
     for (const Row& row : rows) EXPECT_EQ(row.line, FormatErrorOf([&] { PropertyBag::LoadText(row.text); }).Line()) << row.label;
 }

@@ -1,9 +1,12 @@
 // The literal syntax of saved bags and design data.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
 #include "HostTestKit.h"
+#include "host/design/DesignData.h"
+#include "host/design/PropertyBag.h"
 #include "host/design/TextLiteral.h"
 
 using namespace host;
@@ -77,4 +80,25 @@ TEST(TextLiteral, BadLiteralsNameTheLine) {
     };
     for (const wchar_t* text : bad)
         EXPECT_EQ(kLine, hosttest::FormatErrorOf([&] { ParseLiteral(text, kLine); }).Line()) << testing::PrintToString(std::wstring(text));
+}
+
+// Mended: the reader took a stack frame per level of a value nested in itself, and
+// some 2,550 levels of Font(...) ended the process without a word, through a bag
+// or design data alike. A shallow nesting still gets the ordinary complaint.
+TEST(TextLiteral, NestingIsCappedWithAnErrorNamingTheLine) {
+    std::wstring deep;
+    for (int i = 0; i < 5000; ++i) deep += L"Font(\"a\", ";
+    deep += L"9";
+    struct Row { const char* label; std::function<void()> parse; int line; const wchar_t* mentions; };
+    const Row rows[] = {
+        {"literal", [&] { ParseLiteral(deep, kLine); }, kLine, L"nested"},
+        {"bag", [&] { PropertyBag::LoadText(L"a = 1\nfont = " + deep); }, 2, L"nested"},
+        {"design data", [&] { ParseDesignData(L"Begin Form f\n  Caption = \"x\"\n  Font = " + deep + L"\nEnd\n"); }, 3, L"nested"},
+        {"two levels", [&] { ParseLiteral(L"Font(\"a\", Font(\"a\", 9, 400, 134), 400, 134)", kLine); }, kLine, L"font size"},
+    };
+    for (const Row& row : rows) {
+        const TextFormatError e = hosttest::FormatErrorOf(row.parse);
+        EXPECT_EQ(row.line, e.Line()) << row.label;
+        EXPECT_NE(std::wstring::npos, e.Problem().find(row.mentions)) << row.label << ": " << testing::PrintToString(e.Problem());
+    }
 }

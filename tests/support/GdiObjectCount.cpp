@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace testsupport {
 namespace {
@@ -35,17 +36,6 @@ bool RunningUnderWine()
     return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
-const GdiHandleEntry* WineGdiHandleTable()
-{
-    PROCESS_BASIC_INFORMATION info{};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &info, sizeof info,
-                                  nullptr) != 0) {
-        return nullptr;
-    }
-    const auto* peb = reinterpret_cast<const std::byte*>(info.PebBaseAddress);
-    return *reinterpret_cast<const GdiHandleEntry* const*>(peb + PebGdiHandleTableOffset);
-}
-
 bool IsLiveOwnObject(const GdiHandleEntry& entry)
 {
     return entry.type != 0 && (entry.unique & StockObjectFlag) == 0;
@@ -55,9 +45,30 @@ bool IsLiveOwnObject(const GdiHandleEntry& entry)
 
 int CountLiveGdiObjects()
 {
-    const GdiHandleEntry* table = RunningUnderWine() ? WineGdiHandleTable() : nullptr;
-    if (table == nullptr) {
-        return static_cast<int>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    return CountLiveGdiObjects(GetCurrentProcess());
+}
+
+int CountLiveGdiObjects(HANDLE process)
+{
+    if (!RunningUnderWine()) {
+        return static_cast<int>(GetGuiResources(process, GR_GDIOBJECTS));
+    }
+    PROCESS_BASIC_INFORMATION info{};
+    const GdiHandleEntry* table = nullptr;
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof info, nullptr) != 0 ||
+        !ReadProcessMemory(process, reinterpret_cast<const std::byte*>(info.PebBaseAddress) + PebGdiHandleTableOffset,
+                           &table, sizeof table, nullptr) ||
+        table == nullptr) {
+        return -1;
+    }
+    // Another process's table is read through a copy.
+    std::vector<GdiHandleEntry> copy;
+    if (process != GetCurrentProcess()) {
+        copy.resize(GdiHandleTableSize);
+        if (!ReadProcessMemory(process, table, copy.data(), copy.size() * sizeof copy[0], nullptr)) {
+            return -1;
+        }
+        table = copy.data();
     }
     return static_cast<int>(std::count_if(table, table + GdiHandleTableSize, IsLiveOwnObject));
 }

@@ -27,6 +27,9 @@ TEST_F(FlatCmdPaint, OnePixelBordersDefaultFrameAndFocusRectangle) {
         {"hovered", asIs, {.over = true}, "LLDFF"},
         {"pressed and hovered", asIs, {.over = true, .down = true}, "DDLFF"},
         {"hovered, NoBorderEffect", [](FlatCmd& b) { b.SetNoBorderEffect(true); }, {.over = true}, "FFFFF"},
+        {"hovered, BEVEL 0: the one-pixel border", [](FlatCmd& b) { b.SetBEVEL(0); }, {.over = true}, "LLDFF"},
+        {"hovered, XP look in the window style, NoBorderEffect: no face",
+         [](FlatCmd& b) { b.SetXPStyle(true); b.SetNoBorderEffect(true); }, {.over = true}, "FFFFF"},
         {"while designed", [this](FlatCmd&) { form.SetUserMode(false); }, {}, "LLDFF"},
         {"default", makeDefault, {}, "LLFDF"},
         {"default, pressed", makeDefault, {.down = true}, "LLLDF"},
@@ -105,14 +108,21 @@ TEST_F(FlatCmdPaint, XPFlatLook) {
 }
 
 // The button sits at (40, 40) of the form, whose picture is red under the
-// button's top left 20 x 10 pixels.
+// button's top left 20 x 10 pixels, whatever scale the form's code uses.
 TEST_F(FlatCmdPaint, TransparentBackgroundShowsTheFormPictureUnderTheButton) {
     button->SetXPWinStyle(false);
     button->SetTransparentBG(true);
     form.SetPicture(BitmapPicture(200, 200, {{{0, 0, 200, 200}, kBlue}, {{40, 40, 60, 50}, kRed}}));
-    Paint(*button, {});
-    EXPECT_EQ(std::tuple(Pixel(*button, 5, 5), Pixel(*button, 19, 9), Pixel(*button, 20, 5), Pixel(*button, 5, 10)),
-              std::tuple(kRed, kRed, kBlue, kBlue));
+    const struct { const char* label; host::ScaleMode mode; } rows[] = {
+        {"twips", host::ScaleMode::Twips},
+        {"Mended: pixels (the place, in twips, was read as pixels: 15 times too far)", host::ScaleMode::Pixels},
+    };
+    for (const auto& row : rows) {
+        form.SetScaleMode(row.mode);
+        Paint(*button, {});
+        EXPECT_EQ(std::tuple(Pixel(*button, 5, 5), Pixel(*button, 19, 9), Pixel(*button, 20, 5), Pixel(*button, 5, 10)),
+                  std::tuple(kRed, kRed, kBlue, kBlue)) << row.label;
+    }
 }
 
 // ---- The XP window face on a 60 x 20 button ----

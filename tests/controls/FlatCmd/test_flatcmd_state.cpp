@@ -31,6 +31,9 @@ TEST_F(FlatCmdState, DefCurHandComesBackAsStoredOrTrueWhenAbsent) {
         FlatCmd& b = Place(&bag, L"Hand");
         EXPECT_EQ(b.Save().ReadProperty(L"DefCurHand", Variant::Int(1)).ToBool(), stored.value_or(true));
     }
+    PropertyBag withoutSize;
+    withoutSize.WriteProperty(L"Caption", Variant(L"x"));
+    EXPECT_EQ(Place(&withoutSize, L"NoSize").PictureSize(), 1) << "a bag without PictureSize reads 1";
 }
 
 // Every key is read under its name and written back under it, in order.

@@ -130,13 +130,23 @@ protected:
             GetCursorPos(&p);
             SetCursorPos(p.x + 40, p.y + 30);
             SendMouse(MOUSEEVENTF_MOVE);
-            SendMouse(MOUSEEVENTF_LEFTUP);
+            SendMouse(self->release);
+            // After the release the window no longer follows; should it still, a
+            // left release ends the move a little later.
+            SetCursorPos(p.x + 60, p.y + 50);
+            SendMouse(MOUSEEVENTF_MOVE);
+            SetTimer(hwnd, kSafetyRelease, 300, [](HWND w, UINT, UINT_PTR id, DWORD) {
+                KillTimer(w, id);
+                SendMouse(MOUSEEVENTF_LEFTUP);
+            });
         }
         return DefSubclassProc(hwnd, msg, wParam, lParam);
     }
 
+    static constexpr UINT_PTR kSafetyRelease = 7;
     int captionPresses = 0;
     bool letMove = false;
+    DWORD release = MOUSEEVENTF_LEFTUP;
     host::Form form{L"Form1"};
     controls::xForm* bar = nullptr;
 };
@@ -158,19 +168,30 @@ TEST_F(XFormDrag, APressWithAnyButtonOnTheTitleBarOrItsCaptionBecomesACaptionPre
 }
 
 // Real input: the pointer is placed and the button pressed through the system.
-TEST_F(XFormDrag, ALeftPressAndDragOnTheBarMovesTheWindowWithThePointer) {
-    RECT before, after;
-    GetWindowRect(form.hWnd(), &before);
-    POINT start = MiddleOf(*bar->Find(L"Image8"));
-    ClientToScreen(bar->hWnd(), &start);
-    letMove = true;
-    SetCursorPos(start.x, start.y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    for (int i = 0; i < 200 && captionPresses == 0; ++i) testsupport::PumpMessagesFor(10ms);
-    EXPECT_EQ(captionPresses, 1);
-    GetWindowRect(form.hWnd(), &after);
-    EXPECT_EQ(after.left - before.left, 40);
-    EXPECT_EQ(after.top - before.top, 30);
+TEST_F(XFormDrag, APressAndDragOnTheBarMovesTheWindowWithThePointerUntilThatButtonIsReleased) {
+    const struct { const char* label; DWORD down, up; } rows[] = {
+        {"left", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP},
+        {"Mended: right (the window followed the pointer until the next left click)", MOUSEEVENTF_RIGHTDOWN,
+         MOUSEEVENTF_RIGHTUP},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.label);
+        RECT before, after;
+        GetWindowRect(form.hWnd(), &before);
+        POINT start = MiddleOf(*bar->Find(L"Image8"));
+        ClientToScreen(bar->hWnd(), &start);
+        letMove = true;
+        release = row.up;
+        captionPresses = 0;
+        SetCursorPos(start.x, start.y);
+        SendMouse(row.down);
+        for (int i = 0; i < 200 && captionPresses == 0; ++i) testsupport::PumpMessagesFor(10ms);
+        testsupport::PumpMessagesFor(400ms);
+        EXPECT_EQ(captionPresses, 1);
+        GetWindowRect(form.hWnd(), &after);
+        EXPECT_EQ(after.left - before.left, 40);
+        EXPECT_EQ(after.top - before.top, 30);
+    }
 }
 
 }  // namespace
