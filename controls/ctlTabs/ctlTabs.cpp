@@ -74,66 +74,66 @@ struct ctlTabs::Table {
     static Row Field(const wchar_t* name, const wchar_t* help, const wchar_t* key, F Fields::*field,
                      void (ctlTabs::*set)(A), F initial) {
         return Row{name, TypeOf<A>(), false, help,
-                   [field](ctlTabs& t, int16_t) { return ToVariant(static_cast<A>(t.Prop.*field)); },
+                   [field](ctlTabs& t, int16_t) { return ToVariant(static_cast<A>(t.prop_.*field)); },
                    [set](ctlTabs& t, const Variant& v, int16_t) { (t.*set)(FromVariant<A>(v)); },
                    StoredAs{key, ToVariant(initial),
-                            [field](ctlTabs& t, const Variant& v, int16_t) { t.Prop.*field = FromVariant<F>(v); },
-                            [field](ctlTabs& t, int16_t) { return ToVariant(t.Prop.*field); }}};
+                            [field](ctlTabs& t, const Variant& v, int16_t) { t.prop_.*field = FromVariant<F>(v); },
+                            [field](ctlTabs& t, int16_t) { return ToVariant(t.prop_.*field); }}};
     }
 
     // A missing or empty stored font makes the field share the control's own font.
     static Row FontField(const wchar_t* name, const wchar_t* help, const wchar_t* key, host::FontPtr Fields::*field,
                          void (ctlTabs::*set)(const host::FontPtr&)) {
         return Row{name, PropertyType::Font, false, help,
-                   [field](ctlTabs& t, int16_t) { return Variant(t.Prop.*field); },
+                   [field](ctlTabs& t, int16_t) { return Variant(t.prop_.*field); },
                    [set](ctlTabs& t, const Variant& v, int16_t) { (t.*set)(v.ToFont()); },
                    StoredAs{key, Variant::Nothing(),
                             [field](ctlTabs& t, const Variant& v, int16_t) {
                                 host::FontPtr font = v.ToFont();
-                                t.Prop.*field = font ? font : t.GetFont();
+                                t.prop_.*field = font ? font : t.GetFont();
                             },
-                            [field](ctlTabs& t, int16_t) { return Variant(t.Prop.*field); }}};
+                            [field](ctlTabs& t, int16_t) { return Variant(t.prop_.*field); }}};
     }
 
     // In the order the bag stores them; the read-only ones last.
     static const Properties& Get() {
         static const Properties table{{
-            Field(L"TabsWidth", L"Returns/sets the width of each tab (in pixels)", L"TABWIDE", &Fields::TabsWidth,
+            Field(L"TabsWidth", L"Returns/sets the width of each tab (in pixels)", L"TABWIDE", &Fields::tabsWidth,
                   &ctlTabs::SetTabsWidth, kTabsWidth),
-            Field(L"TabsHeight", L"Returns/sets the height of each tab (in pixels)", L"TABHIGH", &Fields::TabsHeight,
+            Field(L"TabsHeight", L"Returns/sets the height of each tab (in pixels)", L"TABHIGH", &Fields::tabsHeight,
                   &ctlTabs::SetTabsHeight, kTabsHeight),
-            Field(L"Tabs", L"Returns/sets the number of tabs on the control", L"TABCOUNT", &Fields::Tabs,
+            Field(L"Tabs", L"Returns/sets the number of tabs on the control", L"TABCOUNT", &Fields::tabs,
                   &ctlTabs::SetTabs, kTabs),
-            Field(L"SelectedTab", L"Returns/sets the currently selected tab", L"TABSELECTED", &Fields::SelectedTab,
+            Field(L"SelectedTab", L"Returns/sets the currently selected tab", L"TABSELECTED", &Fields::selectedTab,
                   &ctlTabs::SetSelectedTab, kSelectedTab),
-            Field(L"Style", L"Returns/sets the position of the tabs on the control", L"TABSTYLE", &Fields::Style,
+            Field(L"Style", L"Returns/sets the position of the tabs on the control", L"TABSTYLE", &Fields::style,
                   &ctlTabs::SetStyle, int16_t{TabsTopLeft}),
             Field(L"CaptionAlignment", L"Returns/sets the position of captions within the tabs", L"CAPTIONSTYLE",
-                  &Fields::CaptionAlignment, &ctlTabs::SetCaptionAlignment, int16_t{CaptionMiddleCenter}),
+                  &Fields::captionAlignment, &ctlTabs::SetCaptionAlignment, int16_t{CaptionMiddleCenter}),
             Field(L"UseFocusRect",
                   L"Returns/sets whether a focus rectangle will be displayed when a tab has the focus", L"FOCUSRECT",
-                  &Fields::UseFocusRect, &ctlTabs::SetUseFocusRect, false),
+                  &Fields::useFocusRect, &ctlTabs::SetUseFocusRect, false),
             Row{L"Caption", PropertyType::String, true, L"Returns/Sets captions for each tab",
                 [](ctlTabs& t, int16_t i) { return Variant(t.Caption(i)); },
                 [](ctlTabs& t, const Variant& v, int16_t i) { t.SetCaption(i, v.ToString()); },
                 StoredAs{kCaptionKey, Variant(L""),
                          [](ctlTabs& t, const Variant& v, int16_t i) {
-                             t.Prop.Captions[static_cast<size_t>(i - 1)] = v.ToString();
+                             t.prop_.captions[static_cast<size_t>(i - 1)] = v.ToString();
                          },
                          [](ctlTabs& t, int16_t i) { return Variant(t.Caption(i)); }}},
             FontField(L"TabFont", L"Returns/sets the font attributes of all inactive tabs", L"TABFONT",
-                      &Fields::TabFont, &ctlTabs::SetTabFont),
+                      &Fields::tabFont, &ctlTabs::SetTabFont),
             FontField(L"TabFontActive", L"Returns/sets the font attributes of the active tab", L"TABFONTACTIVE",
-                      &Fields::TabFontActive, &ctlTabs::SetTabFontActive),
+                      &Fields::tabFontActive, &ctlTabs::SetTabFontActive),
             Field(L"TabColor", L"Returns/sets the background color of all inactive tabs", L"TABCOLOR",
-                  &Fields::TabColor, &ctlTabs::SetTabColor, kTabColor),
+                  &Fields::tabColor, &ctlTabs::SetTabColor, kTabColor),
             Field(L"TabColorActive",
                   L"Returns/sets the background color of the active tab and the container area of the control",
-                  L"TABCOLORACTIVE", &Fields::TabColorActive, &ctlTabs::SetTabColorActive, kTabColorActive),
-            Field(L"TextColor", L"Returns/sets the text color of all inactive tabs", L"TEXTCOLOR", &Fields::TextColor,
+                  L"TABCOLORACTIVE", &Fields::tabColorActive, &ctlTabs::SetTabColorActive, kTabColorActive),
+            Field(L"TextColor", L"Returns/sets the text color of all inactive tabs", L"TEXTCOLOR", &Fields::textColor,
                   &ctlTabs::SetTextColor, kTextColor),
             Field(L"TextColorActive", L"Returns/sets the text color of the active tab", L"TEXTCOLORACTIVE",
-                  &Fields::TextColorActive, &ctlTabs::SetTextColorActive, kTextColorActive),
+                  &Fields::textColorActive, &ctlTabs::SetTextColorActive, kTextColorActive),
             Row{L"ScaleMode", PropertyType::Long, false, L"ScaleMode always returns 1 (Twips) on this control",
                 [](ctlTabs& t, int16_t) { return Variant::Lng(t.ScaleMode()); }, {}, {}},
             Row{L"hDC", PropertyType::Long, false, nullptr,
@@ -154,24 +154,24 @@ ctlTabs::ctlTabs(std::wstring name) : UserControl(L"ctlTabs", std::move(name)) {
 
 void ctlTabs::OnInitialize() {
     SetScaleMode(host::ScaleMode::Pixels);
-    Prop.TabsWidth = kTabsWidth;
-    Prop.TabsHeight = kTabsHeight;
-    Prop.Tabs = kTabs;
-    Prop.SelectedTab = kSelectedTab;
-    Prop.Style = TabsTopLeft;
-    Prop.CaptionAlignment = CaptionMiddleCenter;
-    Prop.UseFocusRect = false;
-    Prop.Captions.clear();
-    for (int i = 1; i <= Prop.Tabs; ++i) Prop.Captions.push_back(L"Tab " + std::to_wstring(i));
-    Prop.TabFont = host::Font::Create();
-    CopyFont(*Prop.TabFont, *GetFont());
-    Prop.TabFontActive = host::Font::Create();
-    CopyFont(*Prop.TabFontActive, *GetFont());
-    Prop.TabFontActive->SetBold(!Prop.TabFontActive->Bold());
-    Prop.TabColor = kTabColor;
-    Prop.TabColorActive = kTabColorActive;
-    Prop.TextColor = kTextColor;
-    Prop.TextColorActive = kTextColorActive;
+    prop_.tabsWidth = kTabsWidth;
+    prop_.tabsHeight = kTabsHeight;
+    prop_.tabs = kTabs;
+    prop_.selectedTab = kSelectedTab;
+    prop_.style = TabsTopLeft;
+    prop_.captionAlignment = CaptionMiddleCenter;
+    prop_.useFocusRect = false;
+    prop_.captions.clear();
+    for (int i = 1; i <= prop_.tabs; ++i) prop_.captions.push_back(L"Tab " + std::to_wstring(i));
+    prop_.tabFont = host::Font::Create();
+    CopyFont(*prop_.tabFont, *GetFont());
+    prop_.tabFontActive = host::Font::Create();
+    CopyFont(*prop_.tabFontActive, *GetFont());
+    prop_.tabFontActive->SetBold(!prop_.tabFontActive->Bold());
+    prop_.tabColor = kTabColor;
+    prop_.tabColorActive = kTabColorActive;
+    prop_.textColor = kTextColor;
+    prop_.textColorActive = kTextColorActive;
 }
 
 // Every field straight from the bag, no setter and no check, then one paint. A
@@ -185,9 +185,9 @@ void ctlTabs::OnReadProperties(const host::PropertyBag& bag) {
             continue;
         }
         // A missing caption reads as empty, not as the caption a new control has.
-        if (Prop.Tabs < 1) Prop.Tabs = 1;
-        Prop.Captions.assign(static_cast<size_t>(Prop.Tabs), std::wstring());
-        for (int i = 1; i <= Prop.Tabs; ++i)
+        if (prop_.tabs < 1) prop_.tabs = 1;
+        prop_.captions.assign(static_cast<size_t>(prop_.tabs), std::wstring());
+        for (int i = 1; i <= prop_.tabs; ++i)
             stored.load(*this, bag.ReadProperty(CaptionKey(i), stored.fallback), static_cast<int16_t>(i));
     }
     DrawTabs();
@@ -203,7 +203,7 @@ void ctlTabs::OnWriteProperties(host::PropertyBag& bag) {
             bag.WriteProperty(stored.key, stored.save(*this, 0));
             continue;
         }
-        for (int i = 1; i <= Prop.Tabs; ++i)
+        for (int i = 1; i <= prop_.tabs; ++i)
             bag.WriteProperty(CaptionKey(i), stored.save(*this, static_cast<int16_t>(i)), stored.fallback);
     }
 }
@@ -233,62 +233,62 @@ void ctlTabs::AssignFont(host::Font& field, const host::FontPtr& font, const wch
     Store(key);
 }
 
-void ctlTabs::SetTabFont(const host::FontPtr& font) { AssignFont(*Prop.TabFont, font, L"TABFONT"); }
+void ctlTabs::SetTabFont(const host::FontPtr& font) { AssignFont(*prop_.tabFont, font, L"TABFONT"); }
 
 void ctlTabs::SetTabFontActive(const host::FontPtr& font) {
-    AssignFont(*Prop.TabFontActive, font, L"TABFONTACTIVE");
+    AssignFont(*prop_.tabFontActive, font, L"TABFONTACTIVE");
 }
 
 void ctlTabs::SetTextColor(host::OleColor value) {
-    Prop.TextColor = value;
+    prop_.textColor = value;
     Store(L"TEXTCOLOR");
 }
 
 void ctlTabs::SetTextColorActive(host::OleColor value) {
-    Prop.TextColorActive = value;
+    prop_.textColorActive = value;
     Store(L"TEXTCOLORACTIVE");
 }
 
 void ctlTabs::SetTabColor(host::OleColor value) {
-    Prop.TabColor = value;
+    prop_.tabColor = value;
     Store(L"TABCOLOR");
 }
 
 void ctlTabs::SetTabColorActive(host::OleColor value) {
-    Prop.TabColorActive = value;
+    prop_.tabColorActive = value;
     Store(L"TABCOLORACTIVE");
 }
 
 std::wstring ctlTabs::Caption(int16_t index) const {
-    if (index < 1 || index > Prop.Tabs) host::Raise(host::err::SubscriptOutOfRange);
-    return Prop.Captions[static_cast<size_t>(index - 1)];
+    if (index < 1 || index > prop_.tabs) host::Raise(host::err::SubscriptOutOfRange);
+    return prop_.captions[static_cast<size_t>(index - 1)];
 }
 
 void ctlTabs::SetCaption(int16_t index, const std::wstring& value) {
-    if (index < 1 || index > Prop.Tabs) host::Raise(host::err::SubscriptOutOfRange);
-    Prop.Captions[static_cast<size_t>(index - 1)] = value;
+    if (index < 1 || index > prop_.tabs) host::Raise(host::err::SubscriptOutOfRange);
+    prop_.captions[static_cast<size_t>(index - 1)] = value;
     Store(CaptionKey(index));
 }
 
 void ctlTabs::SetStyle(int32_t value) {
     if (value < TabsTopLeft || value > TabsRightBottom) return;
-    Prop.Style = static_cast<int16_t>(value);
+    prop_.style = static_cast<int16_t>(value);
     Store(L"TABSTYLE");
 }
 
 void ctlTabs::SetCaptionAlignment(int32_t value) {
     if (value < CaptionTopLeft || value > CaptionBottomRight) return;
-    Prop.CaptionAlignment = static_cast<int16_t>(value);
+    prop_.captionAlignment = static_cast<int16_t>(value);
     Store(L"CAPTIONSTYLE");
 }
 
 void ctlTabs::SetTabsWidth(int32_t value) {
-    Prop.TabsWidth = value;
+    prop_.tabsWidth = value;
     Store(L"TABWIDE");
 }
 
 void ctlTabs::SetTabsHeight(int32_t value) {
-    Prop.TabsHeight = value;
+    prop_.tabsHeight = value;
     Store(L"TABHIGH");
 }
 
@@ -296,11 +296,11 @@ void ctlTabs::SetTabsHeight(int32_t value) {
 // last tab is selected and TabClick follows the paint.
 void ctlTabs::SetTabs(int16_t value) {
     if (value < 1) return;
-    Prop.Tabs = value;
-    Prop.Captions.resize(static_cast<size_t>(value));
-    const int16_t old = Prop.SelectedTab;
+    prop_.tabs = value;
+    prop_.captions.resize(static_cast<size_t>(value));
+    const int16_t old = prop_.selectedTab;
     const bool moved = value < old;
-    if (moved) Prop.SelectedTab = value;
+    if (moved) prop_.selectedTab = value;
     Store(L"TABCOUNT");
     if (!moved) return;
     PropertyChanged(L"TABSELECTED");
@@ -310,14 +310,14 @@ void ctlTabs::SetTabs(int16_t value) {
 // Raises TabClick on every assignment, with the value as assigned, also when the
 // selection stays.
 void ctlTabs::SetSelectedTab(int16_t value) {
-    const int16_t old = Prop.SelectedTab;
-    Prop.SelectedTab = value < 1 ? int16_t{1} : value > Prop.Tabs ? Prop.Tabs : value;
+    const int16_t old = prop_.selectedTab;
+    prop_.selectedTab = value < 1 ? int16_t{1} : value > prop_.tabs ? prop_.tabs : value;
     Store(L"TABSELECTED");
     TabClick(old, value);
 }
 
 void ctlTabs::SetUseFocusRect(bool value) {
-    Prop.UseFocusRect = value;
+    prop_.useFocusRect = value;
     Store(L"FOCUSRECT");
 }
 

@@ -41,35 +41,35 @@ public:
     // ---- Properties (each is published once, in the table of ctlTabs.cpp) ----
     // Always 1 (twips), whatever unit the control draws in.
     int32_t ScaleMode() const { return 1; }
-    host::OleColor TextColor() const { return Prop.TextColor; }
+    host::OleColor TextColor() const { return prop_.textColor; }
     void SetTextColor(host::OleColor value);
-    host::OleColor TextColorActive() const { return Prop.TextColorActive; }
+    host::OleColor TextColorActive() const { return prop_.textColorActive; }
     void SetTextColorActive(host::OleColor value);
-    host::OleColor TabColor() const { return Prop.TabColor; }
+    host::OleColor TabColor() const { return prop_.tabColor; }
     void SetTabColor(host::OleColor value);
-    host::OleColor TabColorActive() const { return Prop.TabColorActive; }
+    host::OleColor TabColorActive() const { return prop_.tabColorActive; }
     void SetTabColorActive(host::OleColor value);
     // The control's own font objects; assigning copies the attributes into them.
-    host::FontPtr TabFont() const { return Prop.TabFont; }
+    host::FontPtr TabFont() const { return prop_.tabFont; }
     void SetTabFont(const host::FontPtr& font);
-    host::FontPtr TabFontActive() const { return Prop.TabFontActive; }
+    host::FontPtr TabFontActive() const { return prop_.tabFontActive; }
     void SetTabFontActive(const host::FontPtr& font);
     // Tabs are numbered from 1; another index is error 9.
     std::wstring Caption(int16_t index) const;
     void SetCaption(int16_t index, const std::wstring& value);
-    int32_t Style() const { return Prop.Style; }
+    int32_t Style() const { return prop_.style; }
     void SetStyle(int32_t value);  // 0 to 7; others are ignored
-    int32_t CaptionAlignment() const { return Prop.CaptionAlignment; }
+    int32_t CaptionAlignment() const { return prop_.captionAlignment; }
     void SetCaptionAlignment(int32_t value);  // 0 to 8; others are ignored
-    int32_t TabsWidth() const { return Prop.TabsWidth; }
+    int32_t TabsWidth() const { return prop_.tabsWidth; }
     void SetTabsWidth(int32_t value);
-    int32_t TabsHeight() const { return Prop.TabsHeight; }
+    int32_t TabsHeight() const { return prop_.tabsHeight; }
     void SetTabsHeight(int32_t value);
-    int16_t Tabs() const { return Prop.Tabs; }
+    int16_t Tabs() const { return prop_.tabs; }
     void SetTabs(int16_t value);  // below 1 is ignored
-    int16_t SelectedTab() const { return Prop.SelectedTab; }
+    int16_t SelectedTab() const { return prop_.selectedTab; }
     void SetSelectedTab(int16_t value);
-    bool UseFocusRect() const { return Prop.UseFocusRect; }
+    bool UseFocusRect() const { return prop_.useFocusRect; }
     void SetUseFocusRect(bool value);
 
     const host::PublishedProperties* Published() const override;
@@ -96,25 +96,25 @@ private:
 
     // The stored state: one field per property.
     struct Fields {
-        int32_t TabsWidth = 0;
-        int32_t TabsHeight = 0;
-        int16_t SelectedTab = 0;
-        int16_t Tabs = 0;
-        int16_t Style = 0;
-        int16_t CaptionAlignment = 0;
-        bool UseFocusRect = false;
-        std::vector<std::wstring> Captions;  // element i - 1 is the caption of tab i
-        host::FontPtr TabFont;
-        host::FontPtr TabFontActive;
-        host::OleColor TabColor = 0;
-        host::OleColor TabColorActive = 0;
-        host::OleColor TextColor = 0;
-        host::OleColor TextColorActive = 0;
+        int32_t tabsWidth = 0;
+        int32_t tabsHeight = 0;
+        int16_t selectedTab = 0;
+        int16_t tabs = 0;
+        int16_t style = 0;
+        int16_t captionAlignment = 0;
+        bool useFocusRect = false;
+        std::vector<std::wstring> captions;  // element i - 1 is the caption of tab i
+        host::FontPtr tabFont;
+        host::FontPtr tabFontActive;
+        host::OleColor tabColor = 0;
+        host::OleColor tabColorActive = 0;
+        host::OleColor textColor = 0;
+        host::OleColor textColorActive = 0;
     };
-    Fields Prop;
+    Fields prop_;
     // ---- Run-time state ----
-    bool HasFocus = false;
-    std::vector<RECT> TabRects;  // element i - 1: the hit rectangle of tab i
+    bool hasFocus_ = false;
+    std::vector<RECT> tabRects_;  // element i - 1: the hit rectangle of tab i
 
     void DrawTabs();
     // Announces the bag key, then repaints.

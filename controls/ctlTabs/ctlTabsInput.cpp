@@ -21,8 +21,8 @@ int16_t Step(int16_t tab, int delta) { return static_cast<int16_t>(std::clamp(ta
 // Hit rectangles include all their bounds. Only what the last paint left is looked
 // at, so a press before any paint hits nothing.
 int16_t ctlTabs::TabAt(float x, float y) const {
-    for (size_t i = 0; i < TabRects.size(); ++i) {
-        const RECT& r = TabRects[i];
+    for (size_t i = 0; i < tabRects_.size(); ++i) {
+        const RECT& r = tabRects_[i];
         if (static_cast<float>(r.left) <= x && x <= static_cast<float>(r.right) && static_cast<float>(r.top) <= y &&
             y <= static_cast<float>(r.bottom))
             return static_cast<int16_t>(i + 1);
@@ -43,20 +43,20 @@ void ctlTabs::OnMouseMove(int16_t, int16_t, float x, float y) {
 // No wrap-around: the property keeps the selection at the first or last tab.
 void ctlTabs::OnKeyDown(int16_t keyCode, int16_t) {
     switch (keyCode) {
-    case VK_LEFT: case VK_UP: SetSelectedTab(Step(Prop.SelectedTab, -1)); break;
-    case VK_RIGHT: case VK_DOWN: SetSelectedTab(Step(Prop.SelectedTab, +1)); break;
+    case VK_LEFT: case VK_UP: SetSelectedTab(Step(prop_.selectedTab, -1)); break;
+    case VK_RIGHT: case VK_DOWN: SetSelectedTab(Step(prop_.selectedTab, +1)); break;
     default: break;
     }
 }
 
 void ctlTabs::OnGotFocus() {
-    HasFocus = true;
-    if (Prop.UseFocusRect) DrawTabs();
+    hasFocus_ = true;
+    if (prop_.useFocusRect) DrawTabs();
 }
 
 void ctlTabs::OnLostFocus() {
-    HasFocus = false;
-    if (Prop.UseFocusRect) DrawTabs();
+    hasFocus_ = false;
+    if (prop_.useFocusRect) DrawTabs();
 }
 
 }  // namespace controls

@@ -213,28 +213,28 @@ std::vector<RECT> PaintTabs(HDC dc, const Look& look) {
 
 // The whole strip, painted into the off-screen image that the window shows.
 void ctlTabs::DrawTabs() {
-    TabRects.clear();
+    tabRects_.clear();
     const tabs::Look look{
         .size = SIZE{host::RoundToLong(Width() / host::Screen::TwipsPerPixelX()),
                      host::RoundToLong(Height() / host::Screen::TwipsPerPixelY())},
-        .tabWidth = Prop.TabsWidth,
-        .tabHeight = Prop.TabsHeight,
-        .tabs = Prop.Tabs,
-        .selected = Prop.SelectedTab,
-        .style = Prop.Style,
-        .captionAlignment = Prop.CaptionAlignment,
-        .focusRect = Prop.UseFocusRect && HasFocus,
-        .captions = &Prop.Captions,
-        .font = Prop.TabFont.get(),
-        .fontActive = Prop.TabFontActive.get(),
+        .tabWidth = prop_.tabsWidth,
+        .tabHeight = prop_.tabsHeight,
+        .tabs = prop_.tabs,
+        .selected = prop_.selectedTab,
+        .style = prop_.style,
+        .captionAlignment = prop_.captionAlignment,
+        .focusRect = prop_.useFocusRect && hasFocus_,
+        .captions = &prop_.captions,
+        .font = prop_.tabFont.get(),
+        .fontActive = prop_.tabFontActive.get(),
         .back = tabs::DrawnColour(Ambient().BackColor),
-        .tab = tabs::DrawnColour(Prop.TabColor),
-        .tabActive = tabs::DrawnColour(Prop.TabColorActive),
-        .text = tabs::DrawnColour(Prop.TextColor),
-        .textActive = tabs::DrawnColour(Prop.TextColorActive),
+        .tab = tabs::DrawnColour(prop_.tabColor),
+        .tabActive = tabs::DrawnColour(prop_.tabColorActive),
+        .text = tabs::DrawnColour(prop_.textColor),
+        .textActive = tabs::DrawnColour(prop_.textColorActive),
     };
     SetAutoRedraw(true);
-    TabRects = tabs::PaintTabs(hDC(), look);
+    tabRects_ = tabs::PaintTabs(hDC(), look);
     SetAutoRedraw(false);
 }
 

@@ -42,84 +42,84 @@ propTabCaptions::propTabCaptions() : PropertyPage(L"propTabCaptions", L"Tab Capt
 
 // The controls need the page's window, which exists from here on.
 void propTabCaptions::OnInitialize() {
-    cmbCaptions = &Put(*this, std::make_unique<host::ListBox>(L"cmbCaptions"), kListPlace);
-    txtCaption = &Put(*this, std::make_unique<host::TextBox>(L"txtCaption"), kTextPlace);
+    cmbCaptions_ = &Put(*this, std::make_unique<host::ListBox>(L"cmbCaptions"), kListPlace);
+    txtCaption_ = &Put(*this, std::make_unique<host::TextBox>(L"txtCaption"), kTextPlace);
     auto label = std::make_unique<host::Label>(L"lblCaption");
     label->SetCaption(L"Caption:");
-    lblCaption = &Put(*this, std::move(label), kLabelPlace);
+    lblCaption_ = &Put(*this, std::move(label), kLabelPlace);
     for (int16_t index = kDown; index <= kDelete; ++index) {
         const auto slot = static_cast<size_t>(index);
         auto button = std::make_unique<host::CommandButton>(L"cmd");
         button->SetIndex(index);
         button->SetCaption(kButtonCaptions[slot]);
-        cmd[slot] = &Put(*this, std::move(button), kButtonPlaces[slot]);
-        handlers_ += cmd[slot]->Click.Connect([this, index] { cmd_Click(index); });
+        cmd_[slot] = &Put(*this, std::move(button), kButtonPlaces[slot]);
+        handlers_ += cmd_[slot]->Click.Connect([this, index] { CmdClick(index); });
     }
-    handlers_ += cmbCaptions->Click.Connect([this] { cmbCaptions_Click(); });
-    handlers_ += txtCaption->Change.Connect([this] { txtCaption_Change(); });
+    handlers_ += cmbCaptions_->Click.Connect([this] { CmbCaptionsClick(); });
+    handlers_ += txtCaption_->Change.Connect([this] { TxtCaptionChange(); });
 }
 
 // Loads the captions of the first selected control; nothing counts as changed yet.
 void propTabCaptions::OnSelectionChanged() {
-    Loading = true;
+    loading_ = true;
     host::Control& control = SelectedControls(0);
-    cmbCaptions->Clear();
+    cmbCaptions_->Clear();
     const int32_t tabs = host::CallByNameGet(control, L"Tabs").ToLong();
     for (int32_t i = 1; i <= tabs; ++i)
-        cmbCaptions->AddItem(host::CallByNameGet(control, L"Caption", {Variant::Lng(i)}).ToString());
-    if (cmbCaptions->ListCount() > 0) cmbCaptions->SetListIndex(0);
-    cmbCaptions_Click();
-    Loading = false;
+        cmbCaptions_->AddItem(host::CallByNameGet(control, L"Caption", {Variant::Lng(i)}).ToString());
+    if (cmbCaptions_->ListCount() > 0) cmbCaptions_->SetListIndex(0);
+    CmbCaptionsClick();
+    loading_ = false;
 }
 
 // Shows the selected caption, all of it selected, without taking that as an edit.
-void propTabCaptions::cmbCaptions_Click() {
-    Loading = true;
-    const std::wstring text = cmbCaptions->List(cmbCaptions->ListIndex());
-    txtCaption->SetText(text);
-    txtCaption->SetSelection(0, static_cast<int32_t>(text.size()));
-    Loading = false;
+void propTabCaptions::CmbCaptionsClick() {
+    loading_ = true;
+    const std::wstring text = cmbCaptions_->List(cmbCaptions_->ListIndex());
+    txtCaption_->SetText(text);
+    txtCaption_->SetSelection(0, static_cast<int32_t>(text.size()));
+    loading_ = false;
 }
 
-void propTabCaptions::txtCaption_Change() {
-    const int32_t selected = cmbCaptions->ListIndex();
-    if (Loading || selected < 0) return;
-    cmbCaptions->SetList(selected, txtCaption->Text());
+void propTabCaptions::TxtCaptionChange() {
+    const int32_t selected = cmbCaptions_->ListIndex();
+    if (loading_ || selected < 0) return;
+    cmbCaptions_->SetList(selected, txtCaption_->Text());
     SetChanged(true);
 }
 
 void propTabCaptions::SwapItems(int32_t a, int32_t b) {
-    const std::wstring first = cmbCaptions->List(a);
-    cmbCaptions->SetList(a, cmbCaptions->List(b));
-    cmbCaptions->SetList(b, first);
+    const std::wstring first = cmbCaptions_->List(a);
+    cmbCaptions_->SetList(a, cmbCaptions_->List(b));
+    cmbCaptions_->SetList(b, first);
 }
 
 // Selecting an item runs the list's Click handler, so the text box follows. The list
 // never empties and no item moves past either end.
-void propTabCaptions::cmd_Click(int16_t index) {
-    const int32_t i = cmbCaptions->ListIndex();
-    const int32_t count = cmbCaptions->ListCount();
+void propTabCaptions::CmdClick(int16_t index) {
+    const int32_t i = cmbCaptions_->ListIndex();
+    const int32_t count = cmbCaptions_->ListCount();
     switch (index) {
     case kDown:
         if (i < 0 || i >= count - 1) return;
         SwapItems(i, i + 1);
-        cmbCaptions->SetListIndex(i + 1);
+        cmbCaptions_->SetListIndex(i + 1);
         break;
     case kUp:
         if (i < 1) return;
         SwapItems(i, i - 1);
-        cmbCaptions->SetListIndex(i - 1);
+        cmbCaptions_->SetListIndex(i - 1);
         break;
     case kAdd:
-        cmbCaptions->AddItem(L"", i + 1);
-        cmbCaptions->SetListIndex(i + 1);
+        cmbCaptions_->AddItem(L"", i + 1);
+        cmbCaptions_->SetListIndex(i + 1);
         break;
     case kDelete: {
         if (i < 0 || count <= 1) return;
-        cmbCaptions->RemoveItem(i);
+        cmbCaptions_->RemoveItem(i);
         const int32_t left = count - 1;
-        cmbCaptions->SetListIndex(i < left ? i : left - 1);
-        cmbCaptions_Click();
+        cmbCaptions_->SetListIndex(i < left ? i : left - 1);
+        CmbCaptionsClick();
         break;
     }
     default: return;
@@ -131,10 +131,10 @@ void propTabCaptions::cmd_Click(int16_t index) {
 // control then has.
 void propTabCaptions::OnApplyChanges() {
     host::Control& control = SelectedControls(0);
-    host::CallByNameLet(control, L"Tabs", Variant::Lng(cmbCaptions->ListCount()));
+    host::CallByNameLet(control, L"Tabs", Variant::Lng(cmbCaptions_->ListCount()));
     const int32_t tabs = host::CallByNameGet(control, L"Tabs").ToLong();
     for (int32_t i = 1; i <= tabs; ++i)
-        host::CallByNameLet(control, L"Caption", Variant(cmbCaptions->List(i - 1)), {Variant::Lng(i)});
+        host::CallByNameLet(control, L"Caption", Variant(cmbCaptions_->List(i - 1)), {Variant::Lng(i)});
 }
 
 }  // namespace controls

@@ -31,16 +31,16 @@ public:
     enum Command : int16_t { kDown = 0, kUp = 1, kAdd = 2, kDelete = 3 };
 
 private:
-    void cmbCaptions_Click();
-    void txtCaption_Change();
-    void cmd_Click(int16_t index);
+    void CmbCaptionsClick();
+    void TxtCaptionChange();
+    void CmdClick(int16_t index);
     void SwapItems(int32_t a, int32_t b);
 
-    host::ListBox* cmbCaptions = nullptr;
-    host::TextBox* txtCaption = nullptr;
-    host::Label* lblCaption = nullptr;
-    std::array<host::CommandButton*, 4> cmd{};
-    bool Loading = false;  // the page itself is writing into txtCaption
+    host::ListBox* cmbCaptions_ = nullptr;
+    host::TextBox* txtCaption_ = nullptr;
+    host::Label* lblCaption_ = nullptr;
+    std::array<host::CommandButton*, 4> cmd_{};
+    bool loading_ = false;  // the page itself is writing into txtCaption_
     host::Connections handlers_;
 };
 

@@ -98,7 +98,7 @@ TEST_F(RunCycleTest, AnEditOfTheDelayBetweenARunsTwoWaitsAppliesToItsSecondWait)
         if (tick == 1) SetDelay(L"0.03");
         if (tick == 2) StopAtNextWait();
     });
-    form->FlatCmd1_Click();
+    form->FlatCmd1Click();
     EXPECT_EQ(intervals, (std::vector<int32_t>{20, 30}));
 }
 

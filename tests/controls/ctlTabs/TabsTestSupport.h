@@ -21,8 +21,8 @@
 namespace controls {
 
 struct ctlTabsTestAccess {
-    static const std::vector<RECT>& TabRects(const ctlTabs& t) { return t.TabRects; }
-    static void ForgetTabRects(ctlTabs& t) { t.TabRects.clear(); }
+    static const std::vector<RECT>& tabRects_(const ctlTabs& t) { return t.tabRects_; }
+    static void ForgetTabRects(ctlTabs& t) { t.tabRects_.clear(); }
 };
 
 }  // namespace controls

@@ -55,7 +55,7 @@ TEST_F(TabsPaint, EveryStylesContainerAndFirstTab) {
         host::PropertyBag bag;  // the captions are empty
         bag.WriteProperty(L"TABSTYLE", host::Variant::Int(row.style));
         ctlTabs& t = Place(&bag);
-        const RECT c = row.container, r = Access::TabRects(t)[0];
+        const RECT c = row.container, r = Access::tabRects_(t)[0];
         const bool edged = row.style <= 7;
         EXPECT_EQ(Corners(r), Corners(row.tab1)) << row.style;
         EXPECT_EQ(Pixel(t, (c.left + c.right) / 2, (c.top + c.bottom) / 2), face) << row.style;
@@ -65,7 +65,7 @@ TEST_F(TabsPaint, EveryStylesContainerAndFirstTab) {
             << row.style;
     }
     tabs->SetStyle(1);
-    EXPECT_EQ(Corners(Access::TabRects(*tabs)[1]), (std::array<LONG, 4>{130, 1, 199, 20})) << "flush with the edge";
+    EXPECT_EQ(Corners(Access::tabRects_(*tabs)[1]), (std::array<LONG, 4>{130, 1, 199, 20})) << "flush with the edge";
 }
 
 // In a 100 x 50 tab of every style, each caption place keeps the margins of its
@@ -115,7 +115,7 @@ TEST_F(TabsPaint, AbsurdValuesGiveDrawingsNotErrors) {
     host::PropertyBag bag;
     bag.WriteProperty(L"TABSELECTED", host::Variant::Int(7));
     ctlTabs& stored = Place(&bag);
-    EXPECT_EQ(Corners(Access::TabRects(stored)[0]), (std::array<LONG, 4>{1, 1, 70, 20})) << "every tab inactive";
+    EXPECT_EQ(Corners(Access::tabRects_(stored)[0]), (std::array<LONG, 4>{1, 1, 70, 20})) << "every tab inactive";
 }
 
 TEST_F(TabsPaint, OnlyTheContainersBackColourRepaints) {

@@ -86,7 +86,7 @@ TEST_F(TabsState, BagRoundTrip) {
     EXPECT_EQ(copy.Save().SaveText(), saved.SaveText());
 }
 
-// Loading takes the fields as stored, without the setters' rules.
+// loading_ takes the fields as stored, without the setters' rules.
 TEST_F(TabsState, LoadingTakesFieldsAsStored) {
     const struct {
         const char* label;
