@@ -51,12 +51,14 @@ void Journal::OpenLog(const std::wstring& path) {
 }
 
 void Journal::Listen(host::Form& form) {
+    connections_ = {};
     for (host::Control* control : form.Controls()) {
-        host::ListenToEvents(*control, [this, control](const std::wstring& event, const host::EventArguments& args) {
+        auto listener = [this, control](const std::wstring& event, const host::EventArguments& args) {
             Add(JournalLine(*control, event, args));
-        });
+        };
+        host::ListenToEvents(*control, listener, connections_);
         if (auto* uc = dynamic_cast<host::UserControl*>(control))
-            uc->PropertyChangedNotice.Connect([this, uc](const std::wstring& name) {
+            connections_ += uc->PropertyChangedNotice.Connect([this, uc](const std::wstring& name) {
                 Add(JournalLine(*uc, L"PropertyChanged", {host::Variant(name)}));
             });
     }

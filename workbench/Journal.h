@@ -28,7 +28,8 @@ public:
     // Appends every later line to `path` as well; raises a host error when the
     // file cannot be opened.
     void OpenLog(const std::wstring& path);
-    // Journals the events of every control on `form` from now on.
+    // Journals the events of every control on `form` from now on, instead of the
+    // form before.
     void Listen(host::Form& form);
     void Add(const std::wstring& line);
     void Clear();
@@ -36,6 +37,7 @@ public:
 private:
     host::ListBox& pane_;
     HANDLE log_ = nullptr;
+    host::Connections connections_;  // to the shown form's controls
 };
 
 }  // namespace workbench

@@ -63,8 +63,8 @@ host::Variant TypedValue(const std::wstring& text) {
 }
 
 PropertyBrowser::PropertyBrowser(BrowserPane pane) : pane_(pane) {
-    pane_.controls.Click.Connect([this] { ControlChosen(); });
-    pane_.properties.Click.Connect([this] { PropertyChosen(); });
+    connections_ += pane_.controls.Click.Connect([this] { ControlChosen(); });
+    connections_ += pane_.properties.Click.Connect([this] { PropertyChosen(); });
 }
 
 void PropertyBrowser::Browse(host::Form* form) {

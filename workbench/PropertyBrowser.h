@@ -56,6 +56,7 @@ private:
     BrowserPane pane_;
     std::vector<host::Control*> controls_;
     std::vector<BrowsedProperty> rows_;
+    host::Connections connections_;
 };
 
 }  // namespace workbench

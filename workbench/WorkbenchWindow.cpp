@@ -43,12 +43,12 @@ WorkbenchWindow::WorkbenchWindow()
 }
 
 void WorkbenchWindow::Connect() {
-    Get<host::CommandButton>(L"cmdSave").Click.Connect([this] { Save(); });
-    Get<host::CommandButton>(L"cmdSaveAs").Click.Connect([this] { SaveAs(); });
-    Get<host::CommandButton>(L"cmdSet").Click.Connect([this] { browser_.SetTypedValue(); });
-    Get<host::CommandButton>(L"cmdPages").Click.Connect([this] { OpenPropertyPages(); });
-    Get<host::CommandButton>(L"cmdClear").Click.Connect([this] { journal_.Clear(); });
-    Get<host::Timer>(L"tmrWatch").TimerEvent.Connect([this] { preview_.CheckFile(); });
+    connections_ += Get<host::CommandButton>(L"cmdSave").Click.Connect([this] { Save(); });
+    connections_ += Get<host::CommandButton>(L"cmdSaveAs").Click.Connect([this] { SaveAs(); });
+    connections_ += Get<host::CommandButton>(L"cmdSet").Click.Connect([this] { browser_.SetTypedValue(); });
+    connections_ += Get<host::CommandButton>(L"cmdPages").Click.Connect([this] { OpenPropertyPages(); });
+    connections_ += Get<host::CommandButton>(L"cmdClear").Click.Connect([this] { journal_.Clear(); });
+    connections_ += Get<host::Timer>(L"tmrWatch").TimerEvent.Connect([this] { preview_.CheckFile(); });
     preview_.StatusChanged = [this](const std::wstring& text, bool failed) { ShowStatus(text, failed); };
     preview_.FormChanging = [this](host::Form& form) { PreviewChanging(form); };
 }

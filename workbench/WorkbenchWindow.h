@@ -36,6 +36,7 @@ private:
     void PlaceBeside(const host::Form& form);
 
     bool built_;
+    host::Connections connections_;
     Journal journal_;
     PropertyBrowser browser_;
     Preview preview_;  // declared last: its form goes before the panes that watch it

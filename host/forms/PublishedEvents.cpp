@@ -2,8 +2,8 @@
 
 namespace host {
 
-void ListenToEvents(Control& control, const EventListener& listener) {
-    for (const EventEntry& entry : ClassRegistry<EventEntry>::Of(control)) entry.connect(control, listener);
+void ListenToEvents(Control& control, const EventListener& listener, Connections& connections) {
+    for (const EventEntry& entry : ClassRegistry<EventEntry>::Of(control)) connections += entry.connect(control, listener);
 }
 
 }  // namespace host

@@ -32,7 +32,7 @@ struct EventEntry {
     template <class Owner, class... Args>
     EventEntry(const wchar_t* eventName, Event<Args...> Owner::*member) : name(eventName) {
         connect = [member, eventName](Control& control, const EventListener& listener) {
-            (static_cast<Owner&>(control).*member).Connect([listener, eventName](Args... args) {
+            return (static_cast<Owner&>(control).*member).Connect([listener, eventName](Args... args) {
                 listener(eventName, EventArguments{EventArgument(args)...});
             });
         };
@@ -40,7 +40,7 @@ struct EventEntry {
 
     std::wstring name;
     // Connects the listener to this event of a control of the publishing class.
-    std::function<void(Control&, const EventListener&)> connect;
+    std::function<Connection(Control&, const EventListener&)> connect;
 };
 
 template <class T>
@@ -48,8 +48,8 @@ struct PublishedEvents {
     PublishedEvents(std::initializer_list<EventEntry> events) { ClassRegistry<EventEntry>::Publish(typeid(T), events); }
 };
 
-// Connects `listener` to every published event of `control`; it hears the event's
-// name and arguments each time the control raises it, for as long as the control lives.
-void ListenToEvents(Control& control, const EventListener& listener);
+// Connects `listener` to every published event of `control`: it hears the event's
+// name and arguments each time the control raises it, while `connections` live.
+void ListenToEvents(Control& control, const EventListener& listener, Connections& connections);
 
 }  // namespace host

@@ -126,8 +126,9 @@ TEST(PublishedEvents, ListenersHearEveryPublishedEventWithItsArguments) {
         for (const Variant& a : args) line += L" " + FormatLiteral(a);
         heard.push_back(line);
     };
-    ListenToEvents(ann, listen);
-    ListenToEvents(plain, listen);
+    Connections connections;
+    ListenToEvents(ann, listen, connections);
+    ListenToEvents(plain, listen, connections);
     ann.Said(-2, 1.5f, true, L"a\"b");
     ann.Quiet();
     EXPECT_EQ((Entries{L"Said -2 1.5! True \"a\\\"b\"", L"Quiet"}), heard);
