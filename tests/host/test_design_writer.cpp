@@ -21,7 +21,7 @@ public:
     Event<int16_t, float, bool, std::wstring> Said;
     Event<> Quiet;
     bool on = false;
-    void OnReadProperties(const PropertyBag& bag) override { on = bag.ReadProperty(L"On", false).ToBool(); }
+    void OnReadProperties(const PropertyBag& bag) override { on = bag.ReadProperty(L"On", Variant::Bool(false)).ToBool(); }
     void OnWriteProperties(PropertyBag& bag) override {
         bag.WriteProperty(L"On", Variant::Bool(on), Variant::Bool(false));
         bag.WriteProperty(L"Extra", Variant(L"x\"y"), Variant(L""));
