@@ -41,11 +41,35 @@ expect_line() {
     done
     fail "the journal has no line: $1"
 }
-# Areas of the form, in pixels: the button (cmdGo).
+expect_match() {
+    for ((i = 0; i < 20; i++)); do
+        grep -qx -- "$1" "$work/events.log" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    fail "the journal has no line matching: $1"
+}
+# Areas of the form, in pixels: the state images of opt(0) and opt(1), the button.
+option0_area="13x13+$((X + 16))+$((Y + 16))"
+option1_area="13x13+$((X + 16))+$((Y + 40))"
 button_area="100x30+$((X + 200))+$((Y + 192))"
 
 snap
 [[ $(colours "$button_area") -gt 2 ]] || fail "the button is not drawn"
+selected=$(digest "$option0_area")
+cleared=$(digest "$option1_area")
+[[ $selected != "$cleared" ]] || fail "the selected option button looks like the other"
+
+# A click on the second option button's caption selects it and clears the first.
+xdotool mousemove $((X + 60)) $((Y + 48)) click 1
+expect_match 'opt(1)\.MouseDown 1 0 [0-9.]* [0-9.]*'
+expect_line 'opt(0).PropertyChanged "Value"'
+expect_line 'opt(1).PropertyChanged "Value"'
+expect_match 'opt(1)\.MouseUp 1 0 [0-9.]* [0-9.]*'
+xdotool mousemove $((X + 300)) $((Y + 120))
+sleep 0.5
+snap
+[[ $(digest "$option1_area") == "$selected" && $(digest "$option0_area") == "$cleared" ]] ||
+    fail "the option buttons did not swap their looks"
 
 # A click at (20, 10) in the button, then Space with the focus on it.
 xdotool mousemove $((X + 220)) $((Y + 202)) click 1
