@@ -8,6 +8,7 @@ CTEST_ARGS ?=
 BUILD := $(abspath $(BUILD_DIR))
 PREFIX := $(BUILD)/wineprefix
 APP := $(BUILD)/app/WeVote.exe
+WORKBENCH := $(BUILD)/workbench/Workbench.exe
 TOOLS := $(CURDIR)/tools
 
 PACKAGES := \
@@ -15,7 +16,7 @@ PACKAGES := \
 	binutils-mingw-w64-x86-64 cmake ninja-build googletest \
 	wine wine64 xvfb xauth fonts-arphic-uming imagemagick xdotool x11-utils python3
 
-.PHONY: all setup build run test screenshot clean
+.PHONY: all setup build run workbench test screenshot clean
 
 all: build
 
@@ -32,6 +33,11 @@ build: setup
 run: build
 	@test -f $(APP) || { echo "$(APP) was not built" >&2; exit 1; }
 	$(TOOLS)/wine-run $(PREFIX) $(APP)
+
+# The control workbench: the gallery, or FILE=path/to/form.design.
+workbench: build
+	@test -f $(WORKBENCH) || { echo "$(WORKBENCH) was not built" >&2; exit 1; }
+	$(TOOLS)/wine-run $(PREFIX) $(WORKBENCH) $(FILE)
 
 # One virtual display and one wineserver for the whole run.
 test: build

@@ -6,6 +6,7 @@
 
 #include "host/values/Error.h"
 #include "host/forms/FormBuilder.h"
+#include "host/forms/PublishedEvents.h"
 #include "host/values/Units.h"
 
 namespace controls {
@@ -463,6 +464,16 @@ void FlatCmd::SetXPWinStyle(bool value) {
 
 namespace {
 const host::ControlKind<FlatCmd> kKind{L"FlatCmd"};
+const host::PublishedEvents<FlatCmd> kEvents{
+    host::EventEntry(L"Click", &FlatCmd::Click),
+    host::EventEntry(L"KeyDown", &FlatCmd::KeyDown),
+    host::EventEntry(L"KeyPress", &FlatCmd::KeyPress),
+    host::EventEntry(L"KeyUp", &FlatCmd::KeyUp),
+    host::EventEntry(L"MouseDown", &FlatCmd::MouseDown),
+    host::EventEntry(L"MouseMove", &FlatCmd::MouseMove),
+    host::EventEntry(L"MouseUp", &FlatCmd::MouseUp),
+    host::EventEntry(L"MouseIn", &FlatCmd::MouseIn),
+    host::EventEntry(L"MouseOut", &FlatCmd::MouseOut)};
 }  // namespace
 
 }  // namespace controls

@@ -7,6 +7,7 @@
 #include "controls/Options/OptionsLook.h"
 #include "host/values/Error.h"
 #include "host/forms/FormBuilder.h"
+#include "host/forms/PublishedEvents.h"
 
 namespace controls {
 
@@ -136,6 +137,15 @@ void Options::OnResize() { Layout(); }
 
 namespace {
 const host::ControlKind<Options> kKind{L"Options"};
+const host::PublishedEvents<Options> kEvents{
+    host::EventEntry(L"Click", &Options::Click),
+    host::EventEntry(L"KeyDown", &Options::KeyDown),
+    host::EventEntry(L"KeyPress", &Options::KeyPress),
+    host::EventEntry(L"KeyUp", &Options::KeyUp),
+    host::EventEntry(L"MouseOut", &Options::MouseOut),
+    host::EventEntry(L"MouseDown", &Options::MouseDown),
+    host::EventEntry(L"MouseMove", &Options::MouseMove),
+    host::EventEntry(L"MouseUp", &Options::MouseUp)};
 }  // namespace
 
 }  // namespace controls

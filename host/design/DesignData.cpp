@@ -1,5 +1,6 @@
 #include "host/design/DesignData.h"
 
+#include <functional>
 #include <optional>
 #include <unordered_map>
 
@@ -15,6 +16,7 @@ namespace {
 // Deeper nesting is surely a broken file; the cap keeps the tree shallow enough
 // for the recursive code that walks it.
 constexpr size_t kMaxNesting = 64;
+constexpr const wchar_t* kIndent = L"    ";
 
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
@@ -175,6 +177,20 @@ const Variant* DesignNode::Find(std::wstring_view key) const {
     for (const auto& [name, value] : properties)
         if (ToLowerKey(name) == wanted) return &value;
     return nullptr;
+}
+
+std::wstring FormatDesignData(const DesignNode& root) {
+    std::wstring text;
+    std::function<void(const DesignNode&, const std::wstring&)> append = [&](const DesignNode& node,
+                                                                             const std::wstring& indent) {
+        text += indent + L"Begin " + node.kind + L" " + node.name + L"\n";
+        for (const auto& [key, value] : node.properties)
+            text += indent + kIndent + key + L" = " + FormatLiteral(value) + L"\n";
+        for (const DesignNode& child : node.children) append(child, indent + kIndent);
+        text += indent + L"End\n";
+    };
+    append(root, L"");
+    return text;
 }
 
 DesignNode ParseDesignData(std::wstring_view text) {

@@ -37,4 +37,8 @@ struct DesignNode {
 // (unbalanced Begin/End, a bad literal, a duplicate key or control name, ...).
 DesignNode ParseDesignData(std::wstring_view text);
 
+// The text of a design-data tree, one "Begin"/"End" block per node indented by
+// depth, its properties in order: what ParseDesignData reads back as the same tree.
+std::wstring FormatDesignData(const DesignNode& root);
+
 }  // namespace host

@@ -20,6 +20,9 @@ constexpr int kHexDigitsPerEscape = 4;
 constexpr int kMaxLiteralNesting = 8;
 
 constexpr wchar_t kByteOrderMark = 0xFEFF;
+constexpr const wchar_t* kHexDigits = L"0123456789ABCDEF";
+constexpr uint32_t kSystemColorFlag = 0x80000000u;
+constexpr uint32_t kSystemColorIndexMask = 0xFFu;
 
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
@@ -54,9 +57,8 @@ int HexDigitValue(wchar_t c) {
 // ---- Formatting -------------------------------------------------------------------
 
 std::wstring HexEscape(wchar_t c) {
-    static const wchar_t* const kHex = L"0123456789ABCDEF";
     std::wstring out = L"\\u";
-    for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(c >> shift) & 0xF];
+    for (int shift = 12; shift >= 0; shift -= 4) out += kHexDigits[(c >> shift) & 0xF];
     return out;
 }
 
@@ -96,6 +98,16 @@ std::wstring ShortestNumber(T value) {
     std::wstring text;
     for (const char* p = buffer; p != result.ptr; ++p) text += static_cast<wchar_t>(*p == 'e' ? 'E' : *p);
     return text;
+}
+
+// System colours (&H80000000& to &H800000FF&) in hex, as they are usually written.
+std::wstring FormatLong(int32_t value) {
+    auto bits = static_cast<uint32_t>(value);
+    if ((bits & ~kSystemColorIndexMask) != kSystemColorFlag) return std::to_wstring(value) + L"&";
+    std::wstring hex = L"&H80000000&";
+    hex[8] = kHexDigits[(bits >> 4) & 0xF];
+    hex[9] = kHexDigits[bits & 0xF];
+    return hex;
 }
 
 std::wstring FormatFont(const Font& font) {
@@ -400,7 +412,7 @@ std::wstring FormatLiteral(const Variant& value) {
     case VarType::Nothing: return L"Nothing";
     case VarType::Boolean: return value.ToBool() ? L"True" : L"False";
     case VarType::Integer: return std::to_wstring(value.ToInteger());
-    case VarType::Long: return std::to_wstring(value.ToLong()) + L"&";
+    case VarType::Long: return FormatLong(value.ToLong());
     case VarType::Single: return ShortestNumber(value.ToSingle()) + L"!";
     case VarType::Double: return ShortestNumber(value.ToDouble()) + L"#";
     case VarType::String: return QuoteString(value.ToString());

@@ -2,10 +2,13 @@
 // Property pages: a page edits the controls selected in a container through their
 // properties by name; the host's property-page dialog shows it with OK, Cancel and
 // Apply, Apply enabled while the page has unapplied changes.
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "host/forms/ClassRegistry.h"
 #include "host/stock/CommandButton.h"
 #include "host/forms/Form.h"
 #include "host/forms/UserControl.h"
@@ -46,6 +49,25 @@ private:
 Variant CallByNameGet(Control& control, const std::wstring& name, const std::vector<Variant>& index = {});
 void CallByNameLet(Control& control, const std::wstring& name, const Variant& value,
                    const std::vector<Variant>& index = {});
+
+// A property page a class of control offers, with its size in the dialog (twips).
+struct PageEntry {
+    std::function<std::unique_ptr<PropertyPage>()> make;
+    double width = 0;
+    double height = 0;
+};
+
+// Published once from the control's folder, in the order a tool offers them:
+//     const host::PublishedPages<ctlTabs> kPages{{[] { return std::make_unique<propTabCaptions>(); }, 5700, 3630}};
+template <class T>
+struct PublishedPages {
+    PublishedPages(std::initializer_list<PageEntry> pages) { ClassRegistry<PageEntry>::Publish(typeid(T), pages); }
+};
+
+// The pages the control's class offers (none when it published none).
+inline const std::vector<PageEntry>& PropertyPagesOf(const Control& control) {
+    return ClassRegistry<PageEntry>::Of(control);
+}
 
 // The dialog that shows one property page above OK, Cancel and Apply.
 class PropertyPageDialog : public Form {

@@ -1,0 +1,131 @@
+// The workbench's parts: journal lines, the command line, the shown form that
+// follows its file and keeps the last good form, and the property browser's
+// handling of a refused value.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/forms/FormBuilder.h"
+#include "host/stock/Label.h"
+#include "host/stock/ListControls.h"
+#include "host/stock/TextBox.h"
+#include "host/stock/Timer.h"
+#include "workbench/CommandLine.h"
+#include "workbench/Journal.h"
+#include "workbench/Preview.h"
+#include "workbench/PropertyBrowser.h"
+
+using namespace workbench;
+using host::Variant;
+
+TEST(Journal, LinesNameTheControlAndFormatEachArgument) {
+    host::Timer plain(L"tmr");
+    host::Timer member(L"opt");
+    member.SetIndex(2);
+    struct Row {
+        const char* label;
+        const host::Control& control;
+        host::EventArguments args;
+        std::wstring line;
+    };
+    const Row rows[] = {
+        {"no arguments", plain, {}, L"tmr.Click"},
+        {"array member, numbers", member, {Variant::Int(1), Variant::Int(0), Variant::Sng(12.5f), Variant::Lng(-7)},
+         L"opt(2).Click 1 0 12.5 -7"},
+        {"Booleans", plain, {Variant::Bool(true), Variant::Bool(false)}, L"tmr.Click True False"},
+        {"strings with escapes", plain, {Variant(L"a \"b\"\r\n\\")}, L"tmr.Click \"a \\\"b\\\"\\r\\n\\\\\""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        EXPECT_EQ(row.line, JournalLine(row.control, L"Click", row.args));
+    }
+}
+
+TEST(CommandLine, AcceptsTheThreeShapesAndRefusesOthers) {
+    CommandLine line = ParseCommandLine({L"--events", L"log.txt", L"form.design"});
+    EXPECT_EQ(L"form.design", line.file);
+    EXPECT_EQ(L"log.txt", line.eventsLog);
+    line = ParseCommandLine({L"--resave", L"in", L"out"});
+    EXPECT_TRUE(line.resave);
+    EXPECT_EQ(L"out", line.resaveOut);
+    EXPECT_TRUE(ParseCommandLine({}).file.empty());
+    for (std::vector<std::wstring> bad : {std::vector<std::wstring>{L"--resave", L"in"}, {L"a", L"b"}, {L"--events"},
+                                          {L"--what"}, {L"x", L"--resave", L"a", L"b"}})
+        EXPECT_THROW(ParseCommandLine(bad), host::HostError);
+}
+
+namespace {
+
+const wchar_t kGoodForm[] = L"Begin Form Shown\n  Caption = \"one\"\n  Begin Label lbl\n    Caption = \"x\"\n  End\nEnd\n";
+
+struct TempFile {
+    std::filesystem::path path = std::filesystem::temp_directory_path() / L"workbench_test.design";
+    ~TempFile() { std::filesystem::remove(path); }
+    void Write(const std::wstring& text) const { WriteTextFile(path.wstring(), text); }
+};
+
+}  // namespace
+
+TEST(Preview, FollowsItsFileAndKeepsTheLastGoodForm) {
+    TempFile file;
+    file.Write(kGoodForm);
+    Preview preview;
+    std::wstring status;
+    bool failed = false;
+    preview.StatusChanged = [&](const std::wstring& text, bool f) {
+        status = text;
+        failed = f;
+    };
+    preview.ShowFile(file.path.wstring());
+    host::Form* first = preview.Current();
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(failed);
+
+    file.Write(L"Begin Form Shown\n  Begin Label lbl\n    Caption = 12 13\n  End\nEnd\n");
+    preview.CheckFile();
+    EXPECT_TRUE(failed);
+    EXPECT_NE(std::wstring::npos, status.find(L"workbench_test.design, line 3: ")) << status;
+    EXPECT_EQ(first, preview.Current());
+
+    file.Write(L"Begin Form Shown\n  Caption = \"two\"\nEnd\n");
+    preview.CheckFile();
+    EXPECT_FALSE(failed);
+    ASSERT_NE(nullptr, preview.Current());
+    EXPECT_EQ(L"two", preview.Current()->Caption());
+    EXPECT_TRUE(preview.Current()->Controls().empty());
+}
+
+TEST(PropertyBrowser, ShowsTheHostsErrorForARefusedValue) {
+    host::Form panes(L"Panes");
+    auto& controls = panes.Add(std::make_unique<host::ListBox>(L"controls"));
+    auto& properties = panes.Add(std::make_unique<host::ListBox>(L"properties"));
+    auto& help = panes.Add(std::make_unique<host::Label>(L"help"));
+    auto& value = panes.Add(std::make_unique<host::TextBox>(L"value"));
+    auto& error = panes.Add(std::make_unique<host::Label>(L"error"));
+    PropertyBrowser browser({controls, properties, help, value, error});
+    BuiltForm shown = BuildDesignedForm(kGoodForm);
+    browser.Browse(shown.form.get());
+    ASSERT_EQ(shown.form->FindControl(L"lbl"), browser.Chosen());
+    EXPECT_EQ(L"Left = 0!", properties.List(0));
+
+    struct Row {
+        const char* label;
+        int32_t property;
+        const wchar_t* typed;
+        std::wstring shown;
+        std::wstring error;
+    };
+    const Row rows[] = {
+        {"accepted", 2, L"600", L"Width = 600!", L""},
+        {"refused", 2, L"-5", L"Width = 600!", L"Error 380: Invalid property value"},
+        {"wrong type", 4, L"maybe", L"Visible = True", L"Error 13: Type mismatch"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        properties.SetListIndex(row.property);
+        value.SetText(row.typed);
+        browser.SetTypedValue();
+        EXPECT_EQ(row.shown, properties.List(row.property));
+        EXPECT_EQ(row.error, error.Caption());
+    }
+}
