@@ -14,7 +14,7 @@ TOOLS := $(CURDIR)/tools
 PACKAGES := \
 	g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev \
 	binutils-mingw-w64-x86-64 cmake ninja-build googletest \
-	wine wine64 xvfb xauth fonts-arphic-uming imagemagick xdotool x11-utils python3
+	wine wine64 xvfb xauth fonts-arphic-uming imagemagick xdotool x11-utils python3 clang-format
 
 .PHONY: all setup build run workbench test screenshot clean
 

@@ -20,7 +20,6 @@ void ReplaceAll(std::wstring& text, std::wstring_view token, std::wstring_view v
         text.replace(at, token.size(), value);
 }
 
-
 }  // namespace
 
 std::wstring Form1DesignText() {
@@ -68,8 +67,6 @@ void Form1::Connect() {
 
 void Form1::FlatCmd2Click() { host::End(); }
 
-void Form1::Image1Click() {
-    host::Effects().OpenWithShell(hWnd(), L"open", ContactAddress(), L"", L"", SW_HIDE);
-}
+void Form1::Image1Click() { host::Effects().OpenWithShell(hWnd(), L"open", ContactAddress(), L"", L"", SW_HIDE); }
 
 }  // namespace app

@@ -47,9 +47,9 @@ private:
     T& Get(const wchar_t* name) const;
 
     int16_t runCount_ = 0;
-    bool cycling_ = false;         // a cycle is advancing
-    bool newRunRequested_ = false; // the start button was clicked during a wait
-    bool handedOver_ = false;      // the run ended by handing over to Timer1
+    bool cycling_ = false;          // a cycle is advancing
+    bool newRunRequested_ = false;  // the start button was clicked during a wait
+    bool handedOver_ = false;       // the run ended by handing over to Timer1
 
     host::Label* label5_ = nullptr;
     host::Label* label10_ = nullptr;

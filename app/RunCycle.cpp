@@ -62,8 +62,10 @@ void Form1::FlatCmd1Click() {
 
 void Form1::Timer1Timer() {
     timer1_->SetEnabled(false);
-    if (cycling_) handedOver_ = true;  // the cycle's loop begins the next run
-    else RunCycles(Starter::HandOver);
+    if (cycling_)
+        handedOver_ = true;  // the cycle's loop begins the next run
+    else
+        RunCycles(Starter::HandOver);
 }
 
 void Form1::TptTimer() {
@@ -75,7 +77,10 @@ void Form1::TptTimer() {
 // number of runs leaves the call depth and memory as they were.
 void Form1::RunCycles(Starter first) {
     cycling_ = true;
-    struct Done { bool& flag; ~Done() { flag = false; } } done{cycling_};
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{cycling_};
     Starter starter = first;
     for (;;) {
         newRunRequested_ = false;
@@ -93,9 +98,12 @@ void Form1::RunCycles(Starter first) {
             return;  // the hand-over ignores errors: the cycle just ends
         }
         if (host::Ending()) return;
-        if (newRunRequested_) starter = Starter::StartButton;
-        else if (handedOver_) starter = Starter::HandOver;
-        else return;
+        if (newRunRequested_)
+            starter = Starter::StartButton;
+        else if (handedOver_)
+            starter = Starter::HandOver;
+        else
+            return;
     }
 }
 

@@ -62,8 +62,7 @@ inline constexpr wchar_t kOptionState4[] = L"OPTION_STATE_4";
 inline constexpr wchar_t kOptionState5[] = L"OPTION_STATE_5";
 inline constexpr wchar_t kOptionState6[] = L"OPTION_STATE_6";
 inline constexpr wchar_t kOptionState7[] = L"OPTION_STATE_7";
-inline constexpr const wchar_t* kOptionStatePictures[8] = {kOptionState0, kOptionState1, kOptionState2,
-                                                           kOptionState3, kOptionState4, kOptionState5,
-                                                           kOptionState6, kOptionState7};
+inline constexpr const wchar_t* kOptionStatePictures[8] = {kOptionState0, kOptionState1, kOptionState2, kOptionState3,
+                                                           kOptionState4, kOptionState5, kOptionState6, kOptionState7};
 
 #endif  // RC_INVOKED

@@ -19,9 +19,12 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
         return line;
     }
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == L"--events" && i + 1 < args.size() && line.eventsLog.empty()) line.eventsLog = args[++i];
-        else if (args[i].rfind(L"--", 0) != 0 && line.file.empty()) line.file = args[i];
-        else usage();
+        if (args[i] == L"--events" && i + 1 < args.size() && line.eventsLog.empty())
+            line.eventsLog = args[++i];
+        else if (args[i].rfind(L"--", 0) != 0 && line.file.empty())
+            line.file = args[i];
+        else
+            usage();
     }
     return line;
 }

@@ -15,8 +15,7 @@ struct CommandLine {
     std::wstring resaveOut;
 };
 
-inline constexpr const wchar_t* kUsage =
-    L"usage: Workbench [--events LOG] [FILE] | Workbench --resave IN OUT";
+inline constexpr const wchar_t* kUsage = L"usage: Workbench [--events LOG] [FILE] | Workbench --resave IN OUT";
 
 // The arguments after the program's name; raises a host error with kUsage for
 // any other shape.

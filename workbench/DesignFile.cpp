@@ -23,9 +23,9 @@ FileHandle OpenFile(const std::wstring& path, DWORD access, DWORD disposition) {
 [[noreturn]] void RaiseSystemError(int number) {
     DWORD code = GetLastError();
     wchar_t* text = nullptr;
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = length ? std::wstring(text, length) : L"system error " + std::to_wstring(code);
     LocalFree(text);
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' '))
@@ -42,8 +42,7 @@ std::wstring FromUtf8(std::string_view bytes) {
 
 bool WriteAll(HANDLE h, const std::string& bytes) {
     DWORD written = 0;
-    return WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-           written == bytes.size();
+    return WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
 }
 
 }  // namespace

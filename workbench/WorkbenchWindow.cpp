@@ -83,8 +83,10 @@ void WorkbenchWindow::PlaceBeside(const host::Form& form) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &screen, 0);
     int width = mine.right - mine.left;
     int left = screen.right - width;
-    if (screen.right - shown.right >= width) left = shown.right;
-    else if (shown.left - screen.left >= width) left = shown.left - width;
+    if (screen.right - shown.right >= width)
+        left = shown.right;
+    else if (shown.left - screen.left >= width)
+        left = shown.left - width;
     int top = std::max<int>(screen.top, std::min<int>(shown.top, screen.bottom - (mine.bottom - mine.top)));
     SetWindowPos(hWnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

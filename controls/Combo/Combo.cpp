@@ -78,9 +78,8 @@ void Combo::ConnectParts() {
         MouseMove(button, shift, x, y);
         ResetPic();
     });
-    parts_ += txtData_->MouseDown.Connect([this](int16_t button, int16_t shift, float x, float y) {
-        MouseDown(button, shift, x, y);
-    });
+    parts_ += txtData_->MouseDown.Connect(
+        [this](int16_t button, int16_t shift, float x, float y) { MouseDown(button, shift, x, y); });
     parts_ += txtData_->Click.Connect([this] { Click(); });
     parts_ += txtData_->Change.Connect([this] { Change(); });
 }

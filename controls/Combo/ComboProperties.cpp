@@ -86,8 +86,10 @@ void Combo::SetEnabled(bool enabled) {
     PropertyChanged(L"Enabled");
     txtData_->SetEnabled(enabled);
     host::UserControl::SetEnabled(enabled);
-    if (enabled) ResetPic();
-    else Show(kDisabled);
+    if (enabled)
+        ResetPic();
+    else
+        Show(kDisabled);
     shapeBorder_->SetBorderColor(enabled ? kOutline : kDisabledOutline);
 }
 

@@ -80,25 +80,34 @@ struct FlatCmd::BagKeys {
     // A key kept in a field of the stored state, read and written in the field's type.
     template <auto field>
     static BagKey Field(const wchar_t* name, Variant fallback, BagKey::FromAmbient ambientFallback = nullptr) {
-        return {name, std::move(fallback), ambientFallback,
-                [](FlatCmd& b, const Variant& v) { FromBag(v, b.prop_.*field); }, nullptr,
+        return {name,
+                std::move(fallback),
+                ambientFallback,
+                [](FlatCmd& b, const Variant& v) { FromBag(v, b.prop_.*field); },
+                nullptr,
                 [](const FlatCmd& b) { return ToBag(b.prop_.*field); }};
     }
     using P = Persisted;
 
     // The colours are also the host's own background and foreground colours.
-    BagKey backColor{L"BackColor", Colour(kDefaultBackColor), nullptr,
+    BagKey backColor{L"BackColor",
+                     Colour(kDefaultBackColor),
+                     nullptr,
                      [](FlatCmd& b, const Variant& v) {
                          b.prop_.backColor = ToColour(v);
                          b.Surface::SetBackColor(b.prop_.backColor);
                      },
-                     nullptr, [](const FlatCmd& b) { return Colour(b.prop_.backColor); }};
-    BagKey foreColor{L"ForeColor", Colour(kDefaultForeColor), nullptr,
+                     nullptr,
+                     [](const FlatCmd& b) { return Colour(b.prop_.backColor); }};
+    BagKey foreColor{L"ForeColor",
+                     Colour(kDefaultForeColor),
+                     nullptr,
                      [](FlatCmd& b, const Variant& v) {
                          b.prop_.foreColor = ToColour(v);
                          b.Surface::SetForeColor(b.prop_.foreColor);
                      },
-                     nullptr, [](const FlatCmd& b) { return Colour(b.prop_.foreColor); }};
+                     nullptr,
+                     [](const FlatCmd& b) { return Colour(b.prop_.foreColor); }};
     BagKey showFocusRect = Field<&P::showFocusRect>(L"ShowFocusRect", Variant::Bool(true));
     BagKey showBorderOnFocus = Field<&P::showBorderOnFocus>(L"ShowBorderOnFocus", Variant::Bool(true));
     BagKey caption = Field<&P::caption>(L"Caption", {}, AmbientName);
@@ -106,7 +115,9 @@ struct FlatCmd::BagKeys {
     // Read first as the picture on show, then again as the normal picture, which is
     // what is written, also while the hover picture shows; an empty picture is
     // written as none, as a button that never had a picture writes it.
-    BagKey picture{L"Picture", Variant::Nothing(), nullptr,
+    BagKey picture{L"Picture",
+                   Variant::Nothing(),
+                   nullptr,
                    [](FlatCmd& b, const Variant& v) { b.shownPicture_ = v.ToPicture(); },
                    [](FlatCmd& b, const Variant& v) { b.normalPicture_ = v.ToPicture(); },
                    [](const FlatCmd& b) {
@@ -118,20 +129,24 @@ struct FlatCmd::BagKeys {
     BagKey originalPicSizeW = Field<&P::originalPicSizeW>(L"OriginalPicSizeW", Variant::Int(kSmallSide));
     BagKey originalPicSizeH = Field<&P::originalPicSizeH>(L"OriginalPicSizeH", Variant::Int(kSmallSide));
     // Read first as the host's font, then again as the button's own font.
-    BagKey font{L"Font", {}, AmbientFont, [](FlatCmd& b, const Variant& v) { b.Surface::SetFont(v.ToFont()); },
+    BagKey font{L"Font",
+                {},
+                AmbientFont,
+                [](FlatCmd& b, const Variant& v) { b.Surface::SetFont(v.ToFont()); },
                 [](FlatCmd& b, const Variant& v) { b.BindFont(v.ToFont()); },
                 [](const FlatCmd& b) { return Variant(b.GetFont()); }};
     BagKey pictureHover = Field<&P::pictureHover>(L"PictureHover", Variant::Nothing());
     // The host keeps these three; the cursor picture is read through its setter.
-    BagKey mouseIcon{L"MouseIcon", Variant::Nothing(), nullptr,
-                     [](FlatCmd& b, const Variant& v) { b.SetMouseIcon(v.ToPicture()); }, nullptr,
-                     [](const FlatCmd& b) { return Variant(b.MouseIcon()); }};
-    BagKey enabled{L"Enabled", Variant::Bool(true), nullptr,
-                   [](FlatCmd& b, const Variant& v) { b.UserControl::SetEnabled(v.ToBool()); }, nullptr,
-                   [](const FlatCmd& b) { return Variant::Bool(b.Enabled()); }};
-    BagKey mousePointer{L"MousePointer", Variant::Int(0), nullptr,
-                        [](FlatCmd& b, const Variant& v) { b.UserControl::SetMousePointer(v.ToLong()); }, nullptr,
-                        [](const FlatCmd& b) { return Variant::Int(b.UserControl::MousePointer()); }};
+    BagKey mouseIcon{L"MouseIcon", Variant::Nothing(),
+                     nullptr,      [](FlatCmd& b, const Variant& v) { b.SetMouseIcon(v.ToPicture()); },
+                     nullptr,      [](const FlatCmd& b) { return Variant(b.MouseIcon()); }};
+    BagKey enabled{L"Enabled", Variant::Bool(true),
+                   nullptr,    [](FlatCmd& b, const Variant& v) { b.UserControl::SetEnabled(v.ToBool()); },
+                   nullptr,    [](const FlatCmd& b) { return Variant::Bool(b.Enabled()); }};
+    BagKey mousePointer{
+        L"MousePointer", Variant::Int(0),
+        nullptr,         [](FlatCmd& b, const Variant& v) { b.UserControl::SetMousePointer(v.ToLong()); },
+        nullptr,         [](const FlatCmd& b) { return Variant::Int(b.UserControl::MousePointer()); }};
     BagKey noBorderEffect = Field<&P::noBorderEffect>(L"NoBorderEffect", Variant::Int(0));
     BagKey raised = Field<&P::raised>(L"Raised", Variant::Int(0));
     BagKey url = Field<&P::url>(L"URL", Variant(L""));
@@ -155,19 +170,76 @@ struct FlatCmd::BagKeys {
     };
     static constexpr bool kAgain = true;
     const std::vector<Read> readOrder{
-        {&backColor}, {&foreColor}, {&showFocusRect}, {&showBorderOnFocus}, {&caption}, {&picturePosition},
-        {&picture}, {&pictureWidth}, {&pictureHeight}, {&pictureSize}, {&originalPicSizeW}, {&originalPicSizeH},
-        {&font}, {&font, kAgain}, {&pictureHover}, {&picture, kAgain}, {&mouseIcon}, {&enabled}, {&mousePointer},
-        {&noBorderEffect}, {&raised}, {&url}, {&xpStyle}, {&xpColorPressed}, {&xpColorHover}, {&xpDefaultColors},
-        {&soundOver}, {&soundClick}, {&defCurHand}, {&xpShowBorderAlways}, {&maskColor}, {&transparentBg},
-        {&bevel}, {&bevelDepth}, {&xpWinStyle},
+        {&backColor},
+        {&foreColor},
+        {&showFocusRect},
+        {&showBorderOnFocus},
+        {&caption},
+        {&picturePosition},
+        {&picture},
+        {&pictureWidth},
+        {&pictureHeight},
+        {&pictureSize},
+        {&originalPicSizeW},
+        {&originalPicSizeH},
+        {&font},
+        {&font, kAgain},
+        {&pictureHover},
+        {&picture, kAgain},
+        {&mouseIcon},
+        {&enabled},
+        {&mousePointer},
+        {&noBorderEffect},
+        {&raised},
+        {&url},
+        {&xpStyle},
+        {&xpColorPressed},
+        {&xpColorHover},
+        {&xpDefaultColors},
+        {&soundOver},
+        {&soundClick},
+        {&defCurHand},
+        {&xpShowBorderAlways},
+        {&maskColor},
+        {&transparentBg},
+        {&bevel},
+        {&bevelDepth},
+        {&xpWinStyle},
     };
     const std::vector<const BagKey*> writeOrder{
-        &caption, &picturePosition, &picture, &pictureWidth, &pictureHeight, &pictureSize, &originalPicSizeW,
-        &originalPicSizeH, &pictureHover, &enabled, &font, &mouseIcon, &mousePointer, &showBorderOnFocus,
-        &showFocusRect, &raised, &url, &xpStyle, &xpColorPressed, &xpColorHover, &xpDefaultColors, &backColor,
-        &foreColor, &soundOver, &soundClick, &noBorderEffect, &defCurHand, &xpShowBorderAlways, &maskColor,
-        &transparentBg, &bevel, &bevelDepth, &xpWinStyle,
+        &caption,
+        &picturePosition,
+        &picture,
+        &pictureWidth,
+        &pictureHeight,
+        &pictureSize,
+        &originalPicSizeW,
+        &originalPicSizeH,
+        &pictureHover,
+        &enabled,
+        &font,
+        &mouseIcon,
+        &mousePointer,
+        &showBorderOnFocus,
+        &showFocusRect,
+        &raised,
+        &url,
+        &xpStyle,
+        &xpColorPressed,
+        &xpColorHover,
+        &xpDefaultColors,
+        &backColor,
+        &foreColor,
+        &soundOver,
+        &soundClick,
+        &noBorderEffect,
+        &defCurHand,
+        &xpShowBorderAlways,
+        &maskColor,
+        &transparentBg,
+        &bevel,
+        &bevelDepth,
+        &xpWinStyle,
     };
 };
 
@@ -356,18 +428,13 @@ void FlatCmd::SetPictureSize(int32_t value) {
     prop_.pictureSize = value;
     PropertyChanged(Keys().pictureSize.name);
     switch (value) {
-    case kSizeSmall:
-        prop_.pictureWidth = prop_.pictureHeight = kSmallSide;
-        break;
-    case kSizeLarge:
-        prop_.pictureWidth = prop_.pictureHeight = kLargeSide;
-        break;
+    case kSizeSmall: prop_.pictureWidth = prop_.pictureHeight = kSmallSide; break;
+    case kSizeLarge: prop_.pictureWidth = prop_.pictureHeight = kLargeSide; break;
     case kSizeNatural:
         prop_.pictureWidth = PictureAbsent(shownPicture_) ? kLargeSide : prop_.originalPicSizeW;
         prop_.pictureHeight = PictureAbsent(shownPicture_) ? kLargeSide : prop_.originalPicSizeH;
         break;
-    default:
-        break;  // keeps the width and height as set
+    default: break;  // keeps the width and height as set
     }
     Refresh();
 }
@@ -465,14 +532,10 @@ void FlatCmd::SetXPWinStyle(bool value) {
 namespace {
 const host::ControlKind<FlatCmd> kKind{L"FlatCmd"};
 const host::PublishedEvents<FlatCmd> kEvents{
-    host::EventEntry(L"Click", &FlatCmd::Click),
-    host::EventEntry(L"KeyDown", &FlatCmd::KeyDown),
-    host::EventEntry(L"KeyPress", &FlatCmd::KeyPress),
-    host::EventEntry(L"KeyUp", &FlatCmd::KeyUp),
-    host::EventEntry(L"MouseDown", &FlatCmd::MouseDown),
-    host::EventEntry(L"MouseMove", &FlatCmd::MouseMove),
-    host::EventEntry(L"MouseUp", &FlatCmd::MouseUp),
-    host::EventEntry(L"MouseIn", &FlatCmd::MouseIn),
+    host::EventEntry(L"Click", &FlatCmd::Click),         host::EventEntry(L"KeyDown", &FlatCmd::KeyDown),
+    host::EventEntry(L"KeyPress", &FlatCmd::KeyPress),   host::EventEntry(L"KeyUp", &FlatCmd::KeyUp),
+    host::EventEntry(L"MouseDown", &FlatCmd::MouseDown), host::EventEntry(L"MouseMove", &FlatCmd::MouseMove),
+    host::EventEntry(L"MouseUp", &FlatCmd::MouseUp),     host::EventEntry(L"MouseIn", &FlatCmd::MouseIn),
     host::EventEntry(L"MouseOut", &FlatCmd::MouseOut)};
 }  // namespace
 

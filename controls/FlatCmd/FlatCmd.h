@@ -174,9 +174,9 @@ private:
 
     // ---- Run-time state ----
     bool hasFocus_ = false;
-    bool isDown_ = false;    // drawn pressed
-    bool isOver_ = false;    // mouse over the button
-    bool keyHeld_ = false;   // a key went down and has not come up
+    bool isDown_ = false;   // drawn pressed
+    bool isOver_ = false;   // mouse over the button
+    bool keyHeld_ = false;  // a key went down and has not come up
     int16_t lastButton_ = 0;
     int16_t lastShift_ = 0;
     float lastX_ = 0;
@@ -204,7 +204,7 @@ private:
 
     // ---- State and input helpers ----
     void Announce(const BagKey& key, bool repaint);  // PropertyChanged, then Refresh when asked
-    void BindFont(host::FontPtr font);  // font_ := font, listening to its changes
+    void BindFont(host::FontPtr font);               // font_ := font, listening to its changes
     void FontChanged();
     void OverTimerTimer();
     bool IsInside(float x, float y) const;
@@ -242,6 +242,5 @@ private:
     void DrawFaceLines(const FaceLine* first, const FaceLine* last, COLORREF reference);
     void DrawXPRing(host::OleColor ring, const FaceLine* first, const FaceLine* last);
 };
-
 
 }  // namespace controls

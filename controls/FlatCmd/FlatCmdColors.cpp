@@ -11,9 +11,7 @@ constexpr int kBlueShiftDivisor = 192;
 
 int Clamp(int component) { return std::clamp(component, 0, 255); }
 
-COLORREF Compose(int red, int green, int blue) {
-    return RGB(Clamp(red), Clamp(green), Clamp(blue));
-}
+COLORREF Compose(int red, int green, int blue) { return RGB(Clamp(red), Clamp(green), Clamp(blue)); }
 
 }  // namespace
 
@@ -22,9 +20,7 @@ COLORREF TranslateColor(host::OleColor colour) {
     return GetSysColor(static_cast<int>(colour & kPlainColourLimit));
 }
 
-Components SplitColor(COLORREF colour) {
-    return Components{GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
+Components SplitColor(COLORREF colour) { return Components{GetRValue(colour), GetGValue(colour), GetBValue(colour)}; }
 
 COLORREF ShiftColor(COLORREF colour, int amount) {
     Components c = SplitColor(colour);

@@ -8,9 +8,9 @@
 namespace controls::flatcmd {
 
 // ---- System colours (GetSysColor indexes) -------------------------------------
-inline constexpr int kSysShadow = COLOR_BTNSHADOW;          // 16
-inline constexpr int kSysHighlight = COLOR_BTNHIGHLIGHT;    // 20
-inline constexpr int kSysDarkShadow = COLOR_3DDKSHADOW;     // 21
+inline constexpr int kSysShadow = COLOR_BTNSHADOW;                                         // 16
+inline constexpr int kSysHighlight = COLOR_BTNHIGHLIGHT;                                   // 20
+inline constexpr int kSysDarkShadow = COLOR_3DDKSHADOW;                                    // 21
 inline constexpr host::OleColor kSelectionHighlight = host::SystemColor(COLOR_HIGHLIGHT);  // 13
 
 // ---- Sizes (pixels) ------------------------------------------------------------
@@ -27,10 +27,10 @@ inline constexpr int kFirstGradientBevel = 2;  // BEVEL 0 and 1 draw the one-pix
 // ---- XP window face --------------------------------------------------------------
 inline constexpr int kFaceNormal = 0;
 inline constexpr int kFacePressed = 2;
-inline constexpr int kFaceLift = 48;               // the face's base is BackColor lifted by this
-inline constexpr int kPressedBaseShift = -32;      // and the pressed face's base lowered again
-inline constexpr int kNormalGradientDepth = 25;    // the normal face darkens downward by up to this
-inline constexpr int kPressedGradientDepth = 15;   // the pressed face darkens upward by up to this
+inline constexpr int kFaceLift = 48;              // the face's base is BackColor lifted by this
+inline constexpr int kPressedBaseShift = -32;     // and the pressed face's base lowered again
+inline constexpr int kNormalGradientDepth = 25;   // the normal face darkens downward by up to this
+inline constexpr int kPressedGradientDepth = 15;  // the pressed face darkens upward by up to this
 inline constexpr int kDisabledFillShift = -24;
 inline constexpr int kDisabledEdgeShift = -84;
 inline constexpr int kDisabledCornerShift = -72;

@@ -14,8 +14,7 @@ namespace controls::flatcmd {
 // leaving the destination as `work` has it wherever the source pixel equals
 // `transparent`. Temporary contexts and bitmaps are made compatible with `work`.
 // A width or height outside 16 bits raises the host's overflow error.
-void TransparentBlit(HDC dst, HDC work, HDC src, int sl, int st, int sr, int sb, int dx, int dy,
-                     COLORREF transparent);
+void TransparentBlit(HDC dst, HDC work, HDC src, int sl, int st, int sr, int sb, int dx, int dy, COLORREF transparent);
 
 // The surface's ScaleWidth x ScaleHeight (pixels for the button), rounded.
 SIZE RoundedSize(const host::Surface& surface);

@@ -187,7 +187,7 @@ void FlatCmd::OnResize() {
     pixelWidth_ = host::RoundToLong(ScaleWidth());
     pixelHeight_ = host::RoundToLong(ScaleHeight());
     focusRect_ = RECT{kFocusInset, kFocusInset, host::RoundToLong(ScaleWidth() - kFocusInset),
-                     host::RoundToLong(ScaleHeight() - kFocusInset)};
+                      host::RoundToLong(ScaleHeight() - kFocusInset)};
     if (prop_.xpStyle && prop_.xpWinStyle) ApplyRoundRegion();
     Refresh();
 }

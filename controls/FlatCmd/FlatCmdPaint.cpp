@@ -121,8 +121,10 @@ void FlatCmd::ApplyStateBackColor() {
         if (prop_.transparentBg) PaintParentBackground();
         return;
     }
-    if (prop_.transparentBg && !isDown_) PaintParentBackground();
-    else Surface::SetBackColor(prop_.backColor);
+    if (prop_.transparentBg && !isDown_)
+        PaintParentBackground();
+    else
+        Surface::SetBackColor(prop_.backColor);
 
     const COLORREF highlight = TranslateColor(kSelectionHighlight);
     if (isDown_)
@@ -149,21 +151,25 @@ void FlatCmd::PaintParentBackground() {
         host::gdi::MemoryDC source(dc);
         host::gdi::Selection select(source, reinterpret_cast<HBITMAP>(picture->Handle()));
         BitBlt(dc, 0, 0, size.cx, size.cy, source, x, y, SRCCOPY);
-    } catch (const host::HostError&) {
-    }
+    } catch (const host::HostError&) {}
 }
 
 // ---- Borders ----
 
 void FlatCmd::DrawBorder() {
     if (!Ambient().UserMode) {  // the look while the container is being designed
-        if (prop_.xpStyle && prop_.xpWinStyle) DrawXPWinFace(kFaceNormal, false);
-        else if (prop_.xpStyle) ApplyStateBackColor();
-        else DrawRaisedBorder();
+        if (prop_.xpStyle && prop_.xpWinStyle)
+            DrawXPWinFace(kFaceNormal, false);
+        else if (prop_.xpStyle)
+            ApplyStateBackColor();
+        else
+            DrawRaisedBorder();
     }
     if (!prop_.xpStyle) {
-        if (isDown_) DrawSunkenBorder();
-        else if (isOver_ || prop_.raised) DrawRaisedBorder();
+        if (isDown_)
+            DrawSunkenBorder();
+        else if (isOver_ || prop_.raised)
+            DrawRaisedBorder();
         if (Default() || (prop_.showBorderOnFocus && prop_.raised && hasFocus_ && !isDown_)) DrawDefaultFrame();
     } else if (!prop_.xpWinStyle) {
         const SIZE size = RoundedSize(*this);
@@ -176,13 +182,17 @@ void FlatCmd::DrawBorder() {
 }
 
 void FlatCmd::DrawRaisedBorder() {
-    if (prop_.bevel >= kFirstGradientBevel) DrawRaisedBevel(TranslateColor(Surface::BackColor()), prop_.bevel, prop_.bevelDepth);
-    else DrawOnePixelBorder(host::SystemColor(kSysShadow), host::SystemColor(kSysHighlight));
+    if (prop_.bevel >= kFirstGradientBevel)
+        DrawRaisedBevel(TranslateColor(Surface::BackColor()), prop_.bevel, prop_.bevelDepth);
+    else
+        DrawOnePixelBorder(host::SystemColor(kSysShadow), host::SystemColor(kSysHighlight));
 }
 
 void FlatCmd::DrawSunkenBorder() {
-    if (prop_.bevel >= kFirstGradientBevel) DrawSunkenBevel(TranslateColor(Surface::BackColor()), prop_.bevel, prop_.bevelDepth);
-    else DrawOnePixelBorder(host::SystemColor(kSysHighlight), host::SystemColor(kSysShadow));
+    if (prop_.bevel >= kFirstGradientBevel)
+        DrawSunkenBevel(TranslateColor(Surface::BackColor()), prop_.bevel, prop_.bevelDepth);
+    else
+        DrawOnePixelBorder(host::SystemColor(kSysHighlight), host::SystemColor(kSysShadow));
 }
 
 // A frame of the whole face in `inner`, then one a pixel larger in `outer`: the
@@ -267,8 +277,10 @@ void FlatCmd::DrawLine(int x1, int y1, int x2, int y2, host::OleColor colour) {
 void FlatCmd::DrawRect(HDC hdc, int l, int t, int r, int b, host::OleColor colour, bool filled) {
     const host::gdi::Brush brush = host::gdi::SolidBrush(TranslateColor(colour));
     const RECT rect{l, t, r, b};
-    if (filled) FillRect(hdc, &rect, brush);
-    else FrameRect(hdc, &rect, brush);
+    if (filled)
+        FillRect(hdc, &rect, brush);
+    else
+        FrameRect(hdc, &rect, brush);
 }
 
 }  // namespace controls

@@ -24,8 +24,7 @@ RECT At(int left, int top, SIZE size) { return RECT{left, top, left + size.cx, t
 
 }  // namespace
 
-void TransparentBlit(HDC dst, HDC work, HDC src, int sl, int st, int sr, int sb, int dx, int dy,
-                     COLORREF transparent) {
+void TransparentBlit(HDC dst, HDC work, HDC src, int sl, int st, int sr, int sb, int dx, int dy, COLORREF transparent) {
     const int w = ToInt16(sr - sl), h = ToInt16(sb - st);
     if (w <= 0 || h <= 0) return;
     namespace gdi = host::gdi;
@@ -54,8 +53,7 @@ RECT CentreIn(const RECT& area, SIZE size) {
               size);
 }
 
-std::optional<PictureLayout> LayoutPictureAndCaption(const RECT& content, SIZE picture, SIZE caption,
-                                                     long position) {
+std::optional<PictureLayout> LayoutPictureAndCaption(const RECT& content, SIZE picture, SIZE caption, long position) {
     const int spanX = content.right - content.left, spanY = content.bottom - content.top;
     switch (position) {
     case kPictureAbove:
@@ -64,7 +62,8 @@ std::optional<PictureLayout> LayoutPictureAndCaption(const RECT& content, SIZE p
         const int pictureLeft = Centre(content.left, spanX, picture.cx);
         const int captionLeft = Centre(content.left, spanX, caption.cx);
         if (position == kPictureAbove)
-            return PictureLayout{At(pictureLeft, top, picture), At(captionLeft, top + picture.cy + kPictureGap, caption)};
+            return PictureLayout{At(pictureLeft, top, picture),
+                                 At(captionLeft, top + picture.cy + kPictureGap, caption)};
         return PictureLayout{At(pictureLeft, top + caption.cy + kPictureGap, picture), At(captionLeft, top, caption)};
     }
     case kPictureLeft:
@@ -73,7 +72,8 @@ std::optional<PictureLayout> LayoutPictureAndCaption(const RECT& content, SIZE p
         const int pictureTop = Centre(content.top, spanY, picture.cy);
         const int captionTop = Centre(content.top, spanY, caption.cy);
         if (position == kPictureLeft)
-            return PictureLayout{At(left, pictureTop, picture), At(left + picture.cx + kPictureGap, captionTop, caption)};
+            return PictureLayout{At(left, pictureTop, picture),
+                                 At(left + picture.cx + kPictureGap, captionTop, caption)};
         return PictureLayout{At(left + caption.cx + kPictureGap, pictureTop, picture), At(left, captionTop, caption)};
     }
     default: return std::nullopt;
@@ -101,7 +101,7 @@ void FlatCmd::CalcLayout() {
     const SIZE size = RoundedSize(*this);
     clientRect_ = RECT{0, 0, size.cx, size.cy};
     contentRect_ = RECT{kContentInsetTopLeft, kContentInsetTopLeft, size.cx - kContentInsetBottomRight,
-                       size.cy - kContentInsetBottomRight};
+                        size.cy - kContentInsetBottomRight};
     if (PictureAbsent(shownPicture_)) {
         captionRect_ = contentRect_;
         MeasureCaption();

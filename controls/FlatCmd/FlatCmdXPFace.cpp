@@ -56,15 +56,20 @@ struct FlatCmd::FaceLine {
 // over it), state 2 the pressed face; disabled, one flat face whatever the state.
 void FlatCmd::DrawXPWinFace(int state, bool hover) {
     DrawRect(hDC(), 0, 0, pixelWidth_, pixelHeight_, prop_.backColor, true);
-    if (!Enabled()) DrawXPDisabledFace();
-    else if (state == kFacePressed) DrawXPPressedFace();
-    else if (state == kFaceNormal) DrawXPNormalFace(hover);
+    if (!Enabled())
+        DrawXPDisabledFace();
+    else if (state == kFacePressed)
+        DrawXPPressedFace();
+    else if (state == kFaceNormal)
+        DrawXPNormalFace(hover);
 }
 
 void FlatCmd::DrawXPDisabledFace() {
     static constexpr FaceLine kDisabledEdges[] = {
-        {N(2), N(0), F(2), N(0), kDisabledEdgeShift}, {N(2), F(1), F(2), F(1), kDisabledEdgeShift},
-        {N(0), N(2), N(0), F(2), kDisabledEdgeShift}, {F(1), N(2), F(1), F(2), kDisabledEdgeShift},
+        {N(2), N(0), F(2), N(0), kDisabledEdgeShift},
+        {N(2), F(1), F(2), F(1), kDisabledEdgeShift},
+        {N(0), N(2), N(0), F(2), kDisabledEdgeShift},
+        {F(1), N(2), F(1), F(2), kDisabledEdgeShift},
     };
     const COLORREF base = ShiftColor(TranslateColor(prop_.backColor), kFaceLift);
     DrawRect(hDC(), 0, 0, pixelWidth_, pixelHeight_, ShiftColor(base, kDisabledFillShift), true);
@@ -101,8 +106,10 @@ void FlatCmd::DrawXPNormalFace(bool hover) {
     const COLORREF base = ShiftColor(TranslateColor(prop_.backColor), kFaceLift);
     DrawXPGradient(base, kNormalGradientDepth, false);
     DrawXPFrame();
-    if (hasFocus_) DrawXPRing(prop_.xpColorPressed, std::begin(kFocusRingLines), std::end(kFocusRingLines));
-    else DrawFaceLines(std::begin(kNormalLines), std::end(kNormalLines), base);
+    if (hasFocus_)
+        DrawXPRing(prop_.xpColorPressed, std::begin(kFocusRingLines), std::end(kFocusRingLines));
+    else
+        DrawFaceLines(std::begin(kNormalLines), std::end(kNormalLines), base);
     if (hover) DrawXPRing(prop_.xpColorHover, std::begin(kHoverRingLines), std::end(kHoverRingLines));
 }
 
@@ -155,8 +162,10 @@ void FlatCmd::ApplyRoundRegion() {
     }
     // An even number of cuts leaves the result in `region`.
     HRGN handed = region.Release();
-    if (SetWindowRgn(hWnd(), handed, TRUE)) windowRegion_ = handed;
-    else DeleteObject(handed);
+    if (SetWindowRgn(hWnd(), handed, TRUE))
+        windowRegion_ = handed;
+    else
+        DeleteObject(handed);
 }
 
 }  // namespace controls

@@ -92,14 +92,10 @@ void Frame::OnMouseMove(int16_t button, int16_t shift, float x, float y) { Mouse
 namespace {
 const host::ControlKind<Frame> kKind{L"Frame"};
 const host::PublishedEvents<Frame> kEvents{
-    host::EventEntry(L"Click", &Frame::Click),
-    host::EventEntry(L"KeyDown", &Frame::KeyDown),
-    host::EventEntry(L"KeyPress", &Frame::KeyPress),
-    host::EventEntry(L"KeyUp", &Frame::KeyUp),
-    host::EventEntry(L"MouseOut", &Frame::MouseOut),
-    host::EventEntry(L"MouseDown", &Frame::MouseDown),
-    host::EventEntry(L"MouseMove", &Frame::MouseMove),
-    host::EventEntry(L"MouseUp", &Frame::MouseUp)};
+    host::EventEntry(L"Click", &Frame::Click),         host::EventEntry(L"KeyDown", &Frame::KeyDown),
+    host::EventEntry(L"KeyPress", &Frame::KeyPress),   host::EventEntry(L"KeyUp", &Frame::KeyUp),
+    host::EventEntry(L"MouseOut", &Frame::MouseOut),   host::EventEntry(L"MouseDown", &Frame::MouseDown),
+    host::EventEntry(L"MouseMove", &Frame::MouseMove), host::EventEntry(L"MouseUp", &Frame::MouseUp)};
 }  // namespace
 
 }  // namespace controls

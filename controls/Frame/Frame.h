@@ -73,5 +73,4 @@ private:
     host::OleColor foreColor_ = 0;
 };
 
-
 }  // namespace controls

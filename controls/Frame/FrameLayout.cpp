@@ -10,9 +10,7 @@ bool Frame::HasIcon() const {
     return picture && !picture->IsEmpty();
 }
 
-void Frame::PlaceCaption() {
-    lbl_->SetLeft(HasIcon() ? img_->Left() + img_->Width() + kIconToCaption : kIconLeft);
-}
+void Frame::PlaceCaption() { lbl_->SetLeft(HasIcon() ? img_->Left() + img_->Width() + kIconToCaption : kIconLeft); }
 
 void Frame::ShapeCaptionGap() {
     if (!lbl_->Caption().empty()) {

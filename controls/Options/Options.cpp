@@ -138,14 +138,10 @@ void Options::OnResize() { Layout(); }
 namespace {
 const host::ControlKind<Options> kKind{L"Options"};
 const host::PublishedEvents<Options> kEvents{
-    host::EventEntry(L"Click", &Options::Click),
-    host::EventEntry(L"KeyDown", &Options::KeyDown),
-    host::EventEntry(L"KeyPress", &Options::KeyPress),
-    host::EventEntry(L"KeyUp", &Options::KeyUp),
-    host::EventEntry(L"MouseOut", &Options::MouseOut),
-    host::EventEntry(L"MouseDown", &Options::MouseDown),
-    host::EventEntry(L"MouseMove", &Options::MouseMove),
-    host::EventEntry(L"MouseUp", &Options::MouseUp)};
+    host::EventEntry(L"Click", &Options::Click),         host::EventEntry(L"KeyDown", &Options::KeyDown),
+    host::EventEntry(L"KeyPress", &Options::KeyPress),   host::EventEntry(L"KeyUp", &Options::KeyUp),
+    host::EventEntry(L"MouseOut", &Options::MouseOut),   host::EventEntry(L"MouseDown", &Options::MouseDown),
+    host::EventEntry(L"MouseMove", &Options::MouseMove), host::EventEntry(L"MouseUp", &Options::MouseUp)};
 }  // namespace
 
 }  // namespace controls

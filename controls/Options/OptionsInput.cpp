@@ -60,8 +60,8 @@ void Options::PollPointer() {
     GetCursorPos(&pointer);
     ScreenToClient(hWnd(), &pointer);
     const double left = ScaleLeft(), top = ScaleTop();
-    const bool outside = pointer.x < left || pointer.y < top || pointer.x > left + ScaleWidth() ||
-                         pointer.y > top + ScaleHeight();
+    const bool outside =
+        pointer.x < left || pointer.y < top || pointer.x > left + ScaleWidth() || pointer.y > top + ScaleHeight();
     if (!outside || pressed_ == 1) return;
     ShowStateImage();
     timer_->SetEnabled(false);

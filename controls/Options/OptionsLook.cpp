@@ -22,8 +22,10 @@ void Options::Show(int image) { p_->SetPicture(img_[static_cast<size_t>(image)]-
 bool Options::Shows(int image) const { return p_->GetPicture() == img_[static_cast<size_t>(image)]->GetPicture(); }
 
 void Options::ShowStateImage() {
-    if (!enabled_) ShowDisabledImage();
-    else Show(value_ ? kNormalImage + kSelected : kNormalImage);
+    if (!enabled_)
+        ShowDisabledImage();
+    else
+        Show(value_ ? kNormalImage + kSelected : kNormalImage);
 }
 
 void Options::ShowDisabledImage() { Show(value_ ? kDisabledImage + kSelected : kDisabledImage); }

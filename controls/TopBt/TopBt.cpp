@@ -84,10 +84,8 @@ void TopBt::OnResize() { KeepSize(); }
 namespace {
 const host::ControlKind<TopBt> kKind{L"TopBt"};
 const host::PublishedEvents<TopBt> kEvents{
-    host::EventEntry(L"Click", &TopBt::Click),
-    host::EventEntry(L"MouseDown", &TopBt::MouseDown),
-    host::EventEntry(L"MouseUp", &TopBt::MouseUp),
-    host::EventEntry(L"KeyDown", &TopBt::KeyDown),
+    host::EventEntry(L"Click", &TopBt::Click), host::EventEntry(L"MouseDown", &TopBt::MouseDown),
+    host::EventEntry(L"MouseUp", &TopBt::MouseUp), host::EventEntry(L"KeyDown", &TopBt::KeyDown),
     host::EventEntry(L"KeyUp", &TopBt::KeyUp)};
 }  // namespace
 

@@ -56,5 +56,4 @@ private:
     bool keepingSize_ = false;
 };
 
-
 }  // namespace controls

@@ -36,18 +36,26 @@ Variant ToVariant(bool v) { return Variant::Bool(v); }
 
 template <class T>
 T FromVariant(const Variant& v) {
-    if constexpr (std::is_same_v<T, bool>) return v.ToBool();
-    else if constexpr (std::is_same_v<T, int16_t>) return v.ToInteger();
-    else if constexpr (std::is_same_v<T, int32_t>) return v.ToLong();
-    else return static_cast<host::OleColor>(v.ToLong());
+    if constexpr (std::is_same_v<T, bool>)
+        return v.ToBool();
+    else if constexpr (std::is_same_v<T, int16_t>)
+        return v.ToInteger();
+    else if constexpr (std::is_same_v<T, int32_t>)
+        return v.ToLong();
+    else
+        return static_cast<host::OleColor>(v.ToLong());
 }
 
 template <class T>
 constexpr PropertyType TypeOf() {
-    if constexpr (std::is_same_v<T, bool>) return PropertyType::Boolean;
-    else if constexpr (std::is_same_v<T, int16_t>) return PropertyType::Integer;
-    else if constexpr (std::is_same_v<T, int32_t>) return PropertyType::Long;
-    else return PropertyType::Colour;
+    if constexpr (std::is_same_v<T, bool>)
+        return PropertyType::Boolean;
+    else if constexpr (std::is_same_v<T, int16_t>)
+        return PropertyType::Integer;
+    else if constexpr (std::is_same_v<T, int32_t>)
+        return PropertyType::Long;
+    else
+        return PropertyType::Colour;
 }
 
 std::wstring CaptionKey(int index) { return kCaptionKey + std::to_wstring(index); }
@@ -73,7 +81,10 @@ struct ctlTabs::Table {
     template <class F, class A>
     static Row Field(const wchar_t* name, const wchar_t* help, const wchar_t* key, F Fields::*field,
                      void (ctlTabs::*set)(A), F initial) {
-        return Row{name, TypeOf<A>(), false, help,
+        return Row{name,
+                   TypeOf<A>(),
+                   false,
+                   help,
                    [field](ctlTabs& t, int16_t) { return ToVariant(static_cast<A>(t.prop_.*field)); },
                    [set](ctlTabs& t, const Variant& v, int16_t) { (t.*set)(FromVariant<A>(v)); },
                    StoredAs{key, ToVariant(initial),
@@ -84,7 +95,10 @@ struct ctlTabs::Table {
     // A missing or empty stored font makes the field share the control's own font.
     static Row FontField(const wchar_t* name, const wchar_t* help, const wchar_t* key, host::FontPtr Fields::*field,
                          void (ctlTabs::*set)(const host::FontPtr&)) {
-        return Row{name, PropertyType::Font, false, help,
+        return Row{name,
+                   PropertyType::Font,
+                   false,
+                   help,
                    [field](ctlTabs& t, int16_t) { return Variant(t.prop_.*field); },
                    [set](ctlTabs& t, const Variant& v, int16_t) { (t.*set)(v.ToFont()); },
                    StoredAs{key, Variant::Nothing(),
@@ -110,9 +124,8 @@ struct ctlTabs::Table {
                   &ctlTabs::SetStyle, int16_t{TabsTopLeft}),
             Field(L"CaptionAlignment", L"Returns/sets the position of captions within the tabs", L"CAPTIONSTYLE",
                   &Fields::captionAlignment, &ctlTabs::SetCaptionAlignment, int16_t{CaptionMiddleCenter}),
-            Field(L"UseFocusRect",
-                  L"Returns/sets whether a focus rectangle will be displayed when a tab has the focus", L"FOCUSRECT",
-                  &Fields::useFocusRect, &ctlTabs::SetUseFocusRect, false),
+            Field(L"UseFocusRect", L"Returns/sets whether a focus rectangle will be displayed when a tab has the focus",
+                  L"FOCUSRECT", &Fields::useFocusRect, &ctlTabs::SetUseFocusRect, false),
             Row{L"Caption", PropertyType::String, true, L"Returns/Sets captions for each tab",
                 [](ctlTabs& t, int16_t i) { return Variant(t.Caption(i)); },
                 [](ctlTabs& t, const Variant& v, int16_t i) { t.SetCaption(i, v.ToString()); },
@@ -134,13 +147,22 @@ struct ctlTabs::Table {
                   &ctlTabs::SetTextColor, kTextColor),
             Field(L"TextColorActive", L"Returns/sets the text color of the active tab", L"TEXTCOLORACTIVE",
                   &Fields::textColorActive, &ctlTabs::SetTextColorActive, kTextColorActive),
-            Row{L"ScaleMode", PropertyType::Long, false, L"ScaleMode always returns 1 (Twips) on this control",
-                [](ctlTabs& t, int16_t) { return Variant::Lng(t.ScaleMode()); }, {}, {}},
-            Row{L"hDC", PropertyType::Long, false, nullptr,
+            Row{L"ScaleMode",
+                PropertyType::Long,
+                false,
+                L"ScaleMode always returns 1 (Twips) on this control",
+                [](ctlTabs& t, int16_t) { return Variant::Lng(t.ScaleMode()); },
+                {},
+                {}},
+            Row{L"hDC",
+                PropertyType::Long,
+                false,
+                nullptr,
                 [](ctlTabs& t, int16_t) {
                     return Variant::Lng(static_cast<int32_t>(reinterpret_cast<intptr_t>(t.hDC())));
                 },
-                {}, {}},
+                {},
+                {}},
         }};
         return table;
     }
@@ -235,9 +257,7 @@ void ctlTabs::AssignFont(host::Font& field, const host::FontPtr& font, const wch
 
 void ctlTabs::SetTabFont(const host::FontPtr& font) { AssignFont(*prop_.tabFont, font, L"TABFONT"); }
 
-void ctlTabs::SetTabFontActive(const host::FontPtr& font) {
-    AssignFont(*prop_.tabFontActive, font, L"TABFONTACTIVE");
-}
+void ctlTabs::SetTabFontActive(const host::FontPtr& font) { AssignFont(*prop_.tabFontActive, font, L"TABFONTACTIVE"); }
 
 void ctlTabs::SetTextColor(host::OleColor value) {
     prop_.textColor = value;

@@ -23,15 +23,27 @@ namespace controls {
 
 // The edge the tabs sit on and the end of it they run from (Style).
 enum TabStyle : int16_t {
-    TabsTopLeft = 0, TabsTopRight = 1, TabsBottomLeft = 2, TabsBottomRight = 3,
-    TabsLeftTop = 4, TabsRightTop = 5, TabsLeftBottom = 6, TabsRightBottom = 7,
+    TabsTopLeft = 0,
+    TabsTopRight = 1,
+    TabsBottomLeft = 2,
+    TabsBottomRight = 3,
+    TabsLeftTop = 4,
+    TabsRightTop = 5,
+    TabsLeftBottom = 6,
+    TabsRightBottom = 7,
 };
 
 // The place of each caption in its tab, row * 3 + column (CaptionAlignment).
 enum CaptionPosition : int16_t {
-    CaptionTopLeft = 0, CaptionTopCenter = 1, CaptionTopRight = 2,
-    CaptionMiddleLeft = 3, CaptionMiddleCenter = 4, CaptionMiddleRight = 5,
-    CaptionBottomLeft = 6, CaptionBottomCenter = 7, CaptionBottomRight = 8,
+    CaptionTopLeft = 0,
+    CaptionTopCenter = 1,
+    CaptionTopRight = 2,
+    CaptionMiddleLeft = 3,
+    CaptionMiddleCenter = 4,
+    CaptionMiddleRight = 5,
+    CaptionBottomLeft = 6,
+    CaptionBottomCenter = 7,
+    CaptionBottomRight = 8,
 };
 
 class ctlTabs : public host::UserControl {

@@ -43,8 +43,10 @@ void ctlTabs::OnMouseMove(int16_t, int16_t, float x, float y) {
 // No wrap-around: the property keeps the selection at the first or last tab.
 void ctlTabs::OnKeyDown(int16_t keyCode, int16_t) {
     switch (keyCode) {
-    case VK_LEFT: case VK_UP: SetSelectedTab(Step(prop_.selectedTab, -1)); break;
-    case VK_RIGHT: case VK_DOWN: SetSelectedTab(Step(prop_.selectedTab, +1)); break;
+    case VK_LEFT:
+    case VK_UP: SetSelectedTab(Step(prop_.selectedTab, -1)); break;
+    case VK_RIGHT:
+    case VK_DOWN: SetSelectedTab(Step(prop_.selectedTab, +1)); break;
     default: break;
     }
 }

@@ -44,7 +44,8 @@ constexpr UINT kRightEdges = BF_TOP | BF_RIGHT | BF_BOTTOM;
 // Sizes stored in a bag are not checked: positions are worked out wide and kept
 // within 32 bits, so an absurd size gives an absurd picture, not an error.
 LONG Saturate(int64_t v) {
-    return static_cast<LONG>(std::clamp<int64_t>(v, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
+    return static_cast<LONG>(
+        std::clamp<int64_t>(v, std::numeric_limits<LONG>::min(), std::numeric_limits<LONG>::max()));
 }
 
 RECT Inset(const RECT& r, int d) {
@@ -112,10 +113,14 @@ COLORREF DrawnColour(host::OleColor colour) {
 RECT ContainerRect(const Look& look) {
     RECT r{0, 0, look.size.cx, look.size.cy};
     switch (look.style) {
-    case TabsTopLeft: case TabsTopRight: r.top = look.tabHeight; break;
-    case TabsBottomLeft: case TabsBottomRight: r.bottom = Saturate(int64_t{look.size.cy} - look.tabHeight); break;
-    case TabsLeftTop: case TabsLeftBottom: r.left = look.tabWidth; break;
-    case TabsRightTop: case TabsRightBottom: r.right = Saturate(int64_t{look.size.cx} - look.tabWidth); break;
+    case TabsTopLeft:
+    case TabsTopRight: r.top = look.tabHeight; break;
+    case TabsBottomLeft:
+    case TabsBottomRight: r.bottom = Saturate(int64_t{look.size.cy} - look.tabHeight); break;
+    case TabsLeftTop:
+    case TabsLeftBottom: r.left = look.tabWidth; break;
+    case TabsRightTop:
+    case TabsRightBottom: r.right = Saturate(int64_t{look.size.cx} - look.tabWidth); break;
     default: break;
     }
     return r;
@@ -129,13 +134,23 @@ RECT FullTabRect(const Look& look, int i) {
         // Along the strip: from the start, or so that the last tab ends at the far edge.
         const int64_t along = Horizontal(look.style) ? W : H;
         const int64_t length = Horizontal(look.style) ? w : h;
-        const int64_t run = FlushWithFarEnd(look.style) ? length - look.tabs * along + before * along - 1 : before * along;
+        const int64_t run =
+            FlushWithFarEnd(look.style) ? length - look.tabs * along + before * along - 1 : before * along;
         // Across it: at the near edge, or one pixel into the far one.
         switch (look.style) {
-        case TabsTopLeft: case TabsTopRight: left = run; break;
-        case TabsBottomLeft: case TabsBottomRight: left = run; top = h - H - 1; break;
-        case TabsLeftTop: case TabsLeftBottom: top = run; break;
-        default: left = w - W - 1; top = run; break;
+        case TabsTopLeft:
+        case TabsTopRight: left = run; break;
+        case TabsBottomLeft:
+        case TabsBottomRight:
+            left = run;
+            top = h - H - 1;
+            break;
+        case TabsLeftTop:
+        case TabsLeftBottom: top = run; break;
+        default:
+            left = w - W - 1;
+            top = run;
+            break;
         }
     }
     return RECT{Saturate(left), Saturate(top), Saturate(left + W + 1), Saturate(top + H + 1)};
@@ -143,10 +158,14 @@ RECT FullTabRect(const Look& look, int i) {
 
 UINT EdgeSides(int16_t style) {
     switch (style) {
-    case TabsTopLeft: case TabsTopRight: return kTopEdges;
-    case TabsBottomLeft: case TabsBottomRight: return kBottomEdges;
-    case TabsLeftTop: case TabsLeftBottom: return kLeftEdges;
-    case TabsRightTop: case TabsRightBottom: return kRightEdges;
+    case TabsTopLeft:
+    case TabsTopRight: return kTopEdges;
+    case TabsBottomLeft:
+    case TabsBottomRight: return kBottomEdges;
+    case TabsLeftTop:
+    case TabsLeftBottom: return kLeftEdges;
+    case TabsRightTop:
+    case TabsRightBottom: return kRightEdges;
     default: return 0;
     }
 }

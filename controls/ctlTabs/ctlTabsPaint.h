@@ -22,7 +22,7 @@ struct Look {
     int16_t selected = 0;  // outside 1 to tabs: every tab paints inactive
     int16_t style = 0;
     int16_t captionAlignment = 0;
-    bool focusRect = false;  // a focus rectangle in the selected tab
+    bool focusRect = false;                               // a focus rectangle in the selected tab
     const std::vector<std::wstring>* captions = nullptr;  // one per tab
     const host::Font* font = nullptr;
     const host::Font* fontActive = nullptr;

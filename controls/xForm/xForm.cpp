@@ -50,8 +50,8 @@ xForm::xForm(std::wstring name) : UserControl(L"xForm", std::move(name)) {
     // The title bar and its caption are where the window is gripped to move it.
     for (host::WindowlessControl* grip : std::initializer_list<host::WindowlessControl*>{
              pieces_.caption, pieces_.shadow, pieces_.titleLeft, pieces_.titleMiddle, pieces_.titleRight})
-        gripPresses_ += grip->MouseDown.Connect(
-            [this](int16_t button, int16_t, float, float) { DragParentWindow(button); });
+        gripPresses_ +=
+            grip->MouseDown.Connect([this](int16_t button, int16_t, float, float) { DragParentWindow(button); });
 }
 
 std::wstring xForm::Caption() const { return pieces_.caption->Caption(); }
@@ -81,7 +81,8 @@ void xForm::DragParentWindow(int16_t button) {
     // must not keep it captured here.
     ReleaseCapture();
     g_movingUntil = ReleaseOf(button);
-    HHOOK hook = g_movingUntil ? SetWindowsHookExW(WH_MSGFILTER, EndMoveAtRelease, nullptr, GetCurrentThreadId()) : nullptr;
+    HHOOK hook =
+        g_movingUntil ? SetWindowsHookExW(WH_MSGFILTER, EndMoveAtRelease, nullptr, GetCurrentThreadId()) : nullptr;
     SendMessageW(form->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
     if (hook) UnhookWindowsHookEx(hook);
     g_movingUntil = 0;

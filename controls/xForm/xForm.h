@@ -56,5 +56,4 @@ private:
     host::Connections gripPresses_;
 };
 
-
 }  // namespace controls

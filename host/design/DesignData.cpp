@@ -21,8 +21,8 @@ constexpr const wchar_t* kIndent = L"    ";
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 bool IsNameChar(wchar_t c) {
-    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'_' ||
-           c == L'.' || c >= 0x80;
+    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'_' || c == L'.' ||
+           c >= 0x80;
 }
 
 bool IsName(std::wstring_view word) {
@@ -77,9 +77,12 @@ DesignNode DesignReader::Read(std::wstring_view text) {
         std::wstring_view line = lines[i];
         int number = static_cast<int>(i + 1);
         if (line.empty()) continue;
-        if (IsBeginLine(line)) Begin(line, number);
-        else if (ToLowerKey(line) == L"end") End(number);
-        else Property(line, number);
+        if (IsBeginLine(line))
+            Begin(line, number);
+        else if (ToLowerKey(line) == L"end")
+            End(number);
+        else
+            Property(line, number);
     }
     if (!open_.empty()) {
         const DesignNode& unclosed = open_.back().node;
@@ -109,8 +112,10 @@ void DesignReader::End(int number) {
     if (open_.empty()) throw TextFormatError(number, L"\"End\" without a matching \"Begin\"");
     DesignNode closed = std::move(open_.back().node);
     open_.pop_back();
-    if (open_.empty()) root_ = std::move(closed);
-    else open_.back().node.children.push_back(std::move(closed));
+    if (open_.empty())
+        root_ = std::move(closed);
+    else
+        open_.back().node.children.push_back(std::move(closed));
 }
 
 void DesignReader::Property(std::wstring_view line, int number) {
@@ -141,8 +146,10 @@ private:
         auto plain = plainLines_.find(name);
         auto indexed = indexedLines_.find(name);
         std::optional<int> clash;
-        if (plain != plainLines_.end()) clash = plain->second;
-        else if (!index && indexed != indexedLines_.end()) clash = indexed->second;
+        if (plain != plainLines_.end())
+            clash = plain->second;
+        else if (!index && indexed != indexedLines_.end())
+            clash = indexed->second;
         if (index) {
             auto [member, added] = memberLines_.emplace(name + L"(" + std::to_wstring(*index) + L")", node.line);
             if (!added) clash = member->second;

@@ -26,8 +26,8 @@ struct DesignNode {
     std::wstring name;
     int line = 0;
     std::vector<std::pair<std::wstring, Variant>> properties;  // keys as written
-    std::vector<int> propertyLines;                             // the line of each property
-    std::vector<DesignNode> children;                           // front to back
+    std::vector<int> propertyLines;                            // the line of each property
+    std::vector<DesignNode> children;                          // front to back
 
     // Case-insensitive lookup; null when absent.
     const Variant* Find(std::wstring_view key) const;

@@ -36,8 +36,9 @@ Variant PropertyBag::ReadProperty(std::wstring_view name, const Variant& default
 
 void PropertyBag::WriteProperty(std::wstring_view name, const Variant& value) {
     if (!IsKeyName(name))
-        Raise(err::InvalidProcedureCall, L"a property name cannot be empty, hold a control character, \"=\" or a "
-                                         L"byte-order mark, or begin or end with a blank");
+        Raise(err::InvalidProcedureCall,
+              L"a property name cannot be empty, hold a control character, \"=\" or a "
+              L"byte-order mark, or begin or end with a blank");
     std::wstring key = ToLowerKey(name);
     auto it = std::find_if(entries_.begin(), entries_.end(), [&key](const Entry& e) { return e.first == key; });
     if (it == entries_.end())
@@ -84,8 +85,8 @@ PropertyBag PropertyBag::LoadText(std::wstring_view text) {
         std::wstring key = ToLowerKey(name);
         auto [it, added] = keyLines.emplace(key, lineNumber);
         if (!added)
-            throw TextFormatError(lineNumber, L"\"" + key + L"\" is set twice (first on line " +
-                                                  std::to_wstring(it->second) + L")");
+            throw TextFormatError(
+                lineNumber, L"\"" + key + L"\" is set twice (first on line " + std::to_wstring(it->second) + L")");
         bag.entries_.emplace_back(std::move(key), std::move(value));
     }
     return bag;

@@ -232,18 +232,19 @@ wchar_t LiteralReader::ReadEscape() {
     return static_cast<wchar_t>(value);
 }
 
-Variant LiteralReader::ReadNumber() {
-    return text_[pos_] == L'&' ? ReadRadixNumber() : ReadDecimalNumber();
-}
+Variant LiteralReader::ReadNumber() { return text_[pos_] == L'&' ? ReadRadixNumber() : ReadDecimalNumber(); }
 
 // &H8000000F& is a Long; without the "&" suffix four hex digits' worth is an Integer
 // (two's complement, so &HFFFF is -1) and more is a Long.
 Variant LiteralReader::ReadRadixNumber() {
     size_t start = pos_++;
     int radix = 0;
-    if (Accept(L'H') || Accept(L'h')) radix = 16;
-    else if (Accept(L'O') || Accept(L'o')) radix = 8;
-    else Fail(L"\"&\" must be followed by H or O in " + Excerpt(start));
+    if (Accept(L'H') || Accept(L'h'))
+        radix = 16;
+    else if (Accept(L'O') || Accept(L'o'))
+        radix = 8;
+    else
+        Fail(L"\"&\" must be followed by H or O in " + Excerpt(start));
     uint64_t value = 0;
     size_t firstDigit = pos_;
     while (!AtEnd() && HexDigitValue(text_[pos_]) >= 0 && HexDigitValue(text_[pos_]) < radix) {
@@ -275,9 +276,12 @@ Variant LiteralReader::ReadDecimalNumber() {
     bool fractional = false;
     for (; !AtEnd(); ++pos_) {
         wchar_t c = text_[pos_];
-        if (IsDigit(c)) digits = true;
-        else if (c == L'.' && !fractional) fractional = true;
-        else break;
+        if (IsDigit(c))
+            digits = true;
+        else if (c == L'.' && !fractional)
+            fractional = true;
+        else
+            break;
         ascii += static_cast<char>(c);
     }
     if (!digits) Fail(Excerpt(start) + L" is not a number");
@@ -296,10 +300,10 @@ Variant LiteralReader::ReadDecimalNumber() {
     long long whole = 0;
     if (!fractional && suffix != L'!' && suffix != L'#') {
         bool fits = ParseAscii(ascii, whole);
-        bool fitsInteger = fits && whole >= std::numeric_limits<int16_t>::min() &&
-                           whole <= std::numeric_limits<int16_t>::max();
-        bool fitsLong = fits && whole >= std::numeric_limits<int32_t>::min() &&
-                        whole <= std::numeric_limits<int32_t>::max();
+        bool fitsInteger =
+            fits && whole >= std::numeric_limits<int16_t>::min() && whole <= std::numeric_limits<int16_t>::max();
+        bool fitsLong =
+            fits && whole >= std::numeric_limits<int32_t>::min() && whole <= std::numeric_limits<int32_t>::max();
         if (suffix == L'%' && !fitsInteger) Fail(Excerpt(start) + L" does not fit an Integer");
         if (suffix == L'&' && !fitsLong) Fail(Excerpt(start) + L" does not fit a Long");
         if (fitsInteger && suffix != L'&') return Variant::Int(static_cast<int16_t>(whole));
@@ -349,10 +353,14 @@ Variant LiteralReader::ReadFont() {
         SkipBlanks();
         size_t start = pos_;
         std::wstring style = ToLowerKey(ReadWord());
-        if (style == L"italic") desc.italic = true;
-        else if (style == L"underline") desc.underline = true;
-        else if (style == L"strikethrough") desc.strikethrough = true;
-        else Fail(L"unknown font style " + Excerpt(start));
+        if (style == L"italic")
+            desc.italic = true;
+        else if (style == L"underline")
+            desc.underline = true;
+        else if (style == L"strikethrough")
+            desc.strikethrough = true;
+        else
+            Fail(L"unknown font style " + Excerpt(start));
     }
     Expect(L')');
     return Variant(Font::Create(std::move(desc)));
@@ -365,9 +373,12 @@ Variant LiteralReader::ReadPicture() {
     size_t start = pos_;
     std::wstring kind = ToLowerKey(ReadWord());
     PictureSource source;
-    if (kind == L"resource") source.kind = PictureSource::Kind::Resource;
-    else if (kind == L"file") source.kind = PictureSource::Kind::File;
-    else if (kind == L"data") source.kind = PictureSource::Kind::Data;
+    if (kind == L"resource")
+        source.kind = PictureSource::Kind::Resource;
+    else if (kind == L"file")
+        source.kind = PictureSource::Kind::File;
+    else if (kind == L"data")
+        source.kind = PictureSource::Kind::Data;
     else if (kind != L"empty")
         Fail(L"a picture is Empty, Resource \"name\", File \"path\" or Data \"base64\", not " + Excerpt(start));
     if (source.kind != PictureSource::Kind::Empty) {
@@ -401,7 +412,8 @@ bool LiteralReader::Accept(wchar_t c) {
 }
 
 void LiteralReader::Expect(wchar_t c) {
-    if (!Accept(c)) Fail(std::wstring(L"expected \"") + c + L"\" at " + (AtEnd() ? L"the end of the line" : Excerpt(pos_)));
+    if (!Accept(c))
+        Fail(std::wstring(L"expected \"") + c + L"\" at " + (AtEnd() ? L"the end of the line" : Excerpt(pos_)));
 }
 
 }  // namespace
@@ -444,8 +456,10 @@ bool IsKeyName(std::wstring_view name) {
     if (name[0] == L'\'' || name[0] == L'#') return false;
     for (size_t i = 0; i < name.size(); ++i) {
         wchar_t c = name[i];
-        if (IsHighSurrogate(c) && i + 1 < name.size() && IsLowSurrogate(name[i + 1])) ++i;
-        else if (c == L'=' || IsControl(c) || c == kByteOrderMark || IsHighSurrogate(c) || IsLowSurrogate(c)) return false;
+        if (IsHighSurrogate(c) && i + 1 < name.size() && IsLowSurrogate(name[i + 1]))
+            ++i;
+        else if (c == L'=' || IsControl(c) || c == kByteOrderMark || IsHighSurrogate(c) || IsLowSurrogate(c))
+            return false;
     }
     return true;
 }

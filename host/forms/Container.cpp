@@ -33,8 +33,10 @@ void Container::AddChild(std::unique_ptr<Control> child, bool constituent) {
     }
     raw->site_ = this;
     raw->Attach(this, constituent);
-    if (!raw->IsWindowless()) Restack();
-    else InvalidatePixels(raw->PixelRect());
+    if (!raw->IsWindowless())
+        Restack();
+    else
+        InvalidatePixels(raw->PixelRect());
 }
 
 Control* Container::Find(std::wstring_view name, int16_t index) const {
@@ -142,8 +144,10 @@ bool Container::RouteMouseToWindowless(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     if (press) {
         mouseOwner_ = target;
         windowlessClicks_.Press(hwnd, msg);
-        if (IsDoubleClick(msg)) target->DblClick();
-        else target->MouseDown(ButtonOf(msg), shift, x, y);
+        if (IsDoubleClick(msg))
+            target->DblClick();
+        else
+            target->MouseDown(ButtonOf(msg), shift, x, y);
     } else if (release) {
         bool click = windowlessClicks_.Release(hwnd, msg, PtInRect(&r, pt) != FALSE);
         if (!windowlessClicks_.Pressed()) mouseOwner_ = nullptr;

@@ -85,7 +85,7 @@ private:
     WindowlessControl* WindowlessAt(POINT pixel) const;
 
     std::vector<std::unique_ptr<Control>> children_;
-    size_t placedCount_ = 0;  // placed children come first, constituents after
+    size_t placedCount_ = 0;                   // placed children come first, constituents after
     WindowlessControl* mouseOwner_ = nullptr;  // the windowless child pressed last, until its release
     ClickTracker windowlessClicks_;
 };

@@ -12,7 +12,10 @@ namespace host {
 wchar_t AccessKeyOf(const std::wstring& caption) {
     for (size_t i = 0; i + 1 < caption.size(); ++i) {
         if (caption[i] != L'&') continue;
-        if (caption[i + 1] == L'&') { ++i; continue; }
+        if (caption[i + 1] == L'&') {
+            ++i;
+            continue;
+        }
         return static_cast<wchar_t>(std::towupper(caption[i + 1]));
     }
     return 0;
@@ -54,17 +57,28 @@ RECT Control::PixelRect() const {
 }
 
 void Control::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Left")) SetLeft(value.ToDouble());
-    else if (SameName(key, L"Top")) SetTop(value.ToDouble());
-    else if (SameName(key, L"Width")) SetWidth(value.ToDouble());
-    else if (SameName(key, L"Height")) SetHeight(value.ToDouble());
-    else if (SameName(key, L"Visible")) SetVisible(value.ToBool());
-    else if (SameName(key, L"Enabled")) SetEnabled(value.ToBool());
-    else if (SameName(key, L"TabIndex")) SetTabIndex(value.ToInteger());
-    else if (SameName(key, L"TabStop")) SetTabStop(value.ToBool());
-    else if (SameName(key, L"Tag")) SetTag(value.ToString());
-    else if (SameName(key, L"Index")) SetIndex(value.ToInteger());
-    else Raise(err::PropertyNotFound, L"'" + Kind() + L"' has no property '" + key + L"'");
+    if (SameName(key, L"Left"))
+        SetLeft(value.ToDouble());
+    else if (SameName(key, L"Top"))
+        SetTop(value.ToDouble());
+    else if (SameName(key, L"Width"))
+        SetWidth(value.ToDouble());
+    else if (SameName(key, L"Height"))
+        SetHeight(value.ToDouble());
+    else if (SameName(key, L"Visible"))
+        SetVisible(value.ToBool());
+    else if (SameName(key, L"Enabled"))
+        SetEnabled(value.ToBool());
+    else if (SameName(key, L"TabIndex"))
+        SetTabIndex(value.ToInteger());
+    else if (SameName(key, L"TabStop"))
+        SetTabStop(value.ToBool());
+    else if (SameName(key, L"Tag"))
+        SetTag(value.ToString());
+    else if (SameName(key, L"Index"))
+        SetIndex(value.ToInteger());
+    else
+        Raise(err::PropertyNotFound, L"'" + Kind() + L"' has no property '" + key + L"'");
 }
 
 Variant Control::GetProperty(const std::wstring& name, const std::vector<Variant>& index) {
@@ -86,8 +100,10 @@ Variant Control::GetProperty(const std::wstring& name, const std::vector<Variant
 void Control::LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index) {
     if (const PublishedProperties* published = Published(); published && published->Has(name))
         published->Let(*this, name, value, index);
-    else if (!index.empty()) Raise(err::PropertyNotFound);
-    else SetDesignProperty(name, value);
+    else if (!index.empty())
+        Raise(err::PropertyNotFound);
+    else
+        SetDesignProperty(name, value);
 }
 
 void Control::Attach(Container* container, bool constituent) {

@@ -91,7 +91,8 @@ void Form::ApplyStyle() {
     case BorderStyle::FixedSingle: style |= WS_CAPTION | WS_SYSMENU | WS_BORDER; break;
     case BorderStyle::Sizable: style |= WS_OVERLAPPEDWINDOW & ~(WS_MAXIMIZEBOX | WS_MINIMIZEBOX); break;
     case BorderStyle::FixedDialog: style |= WS_CAPTION | WS_SYSMENU | WS_DLGFRAME; break;
-    case BorderStyle::FixedToolWindow: case BorderStyle::SizableToolWindow: style |= WS_CAPTION | WS_SYSMENU; break;
+    case BorderStyle::FixedToolWindow:
+    case BorderStyle::SizableToolWindow: style |= WS_CAPTION | WS_SYSMENU; break;
     }
     if (border_ != BorderStyle::None) {
         if (maxButton_) style |= WS_MAXIMIZEBOX;
@@ -108,7 +109,8 @@ void Form::SetClientSize(double widthTwips, double heightTwips) {
     RECT r{0, 0, TwipsToPixelsX(widthTwips), TwipsToPixelsY(heightTwips)};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
-    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetIcon(PicturePtr icon) {
@@ -147,9 +149,8 @@ std::vector<Control*> Form::Controls() const {
 }
 
 Control* Form::FindControl(std::wstring_view name, int16_t index) const {
-    return FindIn(*this, [&](const Control& c) {
-        return !c.IsConstituent() && SameName(c.Name(), name) && c.Index() == index;
-    });
+    return FindIn(
+        *this, [&](const Control& c) { return !c.IsConstituent() && SameName(c.Name(), name) && c.Index() == index; });
 }
 
 Control* Form::ControlOfWindow(HWND hwnd) const {
@@ -204,8 +205,12 @@ LRESULT Form::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
     case WM_CANCELMODE: MouseCaptureLost(); break;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) lastFocus_ = GetFocus();
-        else if (lastFocus_ && IsWindow(lastFocus_)) { SetFocus(lastFocus_); return 0; }
+        if (LOWORD(wParam) == WA_INACTIVE)
+            lastFocus_ = GetFocus();
+        else if (lastFocus_ && IsWindow(lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
         break;
     default:
         if (msg >= WM_MOUSEFIRST && msg <= WM_MBUTTONDBLCLK && RouteMouseToWindowless(Handle(), msg, wParam, lParam))

@@ -15,8 +15,14 @@ namespace host {
 
 class Form : public SurfaceContainer, public WindowOwner {
 public:
-    enum class BorderStyle { None = 0, FixedSingle = 1, Sizable = 2, FixedDialog = 3, FixedToolWindow = 4,
-                             SizableToolWindow = 5 };
+    enum class BorderStyle {
+        None = 0,
+        FixedSingle = 1,
+        Sizable = 2,
+        FixedDialog = 3,
+        FixedToolWindow = 4,
+        SizableToolWindow = 5
+    };
 
     explicit Form(std::wstring name);
     ~Form() override;

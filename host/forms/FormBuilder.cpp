@@ -15,7 +15,8 @@ std::map<std::wstring, ControlFactory>& Registry() {
 }
 
 bool IsExtenderKey(const std::wstring& key) {
-    for (const wchar_t* k : {L"Left", L"Top", L"Width", L"Height", L"Visible", L"TabIndex", L"TabStop", L"Tag", L"Index"})
+    for (const wchar_t* k :
+         {L"Left", L"Top", L"Width", L"Height", L"Visible", L"TabIndex", L"TabStop", L"Tag", L"Index"})
         if (SameName(key, k)) return true;
     return false;
 }
@@ -46,8 +47,10 @@ void ApplyFormButtons(Form& form, Control& control, const DesignNode& node) {
         bool on = false;
         InLine(node, PropertyLine(node, i), [&] { on = value.ToBool(); });
         if (!on) continue;
-        if (SameName(key, L"Default")) form.SetDefaultControl(&control);
-        else form.SetCancelControl(&control);
+        if (SameName(key, L"Default"))
+            form.SetDefaultControl(&control);
+        else
+            form.SetCancelControl(&control);
     }
 }
 
@@ -69,14 +72,17 @@ void BuildControl(Form& form, Container& container, const DesignNode& node) {
         auto& [key, value] = node.properties[i];
         if (IsFormButtonKey(key)) continue;
         InLine(node, PropertyLine(node, i), [&] {
-            if (uc && !IsExtenderKey(key)) bag.WriteProperty(key, value);
-            else control->SetDesignProperty(key, value);
+            if (uc && !IsExtenderKey(key))
+                bag.WriteProperty(key, value);
+            else
+                control->SetDesignProperty(key, value);
         });
     }
     Control& placed = container.Add(std::move(control));
     ApplyFormButtons(form, placed, node);
     if (uc) InLine(node, node.line, [&] { uc->Load(&bag); });
-    if (auto* inner = dynamic_cast<Container*>(&placed)) BuildChildren(form, *inner, node);
+    if (auto* inner = dynamic_cast<Container*>(&placed))
+        BuildChildren(form, *inner, node);
     else if (!node.children.empty())
         throw TextFormatError(node.children.front().line, L"'" + node.name + L"' cannot contain controls");
 }
@@ -86,18 +92,30 @@ void BuildChildren(Form& form, Container& container, const DesignNode& node) {
 }
 
 void ApplyFormProperty(Form& form, const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Caption")) form.SetCaption(value.ToString());
-    else if (SameName(key, L"BorderStyle")) form.SetBorderStyle(static_cast<Form::BorderStyle>(value.ToInteger()));
-    else if (SameName(key, L"MaxButton")) form.SetMaxButton(value.ToBool());
-    else if (SameName(key, L"MinButton")) form.SetMinButton(value.ToBool());
-    else if (SameName(key, L"StartUpPosition")) form.SetCenteredOnScreen(value.ToInteger() == 2);
-    else if (SameName(key, L"Icon")) form.SetIcon(value.ToPicture());
-    else if (SameName(key, L"BackColor")) form.SetBackColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"ForeColor")) form.SetForeColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"Font")) form.SetFont(value.ToFont());
-    else if (SameName(key, L"ScaleMode")) form.SetScaleMode(ToScaleMode(value.ToInteger()));
-    else if (SameName(key, L"Picture")) form.SetPicture(value.ToPicture());
-    else Raise(err::PropertyNotFound, L"a form has no property '" + key + L"'");
+    if (SameName(key, L"Caption"))
+        form.SetCaption(value.ToString());
+    else if (SameName(key, L"BorderStyle"))
+        form.SetBorderStyle(static_cast<Form::BorderStyle>(value.ToInteger()));
+    else if (SameName(key, L"MaxButton"))
+        form.SetMaxButton(value.ToBool());
+    else if (SameName(key, L"MinButton"))
+        form.SetMinButton(value.ToBool());
+    else if (SameName(key, L"StartUpPosition"))
+        form.SetCenteredOnScreen(value.ToInteger() == 2);
+    else if (SameName(key, L"Icon"))
+        form.SetIcon(value.ToPicture());
+    else if (SameName(key, L"BackColor"))
+        form.SetBackColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"ForeColor"))
+        form.SetForeColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"Font"))
+        form.SetFont(value.ToFont());
+    else if (SameName(key, L"ScaleMode"))
+        form.SetScaleMode(ToScaleMode(value.ToInteger()));
+    else if (SameName(key, L"Picture"))
+        form.SetPicture(value.ToPicture());
+    else
+        Raise(err::PropertyNotFound, L"a form has no property '" + key + L"'");
 }
 
 }  // namespace

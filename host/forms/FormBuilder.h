@@ -1,7 +1,7 @@
 #pragma once
 // Builds a form and its controls from design data. Controls are created by the
-// kind names they register ("Label", "TextBox", "Frame", ...). For a user control, the place, tab order and tag keys go to
-// its extender and every other key is its stored property bag.
+// kind names they register ("Label", "TextBox", "Frame", ...). For a user control, the place, tab order and tag keys go
+// to its extender and every other key is its stored property bag.
 #include <functional>
 #include <memory>
 #include <string>

@@ -42,7 +42,8 @@ bool RouteFormKeyboard(const MSG& msg) {
     bool handled = false;
     Guarded([&] {
         if (msg.message == WM_SYSCHAR) {
-            Control* target = form->ControlWithAccessKey(static_cast<wchar_t>(std::towupper(static_cast<wint_t>(msg.wParam))));
+            Control* target =
+                form->ControlWithAccessKey(static_cast<wchar_t>(std::towupper(static_cast<wint_t>(msg.wParam))));
             if (target) target->OnAccessKey(static_cast<wchar_t>(msg.wParam));
             handled = target != nullptr;
             return;

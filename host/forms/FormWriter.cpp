@@ -52,8 +52,7 @@ Variant InWrittenType(const Variant& value, const Variant& written) {
     try {
         Variant converted = value.ConvertTo(written.Type());
         if (converted.ConvertTo(value.Type()).SameAs(value)) return converted;
-    } catch (const HostError&) {
-    }
+    } catch (const HostError&) {}
     return value;
 }
 
@@ -93,7 +92,9 @@ bool IsPlacedKey(const std::wstring& key) {
     return false;
 }
 
-std::wstring MemberKey(std::wstring_view name, int index) { return ToLowerKey(name) + L"(" + std::to_wstring(index) + L")"; }
+std::wstring MemberKey(std::wstring_view name, int index) {
+    return ToLowerKey(name) + L"(" + std::to_wstring(index) + L")";
+}
 
 class FormWriter {
 public:
@@ -122,8 +123,10 @@ private:
         for (auto [key, on] : {std::pair{L"Default", form_.DefaultControl() == &control},
                                std::pair{L"Cancel", form_.CancelControl() == &control}})
             if (on || list.InSource(key)) list.Add(key, Variant::Bool(on));
-        if (auto* uc = dynamic_cast<UserControl*>(&control)) AddStored(*uc, list);
-        else if (source) AddReadBack(control, *source, list);
+        if (auto* uc = dynamic_cast<UserControl*>(&control))
+            AddStored(*uc, list);
+        else if (source)
+            AddReadBack(control, *source, list);
 
         DesignNode node;
         node.kind = control.Kind();

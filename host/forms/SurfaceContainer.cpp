@@ -15,8 +15,10 @@ bool SurfaceContainer::HandleSurfaceMouse(UINT msg, WPARAM wParam, LPARAM lParam
     int16_t shift = ShiftState();
     if (IsPress(msg) || IsDoubleClick(msg)) {
         clicks_.Press(hwnd, msg);
-        if (IsDoubleClick(msg)) OnDblClick();
-        else OnMouseDown(ButtonOf(msg), shift, x, y);
+        if (IsDoubleClick(msg))
+            OnDblClick();
+        else
+            OnMouseDown(ButtonOf(msg), shift, x, y);
     } else if (IsRelease(msg)) {
         RECT client;
         GetClientRect(hwnd, &client);

@@ -9,10 +9,12 @@
 namespace host {
 
 HCURSOR CursorFor(int16_t mousePointer, const PicturePtr& icon) {
-    static const struct { int16_t value; const wchar_t* id; } kCursors[] = {
-        {1, IDC_ARROW}, {2, IDC_CROSS}, {3, IDC_IBEAM}, {4, IDC_ICON}, {5, IDC_SIZEALL}, {6, IDC_SIZENESW},
-        {7, IDC_SIZENS}, {8, IDC_SIZENWSE}, {9, IDC_SIZEWE}, {10, IDC_UPARROW}, {11, IDC_WAIT}, {12, IDC_NO},
-        {13, IDC_APPSTARTING}, {14, IDC_HELP}, {15, IDC_SIZEALL}};
+    static const struct {
+        int16_t value;
+        const wchar_t* id;
+    } kCursors[] = {{1, IDC_ARROW},    {2, IDC_CROSS},  {3, IDC_IBEAM},        {4, IDC_ICON},   {5, IDC_SIZEALL},
+                    {6, IDC_SIZENESW}, {7, IDC_SIZENS}, {8, IDC_SIZENWSE},     {9, IDC_SIZEWE}, {10, IDC_UPARROW},
+                    {11, IDC_WAIT},    {12, IDC_NO},    {13, IDC_APPSTARTING}, {14, IDC_HELP},  {15, IDC_SIZEALL}};
     if (mousePointer == 99) {
         if (icon && icon->Type() == PictureType::Icon) return reinterpret_cast<HCURSOR>(icon->Handle());
         return LoadCursorW(nullptr, IDC_HAND);
@@ -46,8 +48,10 @@ void UserControl::Attach(Container* container, bool constituent) {
 }
 
 void UserControl::Load(const PropertyBag* bag) {
-    if (bag) OnReadProperties(*bag);
-    else OnInitProperties();
+    if (bag)
+        OnReadProperties(*bag);
+    else
+        OnInitProperties();
     loaded_ = true;
     OnResize();
 }
@@ -100,7 +104,9 @@ void UserControl::SetMousePointer(int32_t value) {
 
 bool UserControl::CanTakeFocus() const { return canGetFocus_ && WindowedControl::CanTakeFocus(); }
 
-wchar_t AccessKeyFromList(const std::wstring& keys) { return keys.empty() ? 0 : static_cast<wchar_t>(std::towupper(keys[0])); }
+wchar_t AccessKeyFromList(const std::wstring& keys) {
+    return keys.empty() ? 0 : static_cast<wchar_t>(std::towupper(keys[0]));
+}
 
 wchar_t UserControl::AccessKey() const { return AccessKeyFromList(accessKeys_); }
 
@@ -110,15 +116,19 @@ void UserControl::OnAccessKey(wchar_t key) {
 }
 
 void UserControl::FocusWithinChanged(bool within) {
-    if (within) OnEnterFocus();
-    else OnExitFocus();
+    if (within)
+        OnEnterFocus();
+    else
+        OnExitFocus();
 }
 
 void UserControl::DeliverAccessKeyPress(int16_t keyAscii) { OnAccessKeyPress(keyAscii); }
 
 void UserControl::SetCursorShape() {
-    if (HCURSOR c = CursorFor(mousePointer_, mouseIcon_)) SetCursor(c);
-    else SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    if (HCURSOR c = CursorFor(mousePointer_, mouseIcon_))
+        SetCursor(c);
+    else
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
 
 void UserControl::Paint() {
@@ -134,14 +144,14 @@ LRESULT UserControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (loaded_) OnResize();
         return 0;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT) { SetCursorShape(); return TRUE; }
+        if (LOWORD(lParam) == HTCLIENT) {
+            SetCursorShape();
+            return TRUE;
+        }
         break;
-    case WM_MOUSEACTIVATE:
-        return MA_ACTIVATE;
+    case WM_MOUSEACTIVATE: return MA_ACTIVATE;
     case WM_CAPTURECHANGED:
-    case WM_CANCELMODE:
-        DropSurfacePresses();
-        break;
+    case WM_CANCELMODE: DropSurfacePresses(); break;
     case WM_SETFOCUS:
         NotifyFocusMove(reinterpret_cast<HWND>(wParam), Handle());
         OnGotFocus();

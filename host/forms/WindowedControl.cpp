@@ -9,9 +9,7 @@ namespace host {
 // The window goes before the font it uses.
 WindowedControl::~WindowedControl() { DestroyOwnedWindow(); }
 
-bool WindowedControl::CanTakeFocus() const {
-    return Handle() && TabStop() && Showing() && EnabledInTree();
-}
+bool WindowedControl::CanTakeFocus() const { return Handle() && TabStop() && Showing() && EnabledInTree(); }
 
 void WindowedControl::SetEnabled(bool enabled) {
     Control::SetEnabled(enabled);
@@ -43,8 +41,7 @@ void WindowedControl::CreateWindowInContainer() {
 void WindowedControl::PlaceChanged() {
     if (!Handle()) return;
     RECT r = PixelRect();
-    SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void WindowedControl::VisibilityChanged() {

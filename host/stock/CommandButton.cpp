@@ -19,8 +19,10 @@ void CommandButton::OnCommand(WORD code) {
 }
 
 void CommandButton::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Caption")) SetCaption(value.ToString());
-    else SystemControl::SetDesignProperty(key, value);
+    if (SameName(key, L"Caption"))
+        SetCaption(value.ToString());
+    else
+        SystemControl::SetDesignProperty(key, value);
 }
 
 }  // namespace host

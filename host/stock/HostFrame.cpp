@@ -56,7 +56,8 @@ void HostFrame::PaintFrame(HDC dc, const RECT& client) const {
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
     if (caption_.empty()) return;
     constexpr int kCaptionIndent = 8;
-    RECT label{client.left + kCaptionIndent, client.top, client.left + kCaptionIndent + text.cx + 4, client.top + text.cy};
+    RECT label{client.left + kCaptionIndent, client.top, client.left + kCaptionIndent + text.cx + 4,
+               client.top + text.cy};
     FillRect(dc, &label, back);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TranslateColor(Enabled() ? foreColor_ : SystemColor(COLOR_GRAYTEXT)));
@@ -65,9 +66,7 @@ void HostFrame::PaintFrame(HDC dc, const RECT& client) const {
 
 LRESULT HostFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_PAINT:
-        PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintFrame(dc, client); });
-        return 0;
+    case WM_PAINT: PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintFrame(dc, client); }); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_CAPTURECHANGED:
     case WM_CANCELMODE: MouseCaptureLost(); break;
@@ -80,11 +79,16 @@ LRESULT HostFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void HostFrame::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Caption")) SetCaption(value.ToString());
-    else if (SameName(key, L"Font")) SetFont(value.ToFont());
-    else if (SameName(key, L"BackColor")) SetBackColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"ForeColor")) SetForeColor(static_cast<OleColor>(value.ToLong()));
-    else WindowedControl::SetDesignProperty(key, value);
+    if (SameName(key, L"Caption"))
+        SetCaption(value.ToString());
+    else if (SameName(key, L"Font"))
+        SetFont(value.ToFont());
+    else if (SameName(key, L"BackColor"))
+        SetBackColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"ForeColor"))
+        SetForeColor(static_cast<OleColor>(value.ToLong()));
+    else
+        WindowedControl::SetDesignProperty(key, value);
 }
 
 }  // namespace host

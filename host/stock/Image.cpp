@@ -39,9 +39,12 @@ void Image::Paint(HDC dc) const {
 }
 
 void Image::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Picture")) SetPicture(value.ToPicture());
-    else if (SameName(key, L"Stretch")) SetStretch(value.ToBool());
-    else WindowlessControl::SetDesignProperty(key, value);
+    if (SameName(key, L"Picture"))
+        SetPicture(value.ToPicture());
+    else if (SameName(key, L"Stretch"))
+        SetStretch(value.ToBool());
+    else
+        WindowlessControl::SetDesignProperty(key, value);
 }
 
 }  // namespace host

@@ -76,8 +76,10 @@ HFONT Label::FontHandle() const {
 
 UINT Label::TextFormat() const {
     UINT format = DT_EXPANDTABS;
-    if (alignment_ == Alignment::Right) format |= DT_RIGHT;
-    else if (alignment_ == Alignment::Center) format |= DT_CENTER;
+    if (alignment_ == Alignment::Right)
+        format |= DT_RIGHT;
+    else if (alignment_ == Alignment::Center)
+        format |= DT_CENTER;
     if (!autoSize_ || wordWrap_) format |= DT_WORDBREAK;
     return format;
 }
@@ -124,15 +126,24 @@ void Label::OnAccessKey(wchar_t) {
 }
 
 void Label::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Caption")) SetCaption(value.ToString());
-    else if (SameName(key, L"AutoSize")) SetAutoSize(value.ToBool());
-    else if (SameName(key, L"WordWrap")) SetWordWrap(value.ToBool());
-    else if (SameName(key, L"BackStyle")) SetBackStyle(static_cast<BackStyle>(value.ToInteger() != 0));
-    else if (SameName(key, L"Alignment")) SetAlignment(static_cast<Alignment>(value.ToInteger()));
-    else if (SameName(key, L"BackColor")) SetBackColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"ForeColor")) SetForeColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"Font")) SetFont(value.ToFont());
-    else WindowlessControl::SetDesignProperty(key, value);
+    if (SameName(key, L"Caption"))
+        SetCaption(value.ToString());
+    else if (SameName(key, L"AutoSize"))
+        SetAutoSize(value.ToBool());
+    else if (SameName(key, L"WordWrap"))
+        SetWordWrap(value.ToBool());
+    else if (SameName(key, L"BackStyle"))
+        SetBackStyle(static_cast<BackStyle>(value.ToInteger() != 0));
+    else if (SameName(key, L"Alignment"))
+        SetAlignment(static_cast<Alignment>(value.ToInteger()));
+    else if (SameName(key, L"BackColor"))
+        SetBackColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"ForeColor"))
+        SetForeColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"Font"))
+        SetFont(value.ToFont());
+    else
+        WindowlessControl::SetDesignProperty(key, value);
 }
 
 Variant Label::GetProperty(const std::wstring& name, const std::vector<Variant>& index) {

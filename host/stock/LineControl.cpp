@@ -46,13 +46,20 @@ void LineControl::Paint(HDC dc) const {
 }
 
 void LineControl::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"X1")) SetX1(value.ToDouble());
-    else if (SameName(key, L"Y1")) SetY1(value.ToDouble());
-    else if (SameName(key, L"X2")) SetX2(value.ToDouble());
-    else if (SameName(key, L"Y2")) SetY2(value.ToDouble());
-    else if (SameName(key, L"BorderColor")) SetBorderColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"BorderWidth")) SetBorderWidth(value.ToInteger());
-    else WindowlessControl::SetDesignProperty(key, value);
+    if (SameName(key, L"X1"))
+        SetX1(value.ToDouble());
+    else if (SameName(key, L"Y1"))
+        SetY1(value.ToDouble());
+    else if (SameName(key, L"X2"))
+        SetX2(value.ToDouble());
+    else if (SameName(key, L"Y2"))
+        SetY2(value.ToDouble());
+    else if (SameName(key, L"BorderColor"))
+        SetBorderColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"BorderWidth"))
+        SetBorderWidth(value.ToInteger());
+    else
+        WindowlessControl::SetDesignProperty(key, value);
 }
 
 }  // namespace host

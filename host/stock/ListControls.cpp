@@ -6,8 +6,10 @@ namespace host {
 
 void ItemList::AddItem(const std::wstring& item, int32_t index) {
     if (index < -1 || index > ListCount()) Raise(err::InvalidProcedureCall);
-    if (index == -1) SendMessageW(Handle(), Msg().add, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    else SendMessageW(Handle(), Msg().insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.c_str()));
+    if (index == -1)
+        SendMessageW(Handle(), Msg().add, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    else
+        SendMessageW(Handle(), Msg().insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.c_str()));
 }
 
 void ItemList::RemoveItem(int32_t index) {
@@ -49,8 +51,10 @@ void ItemList::OnCommand(WORD code) {
 }
 
 void ItemList::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"ListIndex")) SetListIndex(value.ToLong());
-    else SystemControl::SetDesignProperty(key, value);
+    if (SameName(key, L"ListIndex"))
+        SetListIndex(value.ToLong());
+    else
+        SystemControl::SetDesignProperty(key, value);
 }
 
 Variant ItemList::GetProperty(const std::wstring& name, const std::vector<Variant>& index) {
@@ -61,16 +65,19 @@ Variant ItemList::GetProperty(const std::wstring& name, const std::vector<Varian
 }
 
 void ItemList::LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index) {
-    if (SameName(name, L"List") && index.size() == 1) SetList(index[0].ToLong(), value.ToString());
-    else if (SameName(name, L"ListIndex") && index.empty()) SetListIndex(value.ToLong());
-    else SystemControl::LetProperty(name, value, index);
+    if (SameName(name, L"List") && index.size() == 1)
+        SetList(index[0].ToLong(), value.ToString());
+    else if (SameName(name, L"ListIndex") && index.empty())
+        SetListIndex(value.ToLong());
+    else
+        SystemControl::LetProperty(name, value, index);
 }
 
 ComboBox::ComboBox(std::wstring name) : ItemList(L"ComboBox", std::move(name), kWindowBackground, kWindowText) {}
 
 const ItemList::Messages& ComboBox::Msg() const {
-    static const Messages m{CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCOUNT,
-                            CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_GETCURSEL, CB_SETCURSEL, CBN_SELCHANGE};
+    static const Messages m{CB_ADDSTRING,    CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT, CB_GETCOUNT,
+                            CB_GETLBTEXTLEN, CB_GETLBTEXT,    CB_GETCURSEL,    CB_SETCURSEL,    CBN_SELCHANGE};
     return m;
 }
 
@@ -95,8 +102,10 @@ bool ComboBox::DroppedDown() const { return SendMessageW(Handle(), CB_GETDROPPED
 void ComboBox::ShowDropDown(bool show) { SendMessageW(Handle(), CB_SHOWDROPDOWN, show, 0); }
 
 void ComboBox::OnCommand(WORD code) {
-    if (code == CBN_EDITCHANGE) Change();
-    else if (code == CBN_DROPDOWN) DropDown();
+    if (code == CBN_EDITCHANGE)
+        Change();
+    else if (code == CBN_DROPDOWN)
+        DropDown();
     else {
         // The system reports a picked item before its field shows it (the field
         // still holds the text from before), so Click handlers would read a stale
@@ -107,28 +116,33 @@ void ComboBox::OnCommand(WORD code) {
 }
 
 void ComboBox::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Text")) SetText(value.ToString());
-    else if (SameName(key, L"Style")) SetStyle(static_cast<Style>(value.ToInteger()));
-    else ItemList::SetDesignProperty(key, value);
+    if (SameName(key, L"Text"))
+        SetText(value.ToString());
+    else if (SameName(key, L"Style"))
+        SetStyle(static_cast<Style>(value.ToInteger()));
+    else
+        ItemList::SetDesignProperty(key, value);
 }
 
 ListBox::ListBox(std::wstring name) : ItemList(L"ListBox", std::move(name), kWindowBackground, kWindowText) {}
 
 const ItemList::Messages& ListBox::Msg() const {
-    static const Messages m{LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCOUNT,
-                            LB_GETTEXTLEN, LB_GETTEXT, LB_GETCURSEL, LB_SETCURSEL, LBN_SELCHANGE};
+    static const Messages m{LB_ADDSTRING,  LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT, LB_GETCOUNT,
+                            LB_GETTEXTLEN, LB_GETTEXT,      LB_GETCURSEL,    LB_SETCURSEL,    LBN_SELCHANGE};
     return m;
 }
 
 void ListBox::CreateControlWindow(HWND parent) {
     CreateSystemWindow(L"LISTBOX",
-                       WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
-                       parent, L"");
+                       WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                       WS_EX_CLIENTEDGE, parent, L"");
 }
 
 void ListBox::OnCommand(WORD code) {
-    if (code == LBN_DBLCLK) DblClick();
-    else ItemList::OnCommand(code);
+    if (code == LBN_DBLCLK)
+        DblClick();
+    else
+        ItemList::OnCommand(code);
 }
 
 }  // namespace host

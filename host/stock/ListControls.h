@@ -28,7 +28,10 @@ public:
     void LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index = {}) override;
 
 protected:
-    struct Messages { UINT add, insert, remove, reset, count, textLength, text, getSel, setSel; WORD selChange; };
+    struct Messages {
+        UINT add, insert, remove, reset, count, textLength, text, getSel, setSel;
+        WORD selChange;
+    };
     virtual const Messages& Msg() const = 0;
     void OnCommand(WORD code) override;
 };

@@ -2,9 +2,7 @@
 
 namespace host {
 
-PictureBox::PictureBox(std::wstring name) : WindowedControl(L"PictureBox", std::move(name)) {
-    SetFont(Font::Create());
-}
+PictureBox::PictureBox(std::wstring name) : WindowedControl(L"PictureBox", std::move(name)) { SetFont(Font::Create()); }
 
 PictureBox::~PictureBox() { DestroyChildren(); }
 
@@ -12,8 +10,10 @@ void PictureBox::CreateControlWindow(HWND parent) {
     DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP;
     DWORD exStyle = WS_EX_CONTROLPARENT;
     if (border_) {
-        if (flat_) style |= WS_BORDER;
-        else exStyle |= WS_EX_CLIENTEDGE;
+        if (flat_)
+            style |= WS_BORDER;
+        else
+            exStyle |= WS_EX_CLIENTEDGE;
     }
     CreateOwnWindow(window_class::Container(), style, exStyle, parent, Name().c_str());
 }
@@ -33,16 +33,15 @@ void PictureBox::FitToPicture() {
     if (!autoSize_ || !picture || picture->IsEmpty()) return;
     SIZE p = PicturePixelSize(*picture);
     RECT window{0, 0, p.cx, p.cy};
-    if (Handle()) AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
-                                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+    if (Handle())
+        AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
     Move(Left(), Top(), PixelsToTwipsX(window.right - window.left), PixelsToTwipsY(window.bottom - window.top));
 }
 
 LRESULT PictureBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_PAINT:
-        PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintBackground(dc, client); });
-        return 0;
+    case WM_PAINT: PaintWindow(Handle(), [this](HDC dc, const RECT& client) { PaintBackground(dc, client); }); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: SurfaceResized(); return 0;
     case WM_CAPTURECHANGED:
@@ -66,16 +65,26 @@ LRESULT PictureBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void PictureBox::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Picture")) SetPictureAndFit(value.ToPicture());
-    else if (SameName(key, L"BorderStyle")) SetBorder(value.ToInteger() != 0);
-    else if (SameName(key, L"Appearance")) SetFlat(value.ToInteger() == 0);
-    else if (SameName(key, L"AutoSize")) SetAutoSize(value.ToBool());
-    else if (SameName(key, L"BackColor")) SetBackColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"ForeColor")) SetForeColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"Font")) SetFont(value.ToFont());
-    else if (SameName(key, L"AutoRedraw")) SetAutoRedraw(value.ToBool());
-    else if (SameName(key, L"ScaleMode")) SetScaleMode(ToScaleMode(value.ToInteger()));
-    else WindowedControl::SetDesignProperty(key, value);
+    if (SameName(key, L"Picture"))
+        SetPictureAndFit(value.ToPicture());
+    else if (SameName(key, L"BorderStyle"))
+        SetBorder(value.ToInteger() != 0);
+    else if (SameName(key, L"Appearance"))
+        SetFlat(value.ToInteger() == 0);
+    else if (SameName(key, L"AutoSize"))
+        SetAutoSize(value.ToBool());
+    else if (SameName(key, L"BackColor"))
+        SetBackColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"ForeColor"))
+        SetForeColor(static_cast<OleColor>(value.ToLong()));
+    else if (SameName(key, L"Font"))
+        SetFont(value.ToFont());
+    else if (SameName(key, L"AutoRedraw"))
+        SetAutoRedraw(value.ToBool());
+    else if (SameName(key, L"ScaleMode"))
+        SetScaleMode(ToScaleMode(value.ToInteger()));
+    else
+        WindowedControl::SetDesignProperty(key, value);
 }
 
 }  // namespace host

@@ -39,7 +39,8 @@ Variant CallByNameGet(Control& control, const std::wstring& name, const std::vec
     return control.GetProperty(name, index);
 }
 
-void CallByNameLet(Control& control, const std::wstring& name, const Variant& value, const std::vector<Variant>& index) {
+void CallByNameLet(Control& control, const std::wstring& name, const Variant& value,
+                   const std::vector<Variant>& index) {
     control.LetProperty(name, value, index);
 }
 

@@ -15,11 +15,10 @@ namespace {
 
 // What every control over a system window raises, after its own events.
 std::vector<EventEntry> WithSystemEvents(std::vector<EventEntry> own) {
-    own.insert(own.end(), {EventEntry(L"GotFocus", &SystemControl::GotFocus),
-                           EventEntry(L"LostFocus", &SystemControl::LostFocus),
-                           EventEntry(L"KeyDown", &SystemControl::KeyDown),
-                           EventEntry(L"KeyPress", &SystemControl::KeyPress),
-                           EventEntry(L"KeyUp", &SystemControl::KeyUp)});
+    own.insert(own.end(),
+               {EventEntry(L"GotFocus", &SystemControl::GotFocus), EventEntry(L"LostFocus", &SystemControl::LostFocus),
+                EventEntry(L"KeyDown", &SystemControl::KeyDown), EventEntry(L"KeyPress", &SystemControl::KeyPress),
+                EventEntry(L"KeyUp", &SystemControl::KeyUp)});
     return own;
 }
 
@@ -43,18 +42,16 @@ struct StockEvents {
         Publish(typeid(CommandButton), WithSystemEvents({EventEntry(L"Click", &CommandButton::Click)}));
         Publish(typeid(TextBox), WithSystemEvents({EventEntry(L"Change", &TextBox::Change)}));
         Publish(typeid(ListBox), WithSystemEvents({EventEntry(L"Click", &ItemList::Click),
-                                                         EventEntry(L"DblClick", &ListBox::DblClick)}));
-        Publish(typeid(ComboBox), WithSystemEvents({EventEntry(L"Change", &ComboBox::Change),
-                                                          EventEntry(L"Click", &ItemList::Click),
-                                                          EventEntry(L"DropDown", &ComboBox::DropDown)}));
+                                                   EventEntry(L"DblClick", &ListBox::DblClick)}));
+        Publish(typeid(ComboBox),
+                WithSystemEvents({EventEntry(L"Change", &ComboBox::Change), EventEntry(L"Click", &ItemList::Click),
+                                  EventEntry(L"DropDown", &ComboBox::DropDown)}));
         Publish(typeid(PictureBox),
-                      {EventEntry(L"Click", &PictureBox::Click), EventEntry(L"DblClick", &PictureBox::DblClick),
-                       EventEntry(L"GotFocus", &PictureBox::GotFocus), EventEntry(L"KeyDown", &PictureBox::KeyDown),
-                       EventEntry(L"KeyPress", &PictureBox::KeyPress), EventEntry(L"KeyUp", &PictureBox::KeyUp),
-                       EventEntry(L"LostFocus", &PictureBox::LostFocus),
-                       EventEntry(L"MouseDown", &PictureBox::MouseDown),
-                       EventEntry(L"MouseMove", &PictureBox::MouseMove),
-                       EventEntry(L"MouseUp", &PictureBox::MouseUp)});
+                {EventEntry(L"Click", &PictureBox::Click), EventEntry(L"DblClick", &PictureBox::DblClick),
+                 EventEntry(L"GotFocus", &PictureBox::GotFocus), EventEntry(L"KeyDown", &PictureBox::KeyDown),
+                 EventEntry(L"KeyPress", &PictureBox::KeyPress), EventEntry(L"KeyUp", &PictureBox::KeyUp),
+                 EventEntry(L"LostFocus", &PictureBox::LostFocus), EventEntry(L"MouseDown", &PictureBox::MouseDown),
+                 EventEntry(L"MouseMove", &PictureBox::MouseMove), EventEntry(L"MouseUp", &PictureBox::MouseUp)});
         Publish(typeid(Timer), {EventEntry(L"Timer", &Timer::TimerEvent)});
     }
 };

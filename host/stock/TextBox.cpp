@@ -20,8 +20,10 @@ void TextBox::CreateControlWindow(HWND parent) {
     if (locked_) style |= ES_READONLY;
     DWORD exStyle = 0;
     if (border_) {
-        if (flat_) style |= WS_BORDER;
-        else exStyle |= WS_EX_CLIENTEDGE;
+        if (flat_)
+            style |= WS_BORDER;
+        else
+            exStyle |= WS_EX_CLIENTEDGE;
     }
     CreateSystemWindow(L"EDIT", style, exStyle, parent, L"");
     if (maxLength_ > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
@@ -97,17 +99,28 @@ void TextBox::OnCommand(WORD code) {
 }
 
 void TextBox::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Text")) SetText(value.ToString());
-    else if (SameName(key, L"MultiLine")) SetMultiLine(value.ToBool());
-    else if (SameName(key, L"Alignment")) SetAlignment(static_cast<Alignment>(value.ToInteger()));
-    else if (SameName(key, L"BorderStyle")) SetBorder(value.ToInteger() != 0);
-    else if (SameName(key, L"Appearance")) SetFlat(value.ToInteger() == 0);
-    else if (SameName(key, L"ScrollBars")) SetScrollBars(value.ToInteger());
-    else if (SameName(key, L"Locked")) SetLocked(value.ToBool());
-    else if (SameName(key, L"MaxLength")) SetMaxLength(value.ToLong());
-    else if (SameName(key, L"ToolTipText")) SetToolTipText(value.ToString());
-    else if (SameName(key, L"DataField")) SetDataField(value.ToString());
-    else SystemControl::SetDesignProperty(key, value);
+    if (SameName(key, L"Text"))
+        SetText(value.ToString());
+    else if (SameName(key, L"MultiLine"))
+        SetMultiLine(value.ToBool());
+    else if (SameName(key, L"Alignment"))
+        SetAlignment(static_cast<Alignment>(value.ToInteger()));
+    else if (SameName(key, L"BorderStyle"))
+        SetBorder(value.ToInteger() != 0);
+    else if (SameName(key, L"Appearance"))
+        SetFlat(value.ToInteger() == 0);
+    else if (SameName(key, L"ScrollBars"))
+        SetScrollBars(value.ToInteger());
+    else if (SameName(key, L"Locked"))
+        SetLocked(value.ToBool());
+    else if (SameName(key, L"MaxLength"))
+        SetMaxLength(value.ToLong());
+    else if (SameName(key, L"ToolTipText"))
+        SetToolTipText(value.ToString());
+    else if (SameName(key, L"DataField"))
+        SetDataField(value.ToString());
+    else
+        SystemControl::SetDesignProperty(key, value);
 }
 
 Variant TextBox::GetProperty(const std::wstring& name, const std::vector<Variant>& index) {
@@ -116,8 +129,10 @@ Variant TextBox::GetProperty(const std::wstring& name, const std::vector<Variant
 }
 
 void TextBox::LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index) {
-    if (SameName(name, L"Text") && index.empty()) SetText(value.ToString());
-    else SystemControl::LetProperty(name, value, index);
+    if (SameName(name, L"Text") && index.empty())
+        SetText(value.ToString());
+    else
+        SystemControl::LetProperty(name, value, index);
 }
 
 }  // namespace host

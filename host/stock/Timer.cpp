@@ -49,9 +49,7 @@ UINT_PTR NextId() {
 
 }  // namespace
 
-Timer::Timer(std::wstring name) : Control(L"Timer", std::move(name)), id_(NextId()) {
-    Timers()[id_] = this;
-}
+Timer::Timer(std::wstring name) : Control(L"Timer", std::move(name)), id_(NextId()) { Timers()[id_] = this; }
 
 Timer::~Timer() {
     KillTimer(TimerWindow(), id_);
@@ -80,13 +78,18 @@ void Timer::Tick() {
     std::shared_ptr<bool> ticking = ticking_;
     if (*ticking || !Enabled() || interval_ == 0) return;
     *ticking = true;
-    struct Reset { bool& flag; ~Reset() { flag = false; } } reset{*ticking};
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{*ticking};
     TimerEvent();
 }
 
 void Timer::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"Interval")) SetInterval(value.ToLong());
-    else Control::SetDesignProperty(key, value);
+    if (SameName(key, L"Interval"))
+        SetInterval(value.ToLong());
+    else
+        Control::SetDesignProperty(key, value);
 }
 
 Variant Timer::GetProperty(const std::wstring& name, const std::vector<Variant>& index) {

@@ -8,8 +8,7 @@ namespace host {
 
 COLORREF TranslateColor(OleColor colour) {
     COLORREF rgb = 0;
-    if (FAILED(OleTranslateColor(static_cast<OLE_COLOR>(colour), nullptr, &rgb)))
-        Raise(err::InvalidPropertyValue);
+    if (FAILED(OleTranslateColor(static_cast<OLE_COLOR>(colour), nullptr, &rgb))) Raise(err::InvalidPropertyValue);
     return rgb;
 }
 

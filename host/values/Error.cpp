@@ -35,8 +35,7 @@ std::string ToUtf8(const std::wstring& text) {
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t c = static_cast<char32_t>(text[i]);
-        if (IsHighSurrogate(c) && i + 1 < text.size() &&
-            IsLowSurrogate(static_cast<char32_t>(text[i + 1]))) {
+        if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(static_cast<char32_t>(text[i + 1]))) {
             char32_t low = static_cast<char32_t>(text[++i]);
             c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
         } else if (IsHighSurrogate(c) || IsLowSurrogate(c) || c > 0x10FFFF) {
@@ -49,8 +48,7 @@ std::string ToUtf8(const std::wstring& text) {
 
 }  // namespace
 
-HostError::HostError(int number, std::wstring description)
-    : number_(number), description_(std::move(description)) {
+HostError::HostError(int number, std::wstring description) : number_(number), description_(std::move(description)) {
     narrow_ = "Run-time error '" + std::to_string(number_) + "': " + ToUtf8(description_);
 }
 

@@ -19,9 +19,9 @@ using FontPtr = std::shared_ptr<Font>;
 
 struct FontDesc {
     std::wstring name = L"宋体";
-    double size = 9.0;       // points
-    int16_t weight = 400;    // 400 normal, 700 bold
-    int16_t charset = 134;   // GB2312
+    double size = 9.0;      // points
+    int16_t weight = 400;   // 400 normal, 700 bold
+    int16_t charset = 134;  // GB2312
     bool italic = false;
     bool underline = false;
     bool strikethrough = false;

@@ -29,13 +29,9 @@ Bitmap MonochromeBitmap(int width, int height) {
     return Bitmap(CreateBitmap(width > 0 ? width : 1, height > 0 ? height : 1, 1, 1, nullptr));
 }
 
-Region RectRegion(int left, int top, int right, int bottom) {
-    return Region(CreateRectRgn(left, top, right, bottom));
-}
+Region RectRegion(int left, int top, int right, int bottom) { return Region(CreateRectRgn(left, top, right, bottom)); }
 
-MemoryDC::MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
-    detail::Created(dc_);
-}
+MemoryDC::MemoryDC(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) { detail::Created(dc_); }
 
 MemoryDC::~MemoryDC() {
     if (dc_) {

@@ -24,7 +24,10 @@ public:
     ~Object() { Reset(); }
     Object(Object&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
     Object& operator=(Object&& o) noexcept {
-        if (this != &o) { Reset(); h_ = std::exchange(o.h_, nullptr); }
+        if (this != &o) {
+            Reset();
+            h_ = std::exchange(o.h_, nullptr);
+        }
         return *this;
     }
     Object(const Object&) = delete;
@@ -34,7 +37,11 @@ public:
     operator H() const { return h_; }
     explicit operator bool() const { return h_ != nullptr; }
     void Reset() {
-        if (h_) { DeleteObject(h_); detail::Deleted(); h_ = nullptr; }
+        if (h_) {
+            DeleteObject(h_);
+            detail::Deleted();
+            h_ = nullptr;
+        }
     }
     // Gives up ownership (a region handed to SetWindowRgn belongs to the window).
     H Release() {
@@ -76,7 +83,9 @@ private:
 class Selection {
 public:
     Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
-    ~Selection() { if (old_) SelectObject(dc_, old_); }
+    ~Selection() {
+        if (old_) SelectObject(dc_, old_);
+    }
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
@@ -114,7 +123,9 @@ private:
 class WindowDC {
 public:
     explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-    ~WindowDC() { if (dc_) ReleaseDC(hwnd_, dc_); }
+    ~WindowDC() {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     operator HDC() const { return dc_; }

@@ -40,8 +40,7 @@ PicturePtr FromIcon(HICON icon, PictureSource source) {
         if (info.hbmMask) DeleteObject(info.hbmMask);
     }
     return std::make_shared<Picture>(PictureType::Icon, reinterpret_cast<uintptr_t>(icon),
-                                     PixelsToHimetric(width, true), PixelsToHimetric(height, false),
-                                     std::move(source));
+                                     PixelsToHimetric(width, true), PixelsToHimetric(height, false), std::move(source));
 }
 
 constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -53,7 +52,8 @@ std::wstring ToBase64(const std::vector<unsigned char>& bytes) {
         uint32_t chunk = static_cast<uint32_t>(bytes[i]) << 16;
         if (n > 1) chunk |= static_cast<uint32_t>(bytes[i + 1]) << 8;
         if (n > 2) chunk |= bytes[i + 2];
-        for (size_t k = 0; k < 4; ++k) out += k <= n ? static_cast<wchar_t>(kBase64[(chunk >> (18 - 6 * k)) & 63]) : L'=';
+        for (size_t k = 0; k < 4; ++k)
+            out += k <= n ? static_cast<wchar_t>(kBase64[(chunk >> (18 - 6 * k)) & 63]) : L'=';
     }
     return out;
 }
@@ -119,8 +119,10 @@ std::pair<BITMAPFILEHEADER, BITMAPINFOHEADER> CheckedBitmapHeaders(const std::ve
     std::memcpy(&header, bytes.data() + sizeof file, sizeof header);
     const WORD bits = header.biBitCount;
     const bool paletted = bits == 1 || bits == 4 || bits == 8;
-    const bool runLength = (header.biCompression == BI_RLE8 && bits == 8) || (header.biCompression == BI_RLE4 && bits == 4);
-    const bool plain = header.biCompression == BI_RGB || (header.biCompression == BI_BITFIELDS && (bits == 16 || bits == 32));
+    const bool runLength =
+        (header.biCompression == BI_RLE8 && bits == 8) || (header.biCompression == BI_RLE4 && bits == 4);
+    const bool plain =
+        header.biCompression == BI_RGB || (header.biCompression == BI_BITFIELDS && (bits == 16 || bits == 32));
     if (!(paletted || bits == 16 || bits == 24 || bits == 32) || !(plain || runLength) || header.biPlanes != 1 ||
         header.biSize < sizeof header || header.biSize > bytes.size() || header.biWidth <= 0 ||
         header.biWidth > kLargestSide || header.biHeight == 0 || header.biHeight > kLargestSide ||
@@ -220,9 +222,7 @@ Picture::~Picture() {
     }
 }
 
-PicturePtr LoadPicture() {
-    return std::make_shared<Picture>(PictureType::None, 0, 0, 0, PictureSource{});
-}
+PicturePtr LoadPicture() { return std::make_shared<Picture>(PictureType::None, 0, 0, 0, PictureSource{}); }
 
 PicturePtr LoadPicture(const std::wstring& file) {
     if (file.empty()) return LoadPicture();
@@ -245,8 +245,8 @@ PicturePtr LoadPicture(const std::wstring& file) {
                                          (header.rclFrame.bottom - header.rclFrame.top) / 10, std::move(source));
     }
     CheckedBitmapHeaders(FileBytes(file));
-    auto bitmap = static_cast<HBITMAP>(LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0,
-                                                  LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    auto bitmap = static_cast<HBITMAP>(
+        LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (!bitmap) Raise(err::InvalidPicture);
     return FromBitmap(bitmap, std::move(source));
 }

@@ -24,15 +24,14 @@ using PicturePtr = std::shared_ptr<Picture>;
 class Picture {
 public:
     // Takes ownership of the handle (deleted with the picture).
-    Picture(PictureType type, uintptr_t handle, int32_t widthHimetric, int32_t heightHimetric,
-            PictureSource source);
+    Picture(PictureType type, uintptr_t handle, int32_t widthHimetric, int32_t heightHimetric, PictureSource source);
     ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
     PictureType Type() const { return type_; }
     uintptr_t Handle() const { return handle_; }
-    int32_t Width() const { return width_; }   // HIMETRIC
+    int32_t Width() const { return width_; }    // HIMETRIC
     int32_t Height() const { return height_; }  // HIMETRIC
     const PictureSource& Source() const { return source_; }
     // Where the picture can be loaded from again: its source, or for a bitmap made

@@ -13,10 +13,10 @@ bool ending = false;
 }  // namespace
 
 intptr_t SideEffects::OpenWithShell(HWND owner, const std::wstring& operation, const std::wstring& file,
-                                   const std::wstring& parameters, const std::wstring& directory, int show) {
+                                    const std::wstring& parameters, const std::wstring& directory, int show) {
     auto orNull = [](const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); };
-    return reinterpret_cast<intptr_t>(ShellExecuteW(owner, orNull(operation), file.c_str(), orNull(parameters),
-                                                    orNull(directory), show));
+    return reinterpret_cast<intptr_t>(
+        ShellExecuteW(owner, orNull(operation), file.c_str(), orNull(parameters), orNull(directory), show));
 }
 
 void SideEffects::NavigateTo(const std::wstring& address) {

@@ -15,7 +15,7 @@ public:
     virtual ~SideEffects() = default;
     // ShellExecute: the result as the shell gives it (> 32 is success).
     virtual intptr_t OpenWithShell(HWND owner, const std::wstring& operation, const std::wstring& file,
-                                  const std::wstring& parameters, const std::wstring& directory, int show);
+                                   const std::wstring& parameters, const std::wstring& directory, int show);
     // The hyperlink service: opens an address in the user's browser.
     virtual void NavigateTo(const std::wstring& address);
     // PlaySoundA with a file name in the ANSI code page; returns the call's result.

@@ -22,8 +22,10 @@ std::vector<std::wstring> SplitLines(const std::wstring& text) {
     std::vector<std::wstring> lines(1);
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') continue;
-        if (text[i] == L'\r' || text[i] == L'\n') lines.emplace_back();
-        else lines.back() += text[i];
+        if (text[i] == L'\r' || text[i] == L'\n')
+            lines.emplace_back();
+        else
+            lines.back() += text[i];
     }
     return lines;
 }

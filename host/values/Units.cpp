@@ -10,8 +10,18 @@ namespace host {
 
 namespace {
 double TwipsPerPixel(int capability) {
-    static const int dpiX = [] { HDC dc = GetDC(nullptr); int v = GetDeviceCaps(dc, LOGPIXELSX); ReleaseDC(nullptr, dc); return v; }();
-    static const int dpiY = [] { HDC dc = GetDC(nullptr); int v = GetDeviceCaps(dc, LOGPIXELSY); ReleaseDC(nullptr, dc); return v; }();
+    static const int dpiX = [] {
+        HDC dc = GetDC(nullptr);
+        int v = GetDeviceCaps(dc, LOGPIXELSX);
+        ReleaseDC(nullptr, dc);
+        return v;
+    }();
+    static const int dpiY = [] {
+        HDC dc = GetDC(nullptr);
+        int v = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(nullptr, dc);
+        return v;
+    }();
     int dpi = capability == LOGPIXELSX ? dpiX : dpiY;
     return 1440.0 / (dpi > 0 ? dpi : 96);
 }

@@ -2,8 +2,17 @@
 // Lengths: twips unless a surface switches its scale; 15 twips a pixel at 96 dpi.
 namespace host {
 
-enum class ScaleMode : int { User = 0, Twips = 1, Points = 2, Pixels = 3, Characters = 4,
-                             Inches = 5, Millimeters = 6, Centimeters = 7, Himetric = 8 };
+enum class ScaleMode : int {
+    User = 0,
+    Twips = 1,
+    Points = 2,
+    Pixels = 3,
+    Characters = 4,
+    Inches = 5,
+    Millimeters = 6,
+    Centimeters = 7,
+    Himetric = 8
+};
 
 struct Screen {
     static double TwipsPerPixelX();

@@ -40,8 +40,8 @@ int DigitValue(wchar_t c) {
 
 struct NumberScan {
     double value = 0;
-    size_t end = 0;       // one past the last character read
-    bool found = false;   // at least one digit was read
+    size_t end = 0;      // one past the last character read
+    bool found = false;  // at least one digit was read
 };
 
 // "&H1F" / "&O17": up to four digits' worth reads as a 16-bit Integer and up to eight
@@ -129,8 +129,7 @@ NumberScan ScanDecimal(std::wstring_view t, size_t pos) {
 }
 
 NumberScan ScanNumber(std::wstring_view t, size_t pos) {
-    if (pos + 1 < t.size() && t[pos] == L'&' && IsRadixMark(t[pos + 1]))
-        return ScanRadix(t, pos);
+    if (pos + 1 < t.size() && t[pos] == L'&' && IsRadixMark(t[pos + 1])) return ScanRadix(t, pos);
     return ScanDecimal(t, pos);
 }
 
@@ -188,11 +187,17 @@ Int RoundInto(double value) {
 }  // namespace
 
 Variant::Variant(FontPtr f) {
-    if (f) v_ = std::move(f); else v_ = NothingValue{};
+    if (f)
+        v_ = std::move(f);
+    else
+        v_ = NothingValue{};
 }
 
 Variant::Variant(PicturePtr p) {
-    if (p) v_ = std::move(p); else v_ = NothingValue{};
+    if (p)
+        v_ = std::move(p);
+    else
+        v_ = NothingValue{};
 }
 
 VarType Variant::Type() const {

@@ -19,15 +19,39 @@ public:
     Variant() = default;  // Empty
     Variant(std::wstring s) : v_(std::move(s)) {}
     Variant(const wchar_t* s) : v_(std::wstring(s)) {}
-    Variant(FontPtr f);      // a null pointer is Nothing
-    Variant(PicturePtr p);   // a null pointer is Nothing
+    Variant(FontPtr f);     // a null pointer is Nothing
+    Variant(PicturePtr p);  // a null pointer is Nothing
 
-    static Variant Bool(bool b) { Variant r; r.v_ = BoolValue{static_cast<int16_t>(b ? -1 : 0)}; return r; }
-    static Variant Int(int16_t i) { Variant r; r.v_ = i; return r; }
-    static Variant Lng(int32_t l) { Variant r; r.v_ = l; return r; }
-    static Variant Sng(float f) { Variant r; r.v_ = f; return r; }
-    static Variant Dbl(double d) { Variant r; r.v_ = d; return r; }
-    static Variant Nothing() { Variant r; r.v_ = NothingValue{}; return r; }
+    static Variant Bool(bool b) {
+        Variant r;
+        r.v_ = BoolValue{static_cast<int16_t>(b ? -1 : 0)};
+        return r;
+    }
+    static Variant Int(int16_t i) {
+        Variant r;
+        r.v_ = i;
+        return r;
+    }
+    static Variant Lng(int32_t l) {
+        Variant r;
+        r.v_ = l;
+        return r;
+    }
+    static Variant Sng(float f) {
+        Variant r;
+        r.v_ = f;
+        return r;
+    }
+    static Variant Dbl(double d) {
+        Variant r;
+        r.v_ = d;
+        return r;
+    }
+    static Variant Nothing() {
+        Variant r;
+        r.v_ = NothingValue{};
+        return r;
+    }
 
     VarType Type() const;
     bool IsEmpty() const { return Type() == VarType::Empty; }
@@ -36,8 +60,8 @@ public:
     // Conversions; each raises the host's error on failure (13 type mismatch,
     // 6 overflow, 91 object not set).
     bool ToBool() const;
-    int16_t ToInteger() const;   // rounds half to even
-    int32_t ToLong() const;      // rounds half to even
+    int16_t ToInteger() const;  // rounds half to even
+    int32_t ToLong() const;     // rounds half to even
     float ToSingle() const;
     double ToDouble() const;
     std::wstring ToString() const;  // "True"/"False", numbers in the host's short form
@@ -50,10 +74,12 @@ public:
     bool SameAs(const Variant& other) const;
 
 private:
-    struct BoolValue { int16_t v; };
+    struct BoolValue {
+        int16_t v;
+    };
     struct NothingValue {};
-    std::variant<std::monostate, BoolValue, int16_t, int32_t, float, double, std::wstring,
-                 FontPtr, PicturePtr, NothingValue>
+    std::variant<std::monostate, BoolValue, int16_t, int32_t, float, double, std::wstring, FontPtr, PicturePtr,
+                 NothingValue>
         v_;
 };
 

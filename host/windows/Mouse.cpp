@@ -20,8 +20,12 @@ int16_t ButtonsDown(WPARAM mouseWParam) {
 
 int16_t ButtonOf(UINT msg) {
     switch (msg) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return kLeftButton;
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return kRightButton;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK: return kLeftButton;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return kRightButton;
     default: return kMiddleButton;
     }
 }

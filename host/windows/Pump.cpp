@@ -30,9 +30,7 @@ void DoEvents() {
     }
 }
 
-void WaitForEvents() {
-    MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-}
+void WaitForEvents() { MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE); }
 
 int RunMessageLoop() {
     MSG msg;

@@ -38,8 +38,10 @@ void DrawPictureInto(HDC dc, const Picture& picture, const RECT& target) {
         SIZE natural = PicturePixelSize(picture);
         gdi::MemoryDC source(dc);
         gdi::Selection select(source, reinterpret_cast<HBITMAP>(picture.Handle()));
-        if (w == natural.cx && h == natural.cy) BitBlt(dc, target.left, target.top, w, h, source, 0, 0, SRCCOPY);
-        else StretchBlt(dc, target.left, target.top, w, h, source, 0, 0, natural.cx, natural.cy, SRCCOPY);
+        if (w == natural.cx && h == natural.cy)
+            BitBlt(dc, target.left, target.top, w, h, source, 0, 0, SRCCOPY);
+        else
+            StretchBlt(dc, target.left, target.top, w, h, source, 0, 0, natural.cx, natural.cy, SRCCOPY);
         break;
     }
     case PictureType::Icon:
@@ -64,8 +66,12 @@ SIZE Surface::ClientSize() const {
     return SIZE{r.right, r.bottom};
 }
 
-int Surface::ToPixelX(double v) const { return static_cast<int>(std::lround(host::ScaleX(v, scaleMode_, ScaleMode::Pixels))); }
-int Surface::ToPixelY(double v) const { return static_cast<int>(std::lround(host::ScaleY(v, scaleMode_, ScaleMode::Pixels))); }
+int Surface::ToPixelX(double v) const {
+    return static_cast<int>(std::lround(host::ScaleX(v, scaleMode_, ScaleMode::Pixels)));
+}
+int Surface::ToPixelY(double v) const {
+    return static_cast<int>(std::lround(host::ScaleY(v, scaleMode_, ScaleMode::Pixels)));
+}
 double Surface::FromPixelX(double px) const { return host::ScaleX(px, ScaleMode::Pixels, scaleMode_); }
 double Surface::FromPixelY(double px) const { return host::ScaleY(px, ScaleMode::Pixels, scaleMode_); }
 
@@ -126,8 +132,10 @@ void Surface::Changed() {
 void Surface::SetAutoRedraw(bool on) {
     autoRedraw_ = on;
     repaintPending_ = false;
-    if (on) EnsureImage();
-    else Changed();
+    if (on)
+        EnsureImage();
+    else
+        Changed();
 }
 
 void Surface::SetBackColor(OleColor colour) {
@@ -151,7 +159,10 @@ void Surface::SetDrawWidth(int width) {
 
 void Surface::SetFont(FontPtr font) {
     font_ = std::move(font);
-    fontChanges_ = font_ ? font_->Subscribe([this](const std::wstring&) { ApplyFont(); SurfaceFontChanged(); })
+    fontChanges_ = font_ ? font_->Subscribe([this](const std::wstring&) {
+        ApplyFont();
+        SurfaceFontChanged();
+    })
                          : Connection();
     ApplyFont();
     SurfaceFontChanged();
@@ -184,8 +195,10 @@ void Surface::Line(double x1, double y1, double x2, double y2, std::optional<Ole
     } else {
         RECT box{std::min(px1, px2), std::min(py1, py2), std::max(px1, px2) + 1, std::max(py1, py2) + 1};
         gdi::Brush brush = gdi::SolidBrush(rgb);
-        if (kind == LineKind::FilledBox) FillRect(dc, &box, brush);
-        else FrameRect(dc, &box, brush);
+        if (kind == LineKind::FilledBox)
+            FillRect(dc, &box, brush);
+        else
+            FrameRect(dc, &box, brush);
     }
     currentX_ = x2;
     currentY_ = y2;

@@ -33,9 +33,9 @@ void Tooltip::Show(HWND tool, const std::wstring& text) {
     }
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};  // registers the tooltip class
     InitCommonControlsEx(&classes);
-    window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, tool, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+    window_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, tool, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (window_) SendMessageW(window_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 

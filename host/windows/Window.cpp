@@ -122,12 +122,11 @@ LRESULT WindowOwner::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
         if (auto* child = FromHwnd(reinterpret_cast<HWND>(lParam))) {
-            if (HBRUSH brush = child->OnCtlColor(reinterpret_cast<HDC>(wParam))) return reinterpret_cast<LRESULT>(brush);
+            if (HBRUSH brush = child->OnCtlColor(reinterpret_cast<HDC>(wParam)))
+                return reinterpret_cast<LRESULT>(brush);
         }
         break;
-    case WM_SETFOCUS:
-        NotifyFocusMove(reinterpret_cast<HWND>(wParam), hwnd_);
-        break;
+    case WM_SETFOCUS: NotifyFocusMove(reinterpret_cast<HWND>(wParam), hwnd_); break;
     case WM_KILLFOCUS:
         if (!FromHwnd(reinterpret_cast<HWND>(wParam))) NotifyFocusMove(hwnd_, reinterpret_cast<HWND>(wParam));
         break;
@@ -166,8 +165,10 @@ void WindowOwner::DestroyOwnedWindow() {
     HWND hwnd = hwnd_;
     if (!hwnd) return;
     if (OwnedWindow* window = Find(hwnd)) {
-        if (subclassed_) window->owner = nullptr;
-        else OwnedWindows().erase(hwnd);
+        if (subclassed_)
+            window->owner = nullptr;
+        else
+            OwnedWindows().erase(hwnd);
     }
     hwnd_ = nullptr;
     DestroyWindow(hwnd);

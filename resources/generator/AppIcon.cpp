@@ -26,20 +26,34 @@ struct Layout {
 
 constexpr Layout kLargeLayout = {
     32.0,
-    {1.0, 1.0, 31.0, 31.0}, 6.5,
-    {6.5, 17.5, 25.5, 28.0}, {5.0, 15.0, 27.0, 18.5}, 1.5,
-    {8.5, 16.0, 23.5, 17.5}, 0.75,
+    {1.0, 1.0, 31.0, 31.0},
+    6.5,
+    {6.5, 17.5, 25.5, 28.0},
+    {5.0, 15.0, 27.0, 18.5},
+    1.5,
+    {8.5, 16.0, 23.5, 17.5},
+    0.75,
     {11.0, 3.5, 21.0, 16.75},
-    {13.2, 10.0}, {15.6, 12.6}, {19.2, 6.6}, 1.15,
+    {13.2, 10.0},
+    {15.6, 12.6},
+    {19.2, 6.6},
+    1.15,
 };
 
 constexpr Layout kSmallLayout = {
     16.0,
-    {0.0, 0.0, 16.0, 16.0}, 3.5,
-    {3.0, 10.0, 13.0, 15.0}, {2.0, 8.0, 14.0, 10.5}, 0.8,
-    {3.5, 8.5, 12.5, 9.5}, 0.4,
+    {0.0, 0.0, 16.0, 16.0},
+    3.5,
+    {3.0, 10.0, 13.0, 15.0},
+    {2.0, 8.0, 14.0, 10.5},
+    0.8,
+    {3.5, 8.5, 12.5, 9.5},
+    0.4,
     {5.0, 1.5, 11.0, 9.0},
-    {6.3, 5.0}, {7.6, 6.6}, {9.9, 3.2}, 0.8,
+    {6.3, 5.0},
+    {7.6, 6.6},
+    {9.9, 3.2},
+    0.8,
 };
 
 // The largest size that uses the small layout.
@@ -99,5 +113,7 @@ Colour IconPixel(const Layout& l, Point p) {
 Canvas DrawAppIcon(int size) {
     const Layout& layout = size <= kLargestSmallIcon ? kSmallLayout : kLargeLayout;
     const double scale = layout.gridSize / size;
-    return Render(size, size, [&layout, scale](double x, double y) { return IconPixel(layout, {x * scale, y * scale}); });
+    return Render(size, size, [&layout, scale](double x, double y) {
+        return IconPixel(layout, {x * scale, y * scale});
+    });
 }

@@ -28,8 +28,7 @@ Colour BadgePixel(Point p, const Canvas& text) {
         return kBadgeBorder;
     }
     const Colour face = Mix(kBadgeFaceTop, kBadgeFaceBottom, (p.y - inner.top) / (inner.bottom - inner.top));
-    const Colour withText =
-        Over(face, kBadgeText, text.At(static_cast<int>(p.x), static_cast<int>(p.y)).a);
+    const Colour withText = Over(face, kBadgeText, text.At(static_cast<int>(p.x), static_cast<int>(p.y)).a);
     return PenguinPixel({p.x - kPenguinOrigin.x, p.y - kPenguinOrigin.y}, withText);
 }
 

@@ -19,9 +19,7 @@ Colour Over(Colour below, Colour above, double opacity) {
     if (outA <= 0.0) {
         return {0.0, 0.0, 0.0, 0.0};
     }
-    auto channel = [&](double lower, double upper) {
-        return (upper * a + lower * below.a * (1.0 - a)) / outA;
-    };
+    auto channel = [&](double lower, double upper) { return (upper * a + lower * below.a * (1.0 - a)) / outA; };
     return {channel(below.r, above.r), channel(below.g, above.g), channel(below.b, above.b), outA};
 }
 

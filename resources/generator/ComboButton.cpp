@@ -24,14 +24,12 @@ struct Look {
 
 Look LookOf(ComboButtonLook look) {
     switch (look) {
-        case ComboButtonLook::Hover:
-            return {kComboHoverTop, kComboHoverBottom, kComboHoverFrame, kComboChevron};
-        // Pushed in: the shading runs the other way, darkest at the top.
-        case ComboButtonLook::Pressed:
-            return {kComboPressedTop, kComboPressedBottom, kComboPressedFrame, kComboChevron};
-        case ComboButtonLook::Disabled:
-            return {kComboDisabledFace, kComboDisabledFace, kComboDisabledFrame, kComboDisabledChevron};
-        case ComboButtonLook::Normal: break;
+    case ComboButtonLook::Hover: return {kComboHoverTop, kComboHoverBottom, kComboHoverFrame, kComboChevron};
+    // Pushed in: the shading runs the other way, darkest at the top.
+    case ComboButtonLook::Pressed: return {kComboPressedTop, kComboPressedBottom, kComboPressedFrame, kComboChevron};
+    case ComboButtonLook::Disabled:
+        return {kComboDisabledFace, kComboDisabledFace, kComboDisabledFrame, kComboDisabledChevron};
+    case ComboButtonLook::Normal: break;
     }
     return {kComboNormalTop, kComboNormalBottom, kComboNormalFrame, kComboChevron};
 }
@@ -52,5 +50,7 @@ Colour ButtonPixel(Point p, const Look& look) {
 
 Canvas DrawComboButton(ComboButtonLook look) {
     const Look colours = LookOf(look);
-    return Render(kComboButtonWidth, kComboButtonHeight, [&](double x, double y) { return ButtonPixel({x, y}, colours); });
+    return Render(kComboButtonWidth, kComboButtonHeight, [&](double x, double y) {
+        return ButtonPixel({x, y}, colours);
+    });
 }

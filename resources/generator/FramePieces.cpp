@@ -42,15 +42,14 @@ Cut CutOf(FramePiece piece) {
     constexpr int right = kFrameWidth - kSideBorderWidth;
     constexpr int bottom = kFrameHeight - kBottomBorderHeight;
     switch (piece) {
-        case FramePiece::TitleLeft: return {0, 0, kTitleLeftWidth, kTitleBarHeight};
-        case FramePiece::TitleMiddle: return {kTitleLeftWidth, 0, kTitleMiddleWidth, kTitleBarHeight};
-        case FramePiece::TitleRight:
-            return {kFrameWidth - kTitleRightWidth, 0, kTitleRightWidth, kTitleBarHeight};
-        case FramePiece::BorderLeft: return {0, kTitleBarHeight, kSideBorderWidth, kBorderLeftHeight};
-        case FramePiece::BorderRight: return {right, kTitleBarHeight, kSideBorderWidth, kBorderRightHeight};
-        case FramePiece::CornerBottomLeft: return {0, bottom, kSideBorderWidth, kBottomBorderHeight};
-        case FramePiece::BorderBottom: return {kSideBorderWidth, bottom, kBorderBottomWidth, kBottomBorderHeight};
-        case FramePiece::CornerBottomRight: return {right, bottom, kSideBorderWidth, kBottomBorderHeight};
+    case FramePiece::TitleLeft: return {0, 0, kTitleLeftWidth, kTitleBarHeight};
+    case FramePiece::TitleMiddle: return {kTitleLeftWidth, 0, kTitleMiddleWidth, kTitleBarHeight};
+    case FramePiece::TitleRight: return {kFrameWidth - kTitleRightWidth, 0, kTitleRightWidth, kTitleBarHeight};
+    case FramePiece::BorderLeft: return {0, kTitleBarHeight, kSideBorderWidth, kBorderLeftHeight};
+    case FramePiece::BorderRight: return {right, kTitleBarHeight, kSideBorderWidth, kBorderRightHeight};
+    case FramePiece::CornerBottomLeft: return {0, bottom, kSideBorderWidth, kBottomBorderHeight};
+    case FramePiece::BorderBottom: return {kSideBorderWidth, bottom, kBorderBottomWidth, kBottomBorderHeight};
+    case FramePiece::CornerBottomRight: return {right, bottom, kSideBorderWidth, kBottomBorderHeight};
     }
     return {};
 }

@@ -11,9 +11,9 @@ namespace {
 
 constexpr Point kCentre = {kOptionImageSize / 2.0, kOptionImageSize / 2.0};
 constexpr double kOuterRadius = kOptionImageSize / 2.0;
-constexpr double kFillRadius = kOuterRadius - 1.0;  // inside a ring one pixel wide
+constexpr double kFillRadius = kOuterRadius - 1.0;      // inside a ring one pixel wide
 constexpr double kBandInnerRadius = kFillRadius - 2.0;  // the hover band is two pixels wide
-constexpr double kDotRadius = 2.5;  // five pixels across
+constexpr double kDotRadius = 2.5;                      // five pixels across
 constexpr int kLooks = 4;
 
 // From `from` at the upper left to `to` at the lower right.
@@ -35,11 +35,15 @@ constexpr Gradient kGreenDot = {kOptionDotTop, kOptionDotBottom};
 // Indexed like the images: normal, hovering, pressed, disabled.
 const Look kLookOf[kLooks] = {
     {kPlainRing, {kOptionFillLight, kOptionFillDark}, std::nullopt, kGreenDot},
-    {kPlainRing, {kOptionHoverCentre, kOptionHoverCentre}, Gradient{kOptionHoverBandTop, kOptionHoverBandBottom},
+    {kPlainRing,
+     {kOptionHoverCentre, kOptionHoverCentre},
+     Gradient{kOptionHoverBandTop, kOptionHoverBandBottom},
      kGreenDot},
     {kPlainRing, {kOptionPressedTop, kOptionPressedBottom}, std::nullopt, kGreenDot},
-    {{kOptionDisabledRingTop, kOptionDisabledRingBottom}, {kOptionDisabledFillTop, kOptionDisabledFillBottom},
-     std::nullopt, {kOptionDisabledDot, kOptionDisabledDot}},
+    {{kOptionDisabledRingTop, kOptionDisabledRingBottom},
+     {kOptionDisabledFillTop, kOptionDisabledFillBottom},
+     std::nullopt,
+     {kOptionDisabledDot, kOptionDisabledDot}},
 };
 
 // The colour of a gradient laid diagonally across a disc of `radius` around the centre.
@@ -73,6 +77,7 @@ Canvas DrawOptionState(int index) {
     }
     const Look& look = kLookOf[index % kLooks];
     const bool selected = index >= kLooks;
-    return Render(kOptionImageSize, kOptionImageSize,
-                  [&](double x, double y) { return OptionPixel({x, y}, look, selected); });
+    return Render(kOptionImageSize, kOptionImageSize, [&](double x, double y) {
+        return OptionPixel({x, y}, look, selected);
+    });
 }

@@ -5,9 +5,7 @@
 
 double Distance(Point a, Point b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-bool InBox(Point p, const Box& box) {
-    return p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom;
-}
+bool InBox(Point p, const Box& box) { return p.x >= box.left && p.x < box.right && p.y >= box.top && p.y < box.bottom; }
 
 bool InEllipse(Point p, Point centre, double radiusX, double radiusY) {
     const double dx = (p.x - centre.x) / radiusX;

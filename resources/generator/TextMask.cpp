@@ -37,8 +37,8 @@ private:
 
 void RequireGlyphs(HDC dc, const std::wstring& text) {
     std::vector<WORD> glyphs(text.size());
-    const DWORD found = GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
-                                         GGI_MARK_NONEXISTING_GLYPHS);
+    const DWORD found =
+        GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
     for (WORD glyph : glyphs) {
         if (found == GDI_ERROR || glyph == kMissingGlyph) {
             throw std::runtime_error("the CJK font lacks a character of the badge text");

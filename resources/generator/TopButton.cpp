@@ -42,24 +42,24 @@ enum class Glyph { Cross, Bar, Square };
 
 Glyph GlyphOf(int value) {
     switch (value) {
-        case 0: return Glyph::Cross;
-        case 1:
-        case 3: return Glyph::Bar;
-        case 2: return Glyph::Square;
-        default: throw std::out_of_range("title-bar button glyphs are numbered 0 to 3");
+    case 0: return Glyph::Cross;
+    case 1:
+    case 3: return Glyph::Bar;
+    case 2: return Glyph::Square;
+    default: throw std::out_of_range("title-bar button glyphs are numbered 0 to 3");
     }
 }
 
 bool InGlyph(Glyph glyph, Point p) {
     switch (glyph) {
-        case Glyph::Cross: {
-            const double lo = kCentre.x - kCrossReach;
-            const double hi = kCentre.x + kCrossReach;
-            return NearSegment(p, {lo, lo}, {hi, hi}, kCrossHalfStroke) ||
-                   NearSegment(p, {hi, lo}, {lo, hi}, kCrossHalfStroke);
-        }
-        case Glyph::Bar: return InBox(p, kBar);
-        case Glyph::Square: return InBox(p, kSquare) && !InBox(p, kSquareInside);
+    case Glyph::Cross: {
+        const double lo = kCentre.x - kCrossReach;
+        const double hi = kCentre.x + kCrossReach;
+        return NearSegment(p, {lo, lo}, {hi, hi}, kCrossHalfStroke) ||
+               NearSegment(p, {hi, lo}, {lo, hi}, kCrossHalfStroke);
+    }
+    case Glyph::Bar: return InBox(p, kBar);
+    case Glyph::Square: return InBox(p, kSquare) && !InBox(p, kSquareInside);
     }
     return false;
 }
@@ -67,9 +67,9 @@ bool InGlyph(Glyph glyph, Point p) {
 // How a look changes the button's own colours (the surround never changes).
 Colour InLook(Colour c, ButtonLook look) {
     switch (look) {
-        case ButtonLook::Normal: return c;
-        case ButtonLook::Pressed: return Scaled(c, kPressedDarkening);
-        case ButtonLook::Disabled: return Mix(Desaturated(c, kDisabledDesaturation), kDisabledWash, kDisabledWashing);
+    case ButtonLook::Normal: return c;
+    case ButtonLook::Pressed: return Scaled(c, kPressedDarkening);
+    case ButtonLook::Disabled: return Mix(Desaturated(c, kDisabledDesaturation), kDisabledWash, kDisabledWashing);
     }
     return c;
 }
@@ -106,6 +106,7 @@ Canvas DrawTopButton(int value, ButtonLook look) {
     const Glyph glyph = GlyphOf(value);
     const ButtonColours colours = value == 0 ? ButtonColours{kRedButtonLight, kRedButtonDark, kRedButtonRim}
                                              : ButtonColours{kBlueButtonLight, kBlueButtonDark, kBlueButtonRim};
-    return Render(kTopButtonSize, kTopButtonSize,
-                  [&](double x, double y) { return ButtonPixel({x, y}, glyph, colours, look); });
+    return Render(kTopButtonSize, kTopButtonSize, [&](double x, double y) {
+        return ButtonPixel({x, y}, glyph, colours, look);
+    });
 }

@@ -48,7 +48,8 @@ std::vector<Bitmap> Bitmaps(const CjkFont& font) {
     };
     for (int glyph = 0; glyph < kTopButtonGlyphs; ++glyph) {
         for (size_t look = 0; look < std::size(kLooks); ++look) {
-            bitmaps.push_back({kTopBtPictures[glyph][look], [glyph, look] { return DrawTopButton(glyph, kLooks[look]); }});
+            bitmaps.push_back(
+                {kTopBtPictures[glyph][look], [glyph, look] { return DrawTopButton(glyph, kLooks[look]); }});
         }
     }
     for (int index = 0; index < kOptionImageCount; ++index) {

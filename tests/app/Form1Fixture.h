@@ -19,7 +19,11 @@ struct Form1TestAccess {
 };
 
 struct RecordedEffects : host::SideEffects {
-    struct Shell { HWND owner; std::wstring operation, file, parameters, directory; int show; };
+    struct Shell {
+        HWND owner;
+        std::wstring operation, file, parameters, directory;
+        int show;
+    };
     std::vector<Shell> shell;
     std::vector<std::wstring> messages;
     int ends = 0;
@@ -29,7 +33,9 @@ struct RecordedEffects : host::SideEffects {
         shell.push_back({owner, operation, file, parameters, directory, show});
         return 42;
     }
-    void NavigateTo(const std::wstring& address) override { shell.push_back({nullptr, L"navigate", address, L"", L"", 0}); }
+    void NavigateTo(const std::wstring& address) override {
+        shell.push_back({nullptr, L"navigate", address, L"", L"", 0});
+    }
     bool PlaySoundFile(const std::string&, unsigned) override { return true; }
     int ShowMessageBox(HWND, const std::wstring& text, const std::wstring&, unsigned) override {
         messages.push_back(text);

@@ -10,8 +10,8 @@ namespace {
 
 // The controls that take the focus, in tab-index order (labels, frames, the
 // title bar and the hidden Text3 take none).
-const wchar_t* const kTabOrder[] = {L"Text1", L"TopBt3", L"Text4", L"Text5", L"Text6",
-                                    L"FlatCmd2", L"FlatCmd1", L"Text2"};
+const wchar_t* const kTabOrder[] = {L"Text1", L"TopBt3",   L"Text4",    L"Text5",
+                                    L"Text6", L"FlatCmd2", L"FlatCmd1", L"Text2"};
 
 void Press(WORD key, bool shift) {
     std::vector<INPUT> inputs;

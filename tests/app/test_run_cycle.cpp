@@ -58,7 +58,9 @@ TEST_F(RunCycleTest, RunsCountShowAndClearTheStatusAndFragmentInTurn) {
         EXPECT_TRUE(showing.showsFragment);
         EXPECT_EQ(cleared.status, L"");
         EXPECT_TRUE(cleared.fragmentCleared);
-        std::wstring notice = run >= 3 ? L"你的投票设置有误或者此投票软件不适用你的投票活动，请联系QQ:" + std::wstring(kSupportNumber) : L"";
+        std::wstring notice =
+            run >= 3 ? L"你的投票设置有误或者此投票软件不适用你的投票活动，请联系QQ:" + std::wstring(kSupportNumber)
+                     : L"";
         EXPECT_EQ(showing.notice, notice);
     }
     // The fifth run begins, then refuses the delay and stops with a message.
@@ -70,8 +72,14 @@ TEST_F(RunCycleTest, RunsCountShowAndClearTheStatusAndFragmentInTurn) {
 }
 
 TEST_F(RunCycleTest, DelayTextBecomesWholeMillisecondsOfTheWaitTimer) {
-    struct Case { const wchar_t* text; int32_t ms; } cases[] = {
-        {L"2.5", 2500}, {L" 3", 3000}, {L"1.0004", 1000}, {L"7abc", 7000},
+    struct Case {
+        const wchar_t* text;
+        int32_t ms;
+    } cases[] = {
+        {L"2.5", 2500},
+        {L" 3", 3000},
+        {L"1.0004", 1000},
+        {L"7abc", 7000},
     };
     for (auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -105,7 +113,11 @@ TEST_F(RunCycleTest, AnEditOfTheDelayBetweenARunsTwoWaitsAppliesToItsSecondWait)
 TEST_F(RunCycleTest, RefusedDelaysStopTheCycleWithAMessageInsteadOfHangingOrEnding) {
     std::wstring emoji;
     for (int i = 0; i < 25; ++i) emoji += L"\xD83D\xDE00";
-    struct Row { const char* label; std::wstring text; std::wstring quoted; };
+    struct Row {
+        const char* label;
+        std::wstring text;
+        std::wstring quoted;
+    };
     const Row rows[] = {
         {"empty", L"", L"“”"},
         {"zero", L"0", L"“0”"},

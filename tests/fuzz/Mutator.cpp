@@ -11,9 +11,13 @@ namespace {
 
 using namespace std::literals;
 
-struct TargetInfo { Target target; const char* name; const wchar_t* extension; };
+struct TargetInfo {
+    Target target;
+    const char* name;
+    const wchar_t* extension;
+};
 constexpr TargetInfo kTargets[] = {
-    {Target::Design, "design", L".design"}, {Target::Bag, "bag", L".bag"}, {Target::Literal, "literal", L".literal"},
+    {Target::Design, "design", L".design"}, {Target::Bag, "bag", L".bag"},   {Target::Literal, "literal", L".literal"},
     {Target::Bitmap, "bitmap", L".bmp"},    {Target::Icon, "icon", L".ico"},
 };
 
@@ -22,17 +26,66 @@ bool IsText(Target target) { return target == Target::Design || target == Target
 // Pieces of the formats that random edits insert: syntax, keywords, and the
 // characters a reader is likely to mishandle.
 const std::wstring kPieces[] = {
-    L"\"", L"\\", L"\\u", L"\n", L"\r", L"\r\n", L"=", L"(", L")", L",", L"&H", L"&", L"%", L"!", L"#", L"'", L" ",
-    L"\t", L"\0"s, L"\xD800", L"\xDFFF", L"\xFEFF", L"\x85", L"\x7F", L"Begin ", L"Begin Label x\n",
-    L"Begin Frame f\n", L"Begin PictureBox p\n", L"End\n", L"Font(\"a\", ", L"Font(\"宋体\", 9, 400, 134)",
-    L"Picture(", L"Picture(Data \"", L"Picture(File \"", L"Picture(Resource \"", L"Empty", L"Nothing", L"True",
-    L"1e", L"-", L".", L"99999999999", L"-32768", L"2147483647&", L"&H80000050&", L"1E308#", L"Index = ",
-    L"Left = ", L"Width = ", L"Caption = ", L"Font = ", L"Picture = ", L"ScaleMode = 3\n", L"BorderStyle = ",
-    L"Visible = 0\n", L"Default = True\n",
+    L"\"",
+    L"\\",
+    L"\\u",
+    L"\n",
+    L"\r",
+    L"\r\n",
+    L"=",
+    L"(",
+    L")",
+    L",",
+    L"&H",
+    L"&",
+    L"%",
+    L"!",
+    L"#",
+    L"'",
+    L" ",
+    L"\t",
+    L"\0"s,
+    L"\xD800",
+    L"\xDFFF",
+    L"\xFEFF",
+    L"\x85",
+    L"\x7F",
+    L"Begin ",
+    L"Begin Label x\n",
+    L"Begin Frame f\n",
+    L"Begin PictureBox p\n",
+    L"End\n",
+    L"Font(\"a\", ",
+    L"Font(\"宋体\", 9, 400, 134)",
+    L"Picture(",
+    L"Picture(Data \"",
+    L"Picture(File \"",
+    L"Picture(Resource \"",
+    L"Empty",
+    L"Nothing",
+    L"True",
+    L"1e",
+    L"-",
+    L".",
+    L"99999999999",
+    L"-32768",
+    L"2147483647&",
+    L"&H80000050&",
+    L"1E308#",
+    L"Index = ",
+    L"Left = ",
+    L"Width = ",
+    L"Caption = ",
+    L"Font = ",
+    L"Picture = ",
+    L"ScaleMode = 3\n",
+    L"BorderStyle = ",
+    L"Visible = 0\n",
+    L"Default = True\n",
 };
 
-constexpr uint32_t kInterestingWords[] = {0, 1, 0x7F, 0x80, 0xFF, 0x7FFF, 0x8000, 0xFFFF, 0x10000, 0x7FFFFFFF,
-                                          0x80000000, 0xFFFFFFFF, 40, 108, 124};
+constexpr uint32_t kInterestingWords[] = {0,       1,          0x7F,       0x80,       0xFF, 0x7FFF, 0x8000, 0xFFFF,
+                                          0x10000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 40,   108,    124};
 
 using Random = std::mt19937_64;
 
@@ -162,8 +215,10 @@ bool ReadInput(const std::filesystem::path& file, Input& input) {
     std::ifstream in(file, std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     input.target = info->target;
-    if (IsText(input.target)) input.text = DecodeText(bytes);
-    else input.bytes = std::move(bytes);
+    if (IsText(input.target))
+        input.text = DecodeText(bytes);
+    else
+        input.bytes = std::move(bytes);
     return true;
 }
 
@@ -179,8 +234,11 @@ std::string Preview(const Input& input) {
     out << NameOf(input.target) << " input of " << all.size() << " bytes: \"";
     for (char c : all.substr(0, kShown)) {
         auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7F && c != '\\') out << c;
-        else out << "\\x" << "0123456789ABCDEF"[b >> 4] << "0123456789ABCDEF"[b & 15];
+        if (b >= 0x20 && b < 0x7F && c != '\\')
+            out << c;
+        else
+            out << "\\x"
+                << "0123456789ABCDEF"[b >> 4] << "0123456789ABCDEF"[b & 15];
     }
     out << (all.size() > kShown ? "...\"" : "\"");
     return out.str();
@@ -199,8 +257,10 @@ Input Mutator::Make(uint64_t seed, uint64_t index) const {
     Input input = *kin[Below(random, kin.size())];
     for (size_t edits = Below(random, 2) ? 1 : 2 + Below(random, 5); edits > 0; --edits) {
         const Input& other = *kin[Below(random, kin.size())];
-        if (IsText(input.target)) EditText(random, input.text, other.text);
-        else EditBytes(random, input.bytes, other.bytes);
+        if (IsText(input.target))
+            EditText(random, input.text, other.text);
+        else
+            EditBytes(random, input.bytes, other.bytes);
     }
     return input;
 }

@@ -14,8 +14,8 @@ enum class Target { Design, Bag, Literal, Bitmap, Icon };
 
 struct Input {
     Target target = Target::Design;
-    std::wstring text;   // Design, Bag, Literal
-    std::string bytes;   // Bitmap, Icon
+    std::wstring text;  // Design, Bag, Literal
+    std::string bytes;  // Bitmap, Icon
 };
 
 // The corpus file extension of a target (".design", ".bag", ".literal", ".bmp", ".ico").

@@ -136,7 +136,9 @@ void StartWatchdog() {
     (void)started;
 }
 
-struct Counts { uint64_t tried = 0, accepted = 0; };
+struct Counts {
+    uint64_t tried = 0, accepted = 0;
+};
 
 class Harness {
 public:
@@ -157,7 +159,8 @@ public:
     void PrintCounts(uint64_t failures, int reported) const {
         std::cout << "fuzz:";
         for (Target t : {Target::Design, Target::Bag, Target::Literal, Target::Bitmap, Target::Icon})
-            std::cout << " " << NameOf(t) << " " << counts_[int(t)].tried << " (" << counts_[int(t)].accepted << " accepted)";
+            std::cout << " " << NameOf(t) << " " << counts_[int(t)].tried << " (" << counts_[int(t)].accepted
+                      << " accepted)";
         std::cout << "; " << builds_ << " forms built, " << reported << " errors reported by shown forms; " << failures
                   << " failures" << std::endl;
     }
@@ -299,9 +302,18 @@ const wchar_t kHostForm[] =
     L"  Begin Timer tmr\n    Interval = 10\n  End\nEnd\n";
 
 const wchar_t* const kLiterals[] = {
-    L"\"a\\u4E2D\\r\\n\\t\\\\\\\"\"", L"&H8000000F&", L"-32768%", L"70000", L"1.5!", L"1E-300#", L"True",
-    L"Nothing", L"Font(\"宋体\", 10.5, 700, 134, Italic, Underline, Strikethrough)", L"Picture(Empty)",
-    L"Picture(Resource \"#1\")", L"Picture(Data \"Qk0=\")",
+    L"\"a\\u4E2D\\r\\n\\t\\\\\\\"\"",
+    L"&H8000000F&",
+    L"-32768%",
+    L"70000",
+    L"1.5!",
+    L"1E-300#",
+    L"True",
+    L"Nothing",
+    L"Font(\"宋体\", 10.5, 700, 134, Italic, Underline, Strikethrough)",
+    L"Picture(Empty)",
+    L"Picture(Resource \"#1\")",
+    L"Picture(Data \"Qk0=\")",
 };
 
 // A bottom-up bitmap file of `bits` per pixel (8: with a grey palette).
@@ -374,7 +386,8 @@ class Progress {
 public:
     explicit Progress(const std::optional<std::wstring>& file) {
         if (!file) return;
-        file_ = CreateFileW(file->c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+        file_ = CreateFileW(file->c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0,
+                            nullptr);
         mapping_ = CreateFileMappingW(file_, nullptr, PAGE_READWRITE, 0, sizeof(uint64_t), nullptr);
         at_ = static_cast<volatile uint64_t*>(MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(uint64_t)));
     }
@@ -447,5 +460,6 @@ TEST(Fuzz, RandomEditsOfGoodInputsGiveOnlyHostErrors) {
     }
     SetEffects(nullptr);
     harness.PrintCounts(failures, effects.messages);
-    std::cout << "fuzz: seed " << seed << ", inputs " << NumberSetting(L"FUZZ_START", 0) << " to " << number << std::endl;
+    std::cout << "fuzz: seed " << seed << ", inputs " << NumberSetting(L"FUZZ_START", 0) << " to " << number
+              << std::endl;
 }

@@ -47,8 +47,8 @@ protected:
 // The text the tooltip shows for `tool` (the only tooltip window there is).
 std::wstring TipOf(HWND tool) {
     wchar_t text[80] = L"";
-    TTTOOLINFOW info{TTTOOLINFOW_V2_SIZE, 0, GetParent(tool), reinterpret_cast<UINT_PTR>(tool), {}, nullptr, text, 0,
-                     nullptr};
+    TTTOOLINFOW info{
+        TTTOOLINFOW_V2_SIZE, 0, GetParent(tool), reinterpret_cast<UINT_PTR>(tool), {}, nullptr, text, 0, nullptr};
     SendMessageW(FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr), TTM_GETTEXTW, 80,
                  reinterpret_cast<LPARAM>(&info));
     return text;
@@ -68,7 +68,12 @@ TEST_F(BoxesTest, WindowsComeWithTheUserControlsAndKeepWhatWasSetBefore) {
     EXPECT_EQ((std::vector{text.ToolTipText(), TipOf(text.Hwnd()), text.DataField()}),
               (std::vector<std::wstring>{L"Type here", L"Type here", L"Name"}));
     EXPECT_TRUE(text.Locked() && (GetWindowLongW(text.Hwnd(), GWL_STYLE) & ES_READONLY));
-    const struct { const char* label; int32_t length; int error; int32_t kept; } lengths[] = {
+    const struct {
+        const char* label;
+        int32_t length;
+        int error;
+        int32_t kept;
+    } lengths[] = {
         {"ten", 10, kNoError, 10},
         {"Mended: negative is refused, not taken as no limit", -1, err::InvalidPropertyValue, 10},
         {"no limit", 0, kNoError, 0},
@@ -95,8 +100,11 @@ TEST_F(BoxesTest, TextBoxReportsTheMouseAndClicks) {
     watching += text.MouseMove.Connect(note(L"MouseMove "));
     watching += text.MouseUp.Connect(note(L"MouseUp "));
     watching += text.Click.Connect([&events] { events.push_back(L"Click"); });
-    for (auto [msg, keys, x] : {std::tuple{WM_MOUSEMOVE, 0, 4}, {WM_LBUTTONDOWN, MK_LBUTTON, 4}, {WM_LBUTTONUP, 0, 5},
-                                {WM_LBUTTONDOWN, MK_LBUTTON, 4}, {WM_LBUTTONUP, 0, 500}})
+    for (auto [msg, keys, x] : {std::tuple{WM_MOUSEMOVE, 0, 4},
+                                {WM_LBUTTONDOWN, MK_LBUTTON, 4},
+                                {WM_LBUTTONUP, 0, 5},
+                                {WM_LBUTTONDOWN, MK_LBUTTON, 4},
+                                {WM_LBUTTONUP, 0, 500}})
         SendMessageW(text.Hwnd(), UINT(msg), WPARAM(keys), MAKELPARAM(x, 2));
     EXPECT_EQ(events, (Entries{L"MouseMove 0 4,2", L"MouseDown 1 4,2", L"MouseUp 1 5,2", L"Click", L"MouseDown 1 4,2",
                                L"MouseUp 1 500,2"}));

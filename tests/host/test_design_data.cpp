@@ -52,24 +52,31 @@ TEST(DesignData, BuildsTheTreeInFileOrder) {
     EXPECT_TRUE(label.Find(L"Begin")->SameAs(Variant(L"a property named Begin")));
     EXPECT_TRUE(label.Find(L"End")->SameAs(Variant::Int(1)));
 
-    DesignNode page = ParseDesignData(L"Begin PropertyPage p\n  Begin CommandButton cmd\n    Index = 0\n  End\n"
-                                      L"  Begin CommandButton CMD\n    Index = 1\n  End\nEnd\n");
+    DesignNode page = ParseDesignData(
+        L"Begin PropertyPage p\n  Begin CommandButton cmd\n    Index = 0\n  End\n"
+        L"  Begin CommandButton CMD\n    Index = 1\n  End\nEnd\n");
     EXPECT_EQ(2u, page.children.size()) << "a control array shares a name with distinct indexes";
 }
 
 TEST(DesignData, MalformedTextNamesTheLine) {
-    struct Row { const char* label; int line; std::wstring text; };
+    struct Row {
+        const char* label;
+        int line;
+        std::wstring text;
+    };
     const Row rows[] = {
         {"property before any Begin", 2, L"' header\nCaption = \"x\"\nBegin Form Form1\nEnd\n"},
         {"End without Begin", 3, L"Begin Form Form1\nEnd\nEnd\n"},
-        {"missing Ends name the innermost open Begin", 3, L"Begin Form F\n  Caption = \"x\"\n  Begin Label L\n    Left = 1"},
+        {"missing Ends name the innermost open Begin", 3,
+         L"Begin Form F\n  Caption = \"x\"\n  Begin Label L\n    Left = 1"},
         {"Begin without a name", 2, L"Begin Form Form1\n  Begin Label\n  End\nEnd\n"},
         {"duplicate control name in another branch", 7,
          L"Begin Form F\n  Begin Frame A\n    Begin Label x\n    End\n  End\n  Begin Frame B\n    Begin Label X\n"
          L"    End\n  End\nEnd\n"},
         {"control array member repeated", 5,
          L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n    Index = 0\n  End\nEnd\n"},
-        {"control array mixed with a plain control", 5, L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n  End\nEnd\n"},
+        {"control array mixed with a plain control", 5,
+         L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n  End\nEnd\n"},
         {"duplicate key in one node", 4, L"Begin Form Form1\n  Left = 1\n  Top = 2\n  LEFT = 3\nEnd\n"},
         {"bad literal", 3, L"Begin Form Form1\n  Caption = \"ok\"\n  Left = 12 twips\nEnd\n"},
         {"line without equals sign", 2, L"Begin Form Form1\n  Caption\nEnd\n"},
@@ -104,8 +111,9 @@ TEST(DesignData, HostileInputGivesOnlyFormatErrors) {
     ExpectOnlyFormatErrors(L"Begin Form F\nLeft = " + std::wstring(100'000, L'9') + L"\nEnd\n");
 
     // Random edits of a valid form, from a fixed seed so that a failure repeats.
-    const std::wstring pieces[] = {L"\"", L"\\", L"\n", L"\r", L"=", L"(", L")", L",", L"&H", L"\0"s, L"\xD800",
-                                   L"\xDFFF", L"Begin ", L"End", L"Font(", L"Picture(", L"1e", L"'", L" ", L"%"};
+    const std::wstring pieces[] = {L"\"",    L"\\",       L"\n",  L"\r",     L"=",      L"(",      L")",
+                                   L",",     L"&H",       L"\0"s, L"\xD800", L"\xDFFF", L"Begin ", L"End",
+                                   L"Font(", L"Picture(", L"1e",  L"'",      L" ",      L"%"};
     uint32_t seed = 12345;
     auto next = [&seed](uint32_t bound) {
         seed = seed * 1664525u + 1013904223u;
@@ -115,8 +123,10 @@ TEST(DesignData, HostileInputGivesOnlyFormatErrors) {
         std::wstring text = kSampleForm;
         for (uint32_t edits = 1 + next(4); edits > 0; --edits) {
             size_t at = next(static_cast<uint32_t>(text.size() + 1));
-            if (next(2) == 0) text.insert(at, pieces[next(std::size(pieces))]);
-            else text.erase(at, next(8));
+            if (next(2) == 0)
+                text.insert(at, pieces[next(std::size(pieces))]);
+            else
+                text.erase(at, next(8));
         }
         ExpectOnlyFormatErrors(text);
     }

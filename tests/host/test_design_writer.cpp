@@ -21,14 +21,17 @@ public:
     Event<int16_t, float, bool, std::wstring> Said;
     Event<> Quiet;
     bool on = false;
-    void OnReadProperties(const PropertyBag& bag) override { on = bag.ReadProperty(L"On", Variant::Bool(false)).ToBool(); }
+    void OnReadProperties(const PropertyBag& bag) override {
+        on = bag.ReadProperty(L"On", Variant::Bool(false)).ToBool();
+    }
     void OnWriteProperties(PropertyBag& bag) override {
         bag.WriteProperty(L"On", Variant::Bool(on), Variant::Bool(false));
         bag.WriteProperty(L"Extra", Variant(L"x\"y"), Variant(L""));
     }
 };
 
-const PublishedEvents<Announcer> kEvents{EventEntry(L"Said", &Announcer::Said), EventEntry(L"Quiet", &Announcer::Quiet)};
+const PublishedEvents<Announcer> kEvents{EventEntry(L"Said", &Announcer::Said),
+                                         EventEntry(L"Quiet", &Announcer::Quiet)};
 const PublishedPages<Announcer> kPages{{[] { return std::make_unique<PropertyPage>(L"page", L"Page"); }, 100, 50}};
 
 const wchar_t kSource[] =

@@ -78,10 +78,10 @@ TEST_F(KeyboardTest, EnterAndExitFocusWhenTheFocusCrossesAUserControlsEdge) {
     b.SetFocus();
     inner.SetFocus();
     a.SetFocus();
-    EXPECT_EQ((Entries{L"a.LostFocus",                                    // into its own text box
+    EXPECT_EQ((Entries{L"a.LostFocus",                                   // into its own text box
                        L"a.ExitFocus", L"t1.GotFocus",                   // out of it
                        L"t1.LostFocus", L"b.EnterFocus", L"b.GotFocus",  // into the other one
-                       L"b.LostFocus", L"b.ExitFocus", L"a.EnterFocus",   // back into the first
+                       L"b.LostFocus", L"b.ExitFocus", L"a.EnterFocus",  // back into the first
                        L"a.GotFocus"}),
               Journal());
 }
@@ -97,7 +97,8 @@ TEST_F(KeyboardTest, TheFocusComesBackWhenTheFormIsActivatedAgain) {
 
 TEST_F(KeyboardTest, TabFollowsTheTabIndexWrapsAndSkipsWhatCannotTakeTheFocus) {
     ASSERT_EQ(a.hWnd(), GetFocus());
-    EXPECT_EQ((std::vector<HWND>{inner.Hwnd(), t2.Hwnd(), t1.Hwnd(), t3.Hwnd(), ok.Hwnd(), cancel.Hwnd(), b.hWnd(), a.hWnd()}),
+    EXPECT_EQ((std::vector<HWND>{inner.Hwnd(), t2.Hwnd(), t1.Hwnd(), t3.Hwnd(), ok.Hwnd(), cancel.Hwnd(), b.hWnd(),
+                                 a.hWnd()}),
               TabThrough(8))
         << "a user control's constituents tab with it";
     t2.SetEnabled(false);

@@ -67,8 +67,13 @@ TEST(FormBuilder, BuildsNestedContainersAndGivesUserControlsTheirBag) {
 }
 
 TEST(FormBuilder, BooleansFollowTheHostsConversion) {
-    struct Row { const wchar_t* literal; bool visible; bool error; };
-    const Row rows[] = {{L"-1", true, false}, {L"0", false, false}, {L"\"True\"", true, false}, {L"\"maybe\"", false, true}};
+    struct Row {
+        const wchar_t* literal;
+        bool visible;
+        bool error;
+    };
+    const Row rows[] = {
+        {L"-1", true, false}, {L"0", false, false}, {L"\"True\"", true, false}, {L"\"maybe\"", false, true}};
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(row.literal)));
         Form form(L"Booleans");
@@ -87,8 +92,9 @@ TEST(FormBuilder, BooleansFollowTheHostsConversion) {
 // Controls that share a name and differ in Index form a control array.
 TEST(FormBuilder, ControlArraysShareANameAndDifferInIndex) {
     Form form(L"Arrays");
-    Build(form, L"Begin Form f\n  Begin CommandButton cmd\n    Index = 1\n    Caption = \"Up\"\n  End\n"
-                L"  Begin CommandButton cmd\n    Index = 0\n    Caption = \"Down\"\n  End\nEnd\n");
+    Build(form,
+          L"Begin Form f\n  Begin CommandButton cmd\n    Index = 1\n    Caption = \"Up\"\n  End\n"
+          L"  Begin CommandButton cmd\n    Index = 0\n    Caption = \"Down\"\n  End\nEnd\n");
     auto* down = dynamic_cast<CommandButton*>(form.FindControl(L"cmd", 0));
     auto* up = dynamic_cast<CommandButton*>(form.FindControl(L"cmd", 1));
     ASSERT_TRUE(down && up);
@@ -98,26 +104,35 @@ TEST(FormBuilder, ControlArraysShareANameAndDifferInIndex) {
 }
 
 TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
-    struct Row { const char* label; const wchar_t* text; int line; const wchar_t* mentions; };
+    struct Row {
+        const char* label;
+        const wchar_t* text;
+        int line;
+        const wchar_t* mentions;
+    };
     const Row rows[] = {
         {"unknown kind", L"Begin Form f\n  Begin Gizmo g\n  End\nEnd\n", 2, L"Gizmo"},
         {"duplicate name in another container",
-         L"Begin Form f\n  Begin PictureBox p\n    Begin Label x\n    End\n  End\n  Begin Label X\n  End\nEnd\n", 6, L"X"},
+         L"Begin Form f\n  Begin PictureBox p\n    Begin Label x\n    End\n  End\n  Begin Label X\n  End\nEnd\n", 6,
+         L"X"},
         {"bad colour", L"Begin Form f\n  Begin Label x\n    BackColor = &H80000050&\n  End\nEnd\n", 3, L"'x'"},
         {"unknown property", L"Begin Form f\n  Begin Label x\n    Colour = 1\n  End\nEnd\n", 3, L"Colour"},
-        {"a control inside a text box", L"Begin Form f\n  Begin TextBox t\n    Begin Label x\n    End\n  End\nEnd\n",
-         3, L"'t'"},
+        {"a control inside a text box", L"Begin Form f\n  Begin TextBox t\n    Begin Label x\n    End\n  End\nEnd\n", 3,
+         L"'t'"},
         {"a default that is no Boolean",
-         L"Begin Form f\n  Begin CommandButton b\n    Caption = \"OK\"\n    Default = \"yes\"\n  End\nEnd\n", 4, L"'b'"},
+         L"Begin Form f\n  Begin CommandButton b\n    Caption = \"OK\"\n    Default = \"yes\"\n  End\nEnd\n", 4,
+         L"'b'"},
         {"unknown form property", L"Begin Form f\n  Caption = \"f\"\n  Colour = 1\nEnd\n", 3, L"Colour"},
         {"not a form", L"Begin Label x\nEnd\n", 1, L"Form"},
         // Mended: building failed with a bare "Invalid procedure call or argument".
         {"Mended: a carriage return in a user control's key",
-         L"Begin Form f\n  Begin Journaling uc\n    Caption = \"x\"\n    XP\rStyle = True\n  End\nEnd\n", 4, L"XP?Style"},
+         L"Begin Form f\n  Begin Journaling uc\n    Caption = \"x\"\n    XP\rStyle = True\n  End\nEnd\n", 4,
+         L"XP?Style"},
         {"Mended: a user control's key after a byte-order mark",
          L"Begin Form f\n  Begin Journaling uc\n    \xFEFFXPStyle = True\n  End\nEnd\n", 3, L"?XPStyle"},
         {"two array members with one index",
-         L"Begin Form f\n  Begin Label a\n    Index = 1\n  End\n  Begin Label a\n    Index = 1\n  End\nEnd\n", 5, L"\"a\""},
+         L"Begin Form f\n  Begin Label a\n    Index = 1\n  End\n  Begin Label a\n    Index = 1\n  End\nEnd\n", 5,
+         L"\"a\""},
     };
     for (const Row& row : rows) {
         Form form(L"Broken");

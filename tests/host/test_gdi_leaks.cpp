@@ -23,7 +23,8 @@ constexpr int kForms = 100;
 
 BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
-    EnumChildWindows(hwnd, [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; }, count);
+    EnumChildWindows(
+        hwnd, [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; }, count);
     return TRUE;
 }
 

@@ -11,7 +11,12 @@ using namespace std::literals;
 
 TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
     FontPtr font = Font::Create();
-    struct Row { const char* label; Variant value; Variant defaultValue; bool stored; };
+    struct Row {
+        const char* label;
+        Variant value;
+        Variant defaultValue;
+        bool stored;
+    };
     const Row rows[] = {
         {"Boolean true, Integer default 1", Variant::Bool(true), Variant::Int(1), false},
         {"Boolean false, Integer default 1", Variant::Bool(false), Variant::Int(1), true},
@@ -30,7 +35,8 @@ TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
         PropertyBag bag;
         bag.WriteProperty(L"Key", Variant(L"previous"));
         bag.WriteProperty(L"Key", row.value, row.defaultValue);
-        EXPECT_EQ(row.stored, bag.Contains(L"key")) << row.label;  // a value equal to its default also removes the old one
+        EXPECT_EQ(row.stored, bag.Contains(L"key"))
+            << row.label;  // a value equal to its default also removes the old one
     }
 }
 
@@ -42,8 +48,11 @@ TEST(PropertyBag, KeysAreLowerCaseKeepTheirOrderAndMustBeSavable) {
     EXPECT_EQ((std::vector<std::wstring>{L"picturesize", L"caption"}), bag.Keys());
     EXPECT_TRUE(bag.ReadProperty(L"PICTURESIZE").SameAs(Variant::Int(2)));
     EXPECT_EQ(L"\u00C4bc_\u0130", ToLowerKey(L"\u00C4BC_\u0130"));  // only ASCII letters fold
-    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines", L"XP\rStyle",
-                                     L"\xFEFF" L"a", L"a\x85", L"half\xD800"})
+    for (const wchar_t* unsavable :
+         {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines", L"XP\rStyle",
+          L"\xFEFF"
+          L"a",
+          L"a\x85", L"half\xD800"})
         EXPECT_EQ(err::InvalidProcedureCall, ErrorOf([&] { bag.WriteProperty(unsavable, Variant::Int(1)); }))
             << testing::PrintToString(std::wstring(unsavable));
 }
@@ -84,7 +93,11 @@ TEST(PropertyBag, LoadTextTakesTheFirstEqualsSignOutsideQuotes) {
 }
 
 TEST(PropertyBag, MalformedTextNamesTheLine) {
-    struct Row { const char* label; int line; std::wstring text; };
+    struct Row {
+        const char* label;
+        int line;
+        std::wstring text;
+    };
     const Row rows[] = {
         {"no equals sign", 2, L"caption = \"ok\"\ncaption \"x\"\n"},
         {"empty name after a comment", 3, L"' a comment\r\nbevel = 2\r\n = 5\r\n"},
@@ -92,11 +105,14 @@ TEST(PropertyBag, MalformedTextNamesTheLine) {
         {"bad value", 2, L"a = 1\nbevel = 40000%\n"},
         {"NUL inside a line", 1, L"caption = \0x"s},
         // Mended: such keys loaded, and saving wrote what loading reads as another key.
-        {"Mended: a key after a second byte-order mark", 1, L"\xFEFF\xFEFF" L"a = 1\na = 2\n"},
+        {"Mended: a key after a second byte-order mark", 1,
+         L"\xFEFF\xFEFF"
+         L"a = 1\na = 2\n"},
         {"Mended: a carriage return inside a key", 2, L"a = 1\nXP\rStyle = True\n"},
         {"Mended: a control character or lone surrogate in a key", 1, L"a\x01b\xDC00 = 1\n"},
     };
-    for (const Row& row : rows) EXPECT_EQ(row.line, FormatErrorOf([&] { PropertyBag::LoadText(row.text); }).Line()) << row.label;
+    for (const Row& row : rows)
+        EXPECT_EQ(row.line, FormatErrorOf([&] { PropertyBag::LoadText(row.text); }).Line()) << row.label;
 }
 
 // A bitmap made in memory has no file or resource to refer to: the saved bag

@@ -17,12 +17,20 @@ public:
     Captions() : UserControl(L"Captions", L"Captions1") {}
     const PublishedProperties* Published() const override {
         static const PropertyTable<Captions> table{{
-            {L"Caption", PropertyType::String, true, L"One caption",
+            {L"Caption",
+             PropertyType::String,
+             true,
+             L"One caption",
              [](Captions& c, int16_t i) { return Variant(c.items.at(static_cast<size_t>(i - 1))); },
              [](Captions& c, const Variant& v, int16_t i) { c.items.at(static_cast<size_t>(i - 1)) = v.ToString(); },
              {}},
-            {L"Count", PropertyType::Integer, false, nullptr,
-             [](Captions& c, int16_t) { return Variant::Int(static_cast<int16_t>(c.items.size())); }, {}, {}},
+            {L"Count",
+             PropertyType::Integer,
+             false,
+             nullptr,
+             [](Captions& c, int16_t) { return Variant::Int(static_cast<int16_t>(c.items.size())); },
+             {},
+             {}},
         }};
         return &table;
     }
@@ -36,7 +44,9 @@ public:
     void OnSelectionChanged() override {
         first = CallByNameGet(SelectedControls(0), L"Caption", {Variant::Int(1)}).ToString();
     }
-    void OnApplyChanges() override { CallByNameLet(SelectedControls(0), L"Caption", Variant(first), {Variant::Int(2)}); }
+    void OnApplyChanges() override {
+        CallByNameLet(SelectedControls(0), L"Caption", Variant(first), {Variant::Int(2)});
+    }
     std::wstring first;
 };
 
@@ -79,7 +89,10 @@ TEST(PropertyPage, PublishedPropertiesByNameAndForABrowser) {
         {"unknown name", [&] { CallByNameGet(control, L"Tabs"); }, err::PropertyNotFound},
         {"indexed without index", [&] { CallByNameGet(control, L"Caption"); }, err::WrongArguments},
         {"index on a plain one", [&] { CallByNameGet(control, L"Count", {Variant::Int(1)}); }, err::WrongArguments},
-        {"two indexes", [&] { CallByNameLet(control, L"Caption", Variant(L"x"), {Variant::Int(1), Variant::Int(1)}); },
+        {"two indexes",
+         [&] {
+             CallByNameLet(control, L"Caption", Variant(L"x"), {Variant::Int(1), Variant::Int(1)});
+         },
          err::WrongArguments},
         {"read-only", [&] { CallByNameLet(control, L"Count", Variant::Int(3)); }, err::PropertyReadOnly},
         {"index overflow", [&] { CallByNameGet(control, L"Caption", {Variant::Lng(40000)}); }, err::Overflow},

@@ -21,7 +21,8 @@ void WriteBitmapFile(const std::filesystem::path& path, int width, int height) {
     BITMAPINFOHEADER info{sizeof info, width, height, 1, 24, BI_RGB, pixelBytes, 0, 0, 0, 0};
     BITMAPFILEHEADER header{0x4D42, kHeaders + pixelBytes, 0, 0, kHeaders};
     std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(&header), sizeof header).write(reinterpret_cast<const char*>(&info), sizeof info);
+    file.write(reinterpret_cast<const char*>(&header), sizeof header)
+        .write(reinterpret_cast<const char*>(&info), sizeof info);
     file << std::string(pixelBytes, '\x80');
 }
 

@@ -46,7 +46,12 @@ TEST_F(SurfaceTest, LinesDrawInForeColorExcludingTheEndPointAndBoxesIncludeBothC
     EXPECT_EQ(kWhite, At(30, 20));
     EXPECT_EQ(30, uc.CurrentX());
 
-    struct Row { const char* label; int x1, y1, x2, y2; Surface::LineKind kind; COLORREF inside; };
+    struct Row {
+        const char* label;
+        int x1, y1, x2, y2;
+        Surface::LineKind kind;
+        COLORREF inside;
+    };
     const Row rows[] = {
         {"box drawn from its far corner", 80, 70, 60, 60, Surface::LineKind::Box, kWhite},
         {"filled box", 40, 80, 50, 90, Surface::LineKind::FilledBox, kBlue},

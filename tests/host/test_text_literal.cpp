@@ -23,7 +23,10 @@ const std::wstring kUnsafe = L"\r\n\0\x7F\xFEFF\xD800\xDC00"s;
 }  // namespace
 
 TEST(TextLiteral, EveryTypeRoundTripsExactly) {
-    struct Row { const char* label; Variant value; };
+    struct Row {
+        const char* label;
+        Variant value;
+    };
     const Row rows[] = {
         {"Integer min", Variant::Int(-32768)},
         {"Long that fits an Integer", Variant::Lng(5)},
@@ -48,17 +51,30 @@ TEST(TextLiteral, EveryTypeRoundTripsExactly) {
 }
 
 TEST(TextLiteral, ParsesHandWrittenForms) {
-    struct Row { const wchar_t* text; Variant expected; };
+    struct Row {
+        const wchar_t* text;
+        Variant expected;
+    };
     const Row rows[] = {
-        {L"  -7  ", Variant::Int(-7)},       {L"70000", Variant::Lng(70000)},   {L"3000000000", Variant::Dbl(3e9)},
-        {L"12&", Variant::Lng(12)},          {L"12%", Variant::Int(12)},        {L"&HFF", Variant::Int(255)},
-        {L"&H8000000F&", Variant::Lng(static_cast<int32_t>(0x8000000Fu))},     {L"&HFFFF", Variant::Int(-1)},
-        {L"&H10000", Variant::Lng(65536)},   {L"1.5", Variant::Dbl(1.5)},       {L"1.5!", Variant::Sng(1.5f)},
-        {L"1e3", Variant::Dbl(1000)},        {L" FALSE ", Variant::Bool(false)},
-        {L"\"a\\u4E2Db\\t\"", Variant(L"a中b\t")},                             {L"\"'# = \"", Variant(L"'# = ")},
+        {L"  -7  ", Variant::Int(-7)},
+        {L"70000", Variant::Lng(70000)},
+        {L"3000000000", Variant::Dbl(3e9)},
+        {L"12&", Variant::Lng(12)},
+        {L"12%", Variant::Int(12)},
+        {L"&HFF", Variant::Int(255)},
+        {L"&H8000000F&", Variant::Lng(static_cast<int32_t>(0x8000000Fu))},
+        {L"&HFFFF", Variant::Int(-1)},
+        {L"&H10000", Variant::Lng(65536)},
+        {L"1.5", Variant::Dbl(1.5)},
+        {L"1.5!", Variant::Sng(1.5f)},
+        {L"1e3", Variant::Dbl(1000)},
+        {L" FALSE ", Variant::Bool(false)},
+        {L"\"a\\u4E2Db\\t\"", Variant(L"a中b\t")},
+        {L"\"'# = \"", Variant(L"'# = ")},
     };
     for (const Row& row : rows)
-        EXPECT_TRUE(ParseLiteral(row.text, kLine).SameAs(row.expected)) << testing::PrintToString(std::wstring(row.text));
+        EXPECT_TRUE(ParseLiteral(row.text, kLine).SameAs(row.expected))
+            << testing::PrintToString(std::wstring(row.text));
 }
 
 TEST(TextLiteral, FontsKeepEveryAttribute) {
@@ -72,14 +88,41 @@ TEST(TextLiteral, FontsKeepEveryAttribute) {
 
 TEST(TextLiteral, BadLiteralsNameTheLine) {
     const wchar_t* const bad[] = {
-        L"", L"abc", L"\"open", L"\"bad \\q\"", L"\"\\u12G4\"", L"\"abc\\", L"12%x", L"40000%", L"1.5%",
-        L"3000000000&", L"&HG", L"&H100000000", L"&H10000%", L"1e", L"1e999#", L"1e39!", L"12 13", L"1.2.3", L"- 5",
-        L"Font(\"x\", 0, 400, 134)", L"Font(\"x\", 9, 400)", L"Font(\"x\", 9, 400, 134, Bold)", L"Font(x, 9, 400, 134)",
-        L"Font(\"x\", \"9\", 400, 134)", L"Font(\"x\", 9, 99999, 134)", L"Font(\"x\", 9, 400, 134", L"Picture(Url \"x\")",
-        L"Picture(File)", L"Picture(File \"Z:\\missing\\x.bmp\")", L"Nothing()", L"@",
+        L"",
+        L"abc",
+        L"\"open",
+        L"\"bad \\q\"",
+        L"\"\\u12G4\"",
+        L"\"abc\\",
+        L"12%x",
+        L"40000%",
+        L"1.5%",
+        L"3000000000&",
+        L"&HG",
+        L"&H100000000",
+        L"&H10000%",
+        L"1e",
+        L"1e999#",
+        L"1e39!",
+        L"12 13",
+        L"1.2.3",
+        L"- 5",
+        L"Font(\"x\", 0, 400, 134)",
+        L"Font(\"x\", 9, 400)",
+        L"Font(\"x\", 9, 400, 134, Bold)",
+        L"Font(x, 9, 400, 134)",
+        L"Font(\"x\", \"9\", 400, 134)",
+        L"Font(\"x\", 9, 99999, 134)",
+        L"Font(\"x\", 9, 400, 134",
+        L"Picture(Url \"x\")",
+        L"Picture(File)",
+        L"Picture(File \"Z:\\missing\\x.bmp\")",
+        L"Nothing()",
+        L"@",
     };
     for (const wchar_t* text : bad)
-        EXPECT_EQ(kLine, hosttest::FormatErrorOf([&] { ParseLiteral(text, kLine); }).Line()) << testing::PrintToString(std::wstring(text));
+        EXPECT_EQ(kLine, hosttest::FormatErrorOf([&] { ParseLiteral(text, kLine); }).Line())
+            << testing::PrintToString(std::wstring(text));
 }
 
 // Mended: the reader took a stack frame per level of a value nested in itself, and
@@ -89,16 +132,24 @@ TEST(TextLiteral, NestingIsCappedWithAnErrorNamingTheLine) {
     std::wstring deep;
     for (int i = 0; i < 5000; ++i) deep += L"Font(\"a\", ";
     deep += L"9";
-    struct Row { const char* label; std::function<void()> parse; int line; const wchar_t* mentions; };
+    struct Row {
+        const char* label;
+        std::function<void()> parse;
+        int line;
+        const wchar_t* mentions;
+    };
     const Row rows[] = {
         {"literal", [&] { ParseLiteral(deep, kLine); }, kLine, L"nested"},
         {"bag", [&] { PropertyBag::LoadText(L"a = 1\nfont = " + deep); }, 2, L"nested"},
-        {"design data", [&] { ParseDesignData(L"Begin Form f\n  Caption = \"x\"\n  Font = " + deep + L"\nEnd\n"); }, 3, L"nested"},
-        {"two levels", [&] { ParseLiteral(L"Font(\"a\", Font(\"a\", 9, 400, 134), 400, 134)", kLine); }, kLine, L"font size"},
+        {"design data", [&] { ParseDesignData(L"Begin Form f\n  Caption = \"x\"\n  Font = " + deep + L"\nEnd\n"); }, 3,
+         L"nested"},
+        {"two levels", [&] { ParseLiteral(L"Font(\"a\", Font(\"a\", 9, 400, 134), 400, 134)", kLine); }, kLine,
+         L"font size"},
     };
     for (const Row& row : rows) {
         const TextFormatError e = hosttest::FormatErrorOf(row.parse);
         EXPECT_EQ(row.line, e.Line()) << row.label;
-        EXPECT_NE(std::wstring::npos, e.Problem().find(row.mentions)) << row.label << ": " << testing::PrintToString(e.Problem());
+        EXPECT_NE(std::wstring::npos, e.Problem().find(row.mentions))
+            << row.label << ": " << testing::PrintToString(e.Problem());
     }
 }

@@ -16,7 +16,9 @@ using testsupport::PumpMessagesFor;
 namespace {
 
 struct CountingTimer {
-    CountingTimer() { counting = timer.TimerEvent.Connect([this] { ++ticks; }); }
+    CountingTimer() {
+        counting = timer.TimerEvent.Connect([this] { ++ticks; });
+    }
     Timer timer{L"tmr"};
     Connection counting;
     int ticks = 0;
@@ -94,7 +96,8 @@ TEST(Timer, AHandlerMayDestroyItsOwnTimer) {
 TEST(Timer, AnErrorInATickIsReportedOnceAndEndsTheProgram) {
     RecordedEffects effects(/*modal=*/true);
     CountingTimer t;
-    Connection handler = t.timer.TimerEvent.Connect([] { throw HostError(err::Overflow, StandardErrorText(err::Overflow)); });
+    Connection handler =
+        t.timer.TimerEvent.Connect([] { throw HostError(err::Overflow, StandardErrorText(err::Overflow)); });
     t.timer.SetInterval(10);
     PumpMessagesFor(50ms);
     t.timer.SetEnabled(false);
@@ -111,7 +114,8 @@ TEST(Pump, DoEventsRunsWhatIsPendingUntilAnyErrorEndsTheProgram) {
     DoEvents();
     EXPECT_EQ(3, target.clicks);
 
-    Connection handler = target.box.Click.Connect([] { throw std::runtime_error("broken"); });  // not only the host's own errors
+    Connection handler =
+        target.box.Click.Connect([] { throw std::runtime_error("broken"); });  // not only the host's own errors
     target.PostClick();
     target.PostClick();
     DoEvents();

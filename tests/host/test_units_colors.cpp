@@ -14,7 +14,12 @@ TEST(Units, ScaleConvertsBetweenModesWithTheScreensFactors) {
     HDC screen = GetDC(nullptr);
     const double tppx = 1440.0 / GetDeviceCaps(screen, LOGPIXELSX), tppy = 1440.0 / GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    struct Row { const char* label; double value; ScaleMode from, to; double x, y; };
+    struct Row {
+        const char* label;
+        double value;
+        ScaleMode from, to;
+        double x, y;
+    };
     const Row rows[] = {
         {"twips to pixels", 1500, ScaleMode::Twips, ScaleMode::Pixels, 1500 / tppx, 1500 / tppy},
         {"an inch of twips in HIMETRIC", 1440, ScaleMode::Twips, ScaleMode::Himetric, 2540, 2540},

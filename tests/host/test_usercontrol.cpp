@@ -68,7 +68,8 @@ TEST(UserControlAmbient, ComesFromTheContainerAndItsChangesAreAnnounced) {
     EXPECT_EQ(Ole(kRed), uc.Ambient().BackColor);
     form.GetFont()->SetBold(true);
     form.SetFont(Font::Create());
-    EXPECT_EQ((Entries{L"AmbientChanged BackColor", L"AmbientChanged Font", L"AmbientChanged Font"}), JournalOf(L"ucOnForm"));
+    EXPECT_EQ((Entries{L"AmbientChanged BackColor", L"AmbientChanged Font", L"AmbientChanged Font"}),
+              JournalOf(L"ucOnForm"));
     pic.SetBackColor(Ole(kBlue));
     EXPECT_EQ(Ole(kBlue), inner.Ambient().BackColor);
     pic.GetFont()->SetItalic(true);
@@ -121,6 +122,7 @@ TEST(UserControlMouse, PressAndReleaseInsideClick) {
     send(WM_LBUTTONUP, 0, 50);
     send(WM_RBUTTONDOWN, MK_RBUTTON, 50);
     send(WM_RBUTTONUP, 0, 200);  // released outside
-    EXPECT_EQ((Entries{L"MouseDown 1", L"MouseUp 1", L"Click", L"DblClick", L"MouseUp 1", L"MouseDown 2", L"MouseUp 2"}),
-              JournalOf(L"uc"));
+    EXPECT_EQ(
+        (Entries{L"MouseDown 1", L"MouseUp 1", L"Click", L"DblClick", L"MouseUp 1", L"MouseDown 2", L"MouseUp 2"}),
+        JournalOf(L"uc"));
 }

@@ -7,13 +7,23 @@ using namespace host;
 using namespace hosttest;
 
 TEST(VariantConversion, ToBoolFollowsTheHostRules) {
-    struct Row { const char* label; Variant value; bool expected; int error; };
+    struct Row {
+        const char* label;
+        Variant value;
+        bool expected;
+        int error;
+    };
     const Row rows[] = {
-        {"Integer -1", Variant::Int(-1), true, kNoError},       {"Integer 1", Variant::Int(1), true, kNoError},
-        {"Integer 0", Variant::Int(0), false, kNoError},        {"Double 0.5", Variant::Dbl(0.5), true, kNoError},
-        {"\" TRUE \"", Variant(L" TRUE "), true, kNoError},     {"\"false\"", Variant(L"false"), false, kNoError},
-        {"\"1\"", Variant(L"1"), true, kNoError},               {"\"yes\"", Variant(L"yes"), false, err::TypeMismatch},
-        {"\"\"", Variant(L""), false, err::TypeMismatch},       {"Empty", Variant(), false, kNoError},
+        {"Integer -1", Variant::Int(-1), true, kNoError},
+        {"Integer 1", Variant::Int(1), true, kNoError},
+        {"Integer 0", Variant::Int(0), false, kNoError},
+        {"Double 0.5", Variant::Dbl(0.5), true, kNoError},
+        {"\" TRUE \"", Variant(L" TRUE "), true, kNoError},
+        {"\"false\"", Variant(L"false"), false, kNoError},
+        {"\"1\"", Variant(L"1"), true, kNoError},
+        {"\"yes\"", Variant(L"yes"), false, err::TypeMismatch},
+        {"\"\"", Variant(L""), false, err::TypeMismatch},
+        {"Empty", Variant(), false, kNoError},
         {"Font", Variant(Font::Create()), false, err::TypeMismatch},
         {"Nothing", Variant::Nothing(), false, err::ObjectNotSet},
     };
@@ -26,7 +36,13 @@ TEST(VariantConversion, ToBoolFollowsTheHostRules) {
 }
 
 TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
-    struct Row { const char* label; Variant value; int32_t expected; int integerError; int longError; };
+    struct Row {
+        const char* label;
+        Variant value;
+        int32_t expected;
+        int integerError;
+        int longError;
+    };
     const Row rows[] = {
         {"0.5", Variant::Dbl(0.5), 0, kNoError, kNoError},
         {"-2.5", Variant::Dbl(-2.5), -2, kNoError, kNoError},
@@ -52,26 +68,37 @@ TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
 }
 
 TEST(VariantConversion, ToStringUsesTheHostShortForm) {
-    struct Row { Variant value; const wchar_t* expected; };
+    struct Row {
+        Variant value;
+        const wchar_t* expected;
+    };
     const Row rows[] = {
-        {Variant::Bool(true), L"True"},       {Variant::Int(-5), L"-5"},          {Variant::Dbl(2), L"2"},
+        {Variant::Bool(true), L"True"},
+        {Variant::Int(-5), L"-5"},
+        {Variant::Dbl(2), L"2"},
         {Variant::Dbl(1.0 / 3), L"0.333333333333333"},
-        {Variant::Dbl(1234567890123456.0), L"1.23456789012346E+15"},              {Variant::Dbl(1.5e-5), L"1.5E-05"},
-        {Variant::Sng(0.1f), L"0.1"},         {Variant::Sng(12345678.0f), L"1.234568E+07"},
+        {Variant::Dbl(1234567890123456.0), L"1.23456789012346E+15"},
+        {Variant::Dbl(1.5e-5), L"1.5E-05"},
+        {Variant::Sng(0.1f), L"0.1"},
+        {Variant::Sng(12345678.0f), L"1.234568E+07"},
         {Variant(), L""},
     };
     for (const Row& row : rows) EXPECT_EQ(row.expected, row.value.ToString()) << static_cast<int>(row.value.Type());
 }
 
 TEST(HostNumbers, ValReadsTheLeadingNumber) {
-    struct Row { const wchar_t* text; double expected; };
-    const Row rows[] = {
-        {L"\t 3", 3},     {L"abc", 0},      {L"", 0},           {L"1D2", 100},     {L"1e", 1},
-        {L"12abc", 12},   {L"-1.5e-2x", -0.015},                {L"1.2.3", 1.2},   {L".5", 0.5},
-        {L"&HFFFF", -1},  {L"&H8000&", 32768}, {L"&H10000", 65536}, {L"&O17", 15}, {L"&H", 0},
-        {L"1e-400", 0},   {L"1,5", 1},      {L"- 1", 0},
+    struct Row {
+        const wchar_t* text;
+        double expected;
     };
-    for (const Row& row : rows) EXPECT_DOUBLE_EQ(row.expected, Val(row.text)) << testing::PrintToString(std::wstring(row.text));
+    const Row rows[] = {
+        {L"\t 3", 3},        {L"abc", 0},           {L"", 0},        {L"1D2", 100}, {L"1e", 1},
+        {L"12abc", 12},      {L"-1.5e-2x", -0.015}, {L"1.2.3", 1.2}, {L".5", 0.5},  {L"&HFFFF", -1},
+        {L"&H8000&", 32768}, {L"&H10000", 65536},   {L"&O17", 15},   {L"&H", 0},    {L"1e-400", 0},
+        {L"1,5", 1},         {L"- 1", 0},
+    };
+    for (const Row& row : rows)
+        EXPECT_DOUBLE_EQ(row.expected, Val(row.text)) << testing::PrintToString(std::wstring(row.text));
     EXPECT_EQ(err::Overflow, ErrorOf([] { Val(L"1e400"); }));
 }
 

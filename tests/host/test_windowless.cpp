@@ -22,13 +22,13 @@ template <class T>
 void Watch(T& control, const std::wstring& name, Connections& watching) {
     watching += control.Click.Connect([name] { Journal().push_back(name + L".Click"); });
     watching += control.DblClick.Connect([name] { Journal().push_back(name + L".DblClick"); });
-    watching += control.MouseDown.Connect([name](int16_t b, int16_t, float x, float y) {  // where, in pixels from its corner
-        Journal().push_back(name + L".MouseDown " + std::to_wstring(b) + L" at " + std::to_wstring(TwipsToPixelsX(x)) +
-                            L"," + std::to_wstring(TwipsToPixelsY(y)));
-    });
-    watching += control.MouseUp.Connect([name](int16_t b, int16_t, float, float) {
-        Journal().push_back(name + L".MouseUp " + std::to_wstring(b));
-    });
+    watching +=
+        control.MouseDown.Connect([name](int16_t b, int16_t, float x, float y) {  // where, in pixels from its corner
+            Journal().push_back(name + L".MouseDown " + std::to_wstring(b) + L" at " +
+                                std::to_wstring(TwipsToPixelsX(x)) + L"," + std::to_wstring(TwipsToPixelsY(y)));
+        });
+    watching += control.MouseUp.Connect(
+        [name](int16_t b, int16_t, float, float) { Journal().push_back(name + L".MouseUp " + std::to_wstring(b)); });
 }
 
 // A borderless picture box on a form, holding (front to back) a label, an image
@@ -83,7 +83,11 @@ protected:
 }  // namespace
 
 TEST_F(WindowlessTest, FrontChildrenWinWhereTheyOverlap) {
-    struct Row { const char* label; int x, y; COLORREF expected; };
+    struct Row {
+        const char* label;
+        int x, y;
+        COLORREF expected;
+    };
     const Row rows[] = {
         {"label over image over shape", 40, 25, kBlue},
         {"label over shape", 12, 12, kBlue},
@@ -133,25 +137,48 @@ TEST_F(WindowlessTest, WindowedChildrenStackInOrderAndClipTheContainer) {
 }
 
 TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
-    struct Message { UINT msg; WPARAM keys; int x, y; };
+    struct Message {
+        UINT msg;
+        WPARAM keys;
+        int x, y;
+    };
     constexpr WPARAM kLeft = MK_LBUTTON;
-    struct Row { const char* label; bool labelEnabled; std::vector<Message> input; Entries expected; };
+    struct Row {
+        const char* label;
+        bool labelEnabled;
+        std::vector<Message> input;
+        Entries expected;
+    };
     const Row rows[] = {
-        {"press and release on the label", true, {{WM_LBUTTONDOWN, kLeft, 40, 25}, {WM_LBUTTONUP, 0, 41, 26}},
+        {"press and release on the label",
+         true,
+         {{WM_LBUTTONDOWN, kLeft, 40, 25}, {WM_LBUTTONUP, 0, 41, 26}},
          {L"lbl.MouseDown 1 at 30,15", L"lbl.MouseUp 1", L"lbl.Click"}},
-        {"released outside", true,
+        {"released outside",
+         true,
          {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_MOUSEMOVE, kLeft, 120, 120}, {WM_LBUTTONUP, 0, 120, 120}},
          {L"lbl.MouseDown 1 at 5,5", L"lbl.MouseUp 1"}},
-        {"double click", true,
-         {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}, {WM_LBUTTONDBLCLK, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
+        {"double click",
+         true,
+         {{WM_LBUTTONDOWN, kLeft, 15, 15},
+          {WM_LBUTTONUP, 0, 15, 15},
+          {WM_LBUTTONDBLCLK, kLeft, 15, 15},
+          {WM_LBUTTONUP, 0, 15, 15}},
          {L"lbl.MouseDown 1 at 5,5", L"lbl.MouseUp 1", L"lbl.Click", L"lbl.DblClick", L"lbl.MouseUp 1"}},
-        {"on the shape, released over the image", true, {{WM_LBUTTONDOWN, kLeft, 5, 55}, {WM_LBUTTONUP, 0, 60, 40}},
+        {"on the shape, released over the image",
+         true,
+         {{WM_LBUTTONDOWN, kLeft, 5, 55}, {WM_LBUTTONUP, 0, 60, 40}},
          {L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
-        {"on a disabled label", false, {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
+        {"on a disabled label",
+         false,
+         {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
          {L"pic.MouseDown 1 at 15,15", L"pic.MouseUp 1", L"pic.Click"}},
         // Mended: the label kept the mouse (and the capture) until some later release.
-        {"a release that never came, then a click elsewhere", true,
-         {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_MOUSEMOVE, 0, 120, 120}, {WM_LBUTTONDOWN, kLeft, 5, 55},
+        {"a release that never came, then a click elsewhere",
+         true,
+         {{WM_LBUTTONDOWN, kLeft, 15, 15},
+          {WM_MOUSEMOVE, 0, 120, 120},
+          {WM_LBUTTONDOWN, kLeft, 5, 55},
           {WM_LBUTTONUP, 0, 5, 55}},
          {L"lbl.MouseDown 1 at 5,5", L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
     };
@@ -165,7 +192,11 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
 
 TEST_F(WindowlessTest, ChangesRepaintTheAreasTheyTouch) {
     form.Show();
-    struct Row { const char* label; std::function<void()> change; std::vector<POINT> repainted; };
+    struct Row {
+        const char* label;
+        std::function<void()> change;
+        std::vector<POINT> repainted;
+    };
     const Row rows[] = {
         {"moved", [&] { PlaceInPixels(label, 90, 60, 40, 20); }, {{12, 12}, {100, 70}}},
         {"new caption", [&] { label.SetCaption(L"new"); }, {{100, 70}}},
@@ -190,7 +221,11 @@ TEST_F(WindowlessTest, ShapesAndLinesDrawInsideTheirPlace) {
     PlaceInPixels(shape, 0, 0, 80, 40);
     // Samples of an 80 x 40 place: its corner, its centre, the middle of its left
     // edge, and near the top left corner of the 40 x 40 square centred in it.
-    struct Row { const char* label; Shape::Kind kind; COLORREF corner, centre, leftEdge, squareCorner; };
+    struct Row {
+        const char* label;
+        Shape::Kind kind;
+        COLORREF corner, centre, leftEdge, squareCorner;
+    };
     const Row rows[] = {
         {"rectangle", Shape::Kind::Rectangle, kRed, kRed, kRed, kRed},
         {"circle", Shape::Kind::Circle, kWhite, kRed, kWhite, kWhite},

@@ -15,8 +15,8 @@ struct DcDeleter {
 }  // namespace
 
 ArtworkPixels LoadArtwork(const wchar_t* name) {
-    const std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> bitmap(static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> bitmap(
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     BITMAP info{};
     if (!bitmap || GetObjectW(bitmap.get(), sizeof info, &info) == 0) {
         return {};

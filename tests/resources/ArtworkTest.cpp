@@ -35,9 +35,9 @@ struct Expected {
 };
 
 constexpr Expected kFramePieces[] = {
-    {kTitleLeft, 40, 28},       {kTitleMiddle, 67, 28},       {kTitleRight, 89, 28},
-    {kBorderLeft, 5, 102},      {kBorderRight, 5, 139},       {kCornerBottomLeft, 5, 4},
-    {kBorderBottom, 132, 4},    {kCornerBottomRight, 5, 4},   {kChatBadge, 71, 24},
+    {kTitleLeft, 40, 28},    {kTitleMiddle, 67, 28},     {kTitleRight, 89, 28},
+    {kBorderLeft, 5, 102},   {kBorderRight, 5, 139},     {kCornerBottomLeft, 5, 4},
+    {kBorderBottom, 132, 4}, {kCornerBottomRight, 5, 4}, {kChatBadge, 71, 24},
 };
 
 TEST(Artwork, EveryBitmapIsEmbeddedAtItsSize) {
@@ -71,7 +71,8 @@ TEST(Artwork, OptionStatesShowRingFillAndDot) {
         const ArtworkPixels pixels = LoadArtwork(kOptionStatePictures[image]);
         ASSERT_EQ(pixels.width, 13) << image;
         EXPECT_EQ((std::vector{pixels.At(0, 0), pixels.At(12, 0), pixels.At(0, 12), pixels.At(12, 12)}),
-                  std::vector<uint32_t>(4, 0xFFFFFF)) << image;
+                  std::vector<uint32_t>(4, 0xFFFFFF))
+            << image;
         EXPECT_PRED2(close, pixels.At(6, 0), ringAndMiddle[image][0]) << image;
         EXPECT_PRED2(close, pixels.At(6, 6), ringAndMiddle[image][1]) << image;
     }
@@ -85,8 +86,13 @@ TEST(Artwork, ComboButtonsShowTheirLooks) {
     constexpr uint32_t kChevron = 0x506880;          // RGB(80, 104, 128)
     constexpr uint32_t kDisabledChevron = 0xC0A888;  // RGB(192, 168, 136)
     constexpr POINT kOnChevron = {7, 8};
-    const struct { const wchar_t* name; uint32_t chevron; } looks[] = {
-        {kComboNormal, kChevron}, {kComboHover, kChevron}, {kComboPressed, kChevron}, {kComboDisabled, kDisabledChevron}};
+    const struct {
+        const wchar_t* name;
+        uint32_t chevron;
+    } looks[] = {{kComboNormal, kChevron},
+                 {kComboHover, kChevron},
+                 {kComboPressed, kChevron},
+                 {kComboDisabled, kDisabledChevron}};
     for (const auto& look : looks) {
         const ArtworkPixels pixels = LoadArtwork(look.name);
         ASSERT_EQ(pixels.width, 17) << look.name;
@@ -109,8 +115,7 @@ TEST(Artwork, ButtonCornersShowTheSocketGreen) {
             const ArtworkPixels button = LoadArtwork(name);
             ASSERT_EQ(button.width, kTopButtonSize) << name;
             for (const POINT& corner : corners) {
-                EXPECT_EQ(button.At(corner.x, corner.y),
-                          bar.At(kSocketOrigin.x + corner.x, kSocketOrigin.y + corner.y))
+                EXPECT_EQ(button.At(corner.x, corner.y), bar.At(kSocketOrigin.x + corner.x, kSocketOrigin.y + corner.y))
                     << name << " corner " << corner.x << "," << corner.y;
             }
             // The round button itself is not the socket.

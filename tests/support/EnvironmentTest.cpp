@@ -22,16 +22,14 @@ private:
     HDC dc_;
 };
 
-TEST(TestEnvironment, ScreenIsTrueColourAt96Dpi)
-{
+TEST(TestEnvironment, ScreenIsTrueColourAt96Dpi) {
     ScreenDc screen;
     EXPECT_GE(GetDeviceCaps(screen.Get(), BITSPIXEL), MinimumColourBits);
     EXPECT_EQ(GetDeviceCaps(screen.Get(), LOGPIXELSX), ExpectedDpi);
     EXPECT_EQ(GetDeviceCaps(screen.Get(), LOGPIXELSY), ExpectedDpi);
 }
 
-TEST(TestEnvironment, UiFontDrawsChineseText)
-{
+TEST(TestEnvironment, UiFontDrawsChineseText) {
     ScreenDc screen;
     struct Face {
         const char* label;
@@ -44,8 +42,8 @@ TEST(TestEnvironment, UiFontDrawsChineseText)
     const wchar_t text[] = L"\u6295\u7968";  // "vote"
     for (const Face& face : faces) {
         SCOPED_TRACE(face.label);
-        const HFONT font = CreateFontW(UiFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                       ChineseCharset, 0, 0, 0, 0, face.name);
+        const HFONT font =
+            CreateFontW(UiFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ChineseCharset, 0, 0, 0, 0, face.name);
         const HGDIOBJ old = SelectObject(screen.Get(), font);
 
         TEXTMETRICW metrics{};

@@ -31,25 +31,15 @@ constexpr std::uint16_t StockObjectFlag = 0x80;
 static_assert(sizeof(void*) == 8, "the offset below is the 64-bit one");
 constexpr std::size_t PebGdiHandleTableOffset = 0xF8;
 
-bool RunningUnderWine()
-{
-    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
+bool RunningUnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
 
-bool IsLiveOwnObject(const GdiHandleEntry& entry)
-{
-    return entry.type != 0 && (entry.unique & StockObjectFlag) == 0;
-}
+bool IsLiveOwnObject(const GdiHandleEntry& entry) { return entry.type != 0 && (entry.unique & StockObjectFlag) == 0; }
 
 }  // namespace
 
-int CountLiveGdiObjects()
-{
-    return CountLiveGdiObjects(GetCurrentProcess());
-}
+int CountLiveGdiObjects() { return CountLiveGdiObjects(GetCurrentProcess()); }
 
-int CountLiveGdiObjects(HANDLE process)
-{
+int CountLiveGdiObjects(HANDLE process) {
     if (!RunningUnderWine()) {
         return static_cast<int>(GetGuiResources(process, GR_GDIOBJECTS));
     }

@@ -27,15 +27,14 @@ const GdiKind Kinds[] = {
     {"bitmap", [] { return HGDIOBJ(CreateBitmap(AnySize, AnySize, 1, 32, nullptr)); }, DeleteGdiObject},
     {"font",
      [] {
-         return HGDIOBJ(CreateFontW(-AnySize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                    0, 0, 0, 0, L"Tahoma"));
+         return HGDIOBJ(
+             CreateFontW(-AnySize, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
      },
      DeleteGdiObject},
     {"memory DC", [] { return HGDIOBJ(CreateCompatibleDC(nullptr)); }, DeleteMemoryDc},
 };
 
-TEST(GdiObjectCount, FollowsEachKindOfObjectUpAndBackDown)
-{
+TEST(GdiObjectCount, FollowsEachKindOfObjectUpAndBackDown) {
     for (const GdiKind& kind : Kinds) {
         SCOPED_TRACE(kind.name);
         // The first object of a kind may make the system create helpers of its own.

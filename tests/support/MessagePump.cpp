@@ -6,8 +6,7 @@ namespace testsupport {
 namespace {
 
 // Dispatches what is queued now; false once WM_QUIT was taken (and posted again).
-bool DispatchQueued()
-{
+bool DispatchQueued() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -22,8 +21,7 @@ bool DispatchQueued()
 
 }  // namespace
 
-void PumpMessagesFor(std::chrono::milliseconds duration)
-{
+void PumpMessagesFor(std::chrono::milliseconds duration) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + duration;
     while (DispatchQueued()) {
@@ -31,8 +29,7 @@ void PumpMessagesFor(std::chrono::milliseconds duration)
         if (left.count() <= 0) {
             return;
         }
-        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left.count()), QS_ALLINPUT,
-                                    MWMO_INPUTAVAILABLE);
+        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(left.count()), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
 }
 

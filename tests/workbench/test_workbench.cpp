@@ -30,7 +30,9 @@ TEST(Journal, LinesNameTheControlAndFormatEachArgument) {
     };
     const Row rows[] = {
         {"no arguments", plain, {}, L"tmr.Click"},
-        {"array member, numbers", member, {Variant::Int(1), Variant::Int(0), Variant::Sng(12.5f), Variant::Lng(-7)},
+        {"array member, numbers",
+         member,
+         {Variant::Int(1), Variant::Int(0), Variant::Sng(12.5f), Variant::Lng(-7)},
          L"opt(2).Click 1 0 12.5 -7"},
         {"Booleans", plain, {Variant::Bool(true), Variant::Bool(false)}, L"tmr.Click True False"},
         {"strings with escapes", plain, {Variant(L"a \"b\"\r\n\\")}, L"tmr.Click \"a \\\"b\\\"\\r\\n\\\\\""},
@@ -49,14 +51,18 @@ TEST(CommandLine, AcceptsTheThreeShapesAndRefusesOthers) {
     EXPECT_TRUE(line.resave);
     EXPECT_EQ(L"out", line.resaveOut);
     EXPECT_TRUE(ParseCommandLine({}).file.empty());
-    for (std::vector<std::wstring> bad : {std::vector<std::wstring>{L"--resave", L"in"}, {L"a", L"b"}, {L"--events"},
-                                          {L"--what"}, {L"x", L"--resave", L"a", L"b"}})
+    for (std::vector<std::wstring> bad : {std::vector<std::wstring>{L"--resave", L"in"},
+                                          {L"a", L"b"},
+                                          {L"--events"},
+                                          {L"--what"},
+                                          {L"x", L"--resave", L"a", L"b"}})
         EXPECT_THROW(ParseCommandLine(bad), host::HostError);
 }
 
 namespace {
 
-const wchar_t kGoodForm[] = L"Begin Form Shown\n  Caption = \"one\"\n  Begin Label lbl\n    Caption = \"x\"\n  End\nEnd\n";
+const wchar_t kGoodForm[] =
+    L"Begin Form Shown\n  Caption = \"one\"\n  Begin Label lbl\n    Caption = \"x\"\n  End\nEnd\n";
 
 struct TempFile {
     std::filesystem::path path = std::filesystem::temp_directory_path() / L"workbench_test.design";

@@ -20,7 +20,11 @@ struct Batches {
 };
 
 inline double NowUs() {
-    static const LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
+    static const LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return 1e6 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
@@ -53,7 +57,9 @@ public:
     ~PrintedWindow() { DestroyWindow(hwnd_); }
     PrintedWindow(const PrintedWindow&) = delete;
     PrintedWindow& operator=(const PrintedWindow&) = delete;
-    void Paint() { SendMessageW(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.Get()), PRF_CLIENT | PRF_ERASEBKGND); }
+    void Paint() {
+        SendMessageW(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+    }
 
 private:
     HWND hwnd_;

@@ -21,7 +21,11 @@
 namespace {
 
 double NowMs() {
-    static LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
@@ -87,10 +91,10 @@ void MeasureRuns(app::Form1& form) {
         }
     });
     form.FlatCmd1Click();
-    std::printf("runs: %d in %.1f s; stack depth change from run 100 to run %d: %lld bytes; working set %zu KiB -> %zu KiB\n",
-                form.RunCount(), (NowMs() - start) / 1000.0, kRuns,
-                static_cast<long long>(depthEarly) - static_cast<long long>(depthLate), memoryEarly / 1024,
-                memoryLate / 1024);
+    std::printf(
+        "runs: %d in %.1f s; stack depth change from run 100 to run %d: %lld bytes; working set %zu KiB -> %zu KiB\n",
+        form.RunCount(), (NowMs() - start) / 1000.0, kRuns,
+        static_cast<long long>(depthEarly) - static_cast<long long>(depthLate), memoryEarly / 1024, memoryLate / 1024);
 }
 
 double Median(std::vector<double> samples) {
@@ -128,9 +132,9 @@ HWND PlainWindowBeside(HWND main, int childWindows) {
     SetWindowPos(main, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT r;
     GetWindowRect(main, &r);
-    HWND top = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, r.right + 16, 0,
-                               r.right - r.left, r.bottom - r.top,
-                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND top =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, r.right + 16, 0, r.right - r.left,
+                        r.bottom - r.top, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     const wchar_t* classes[] = {L"BUTTON", L"EDIT", L"STATIC"};
     for (int i = 0; i < childWindows; ++i) {
         DWORD style = WS_CHILD | WS_VISIBLE | (i % 3 == 0 ? BS_GROUPBOX : 0);
@@ -142,7 +146,8 @@ HWND PlainWindowBeside(HWND main, int childWindows) {
 
 int CountWindows(HWND parent) {
     int n = 1;
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) n += CountWindows(child);
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        n += CountWindows(child);
     return n;
 }
 
@@ -159,8 +164,10 @@ int wmain(int argc, wchar_t** argv) {
     app::Form1 form;
     form.Show();
     host::DoEvents();
-    if (mode == L"wait") MeasureWaits(form);
-    else if (mode == L"runs") MeasureRuns(form);
+    if (mode == L"wait")
+        MeasureWaits(form);
+    else if (mode == L"runs")
+        MeasureRuns(form);
     else {
         int windows = CountWindows(form.hWnd());
         HWND plain = PlainWindowBeside(form.hWnd(), windows - 1);

@@ -28,8 +28,8 @@ controls::FlatCmd& PlaceButton(host::Form& form, const wchar_t* name, int width,
 
 // A standard push button of the given size.
 HWND StandardButton(HWND parent, int width, int height) {
-    return CreateWindowExW(0, L"BUTTON", L"开始投票", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, width, height, parent,
-                           nullptr, GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, L"BUTTON", L"开始投票", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, width, height,
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 }  // namespace

@@ -19,7 +19,11 @@ constexpr int kLeaves = 100;
 constexpr int kPollMs = 50;
 
 double NowMs() {
-    static const LARGE_INTEGER frequency = [] { LARGE_INTEGER f; QueryPerformanceFrequency(&f); return f; }();
+    static const LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
     return 1e3 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
@@ -73,7 +77,7 @@ int wmain() {
         delays.push_back(NowMs() - left);
     }
     std::sort(delays.begin(), delays.end());
-    std::printf("MouseOut after the pointer leaves (%d leaves): median %.1f ms, worst %.1f ms, best %.1f ms\n",
-                kLeaves, delays[delays.size() / 2], delays.back(), delays.front());
+    std::printf("MouseOut after the pointer leaves (%d leaves): median %.1f ms, worst %.1f ms, best %.1f ms\n", kLeaves,
+                delays[delays.size() / 2], delays.back(), delays.front());
     return 0;
 }

@@ -22,7 +22,9 @@ constexpr COLORREF kOutline = RGB(127, 157, 185);
 inline host::PictureBox& BackMain(const Combo& c) { return dynamic_cast<host::PictureBox&>(*c.Find(L"BackMain")); }
 inline host::PictureBox& ImgUp(const Combo& c) { return dynamic_cast<host::PictureBox&>(*BackMain(c).Find(L"ImgUp")); }
 inline host::TextBox& TxtData(const Combo& c) { return dynamic_cast<host::TextBox&>(*BackMain(c).Find(L"TxtData")); }
-inline host::Shape& ShapeBorder(const Combo& c) { return dynamic_cast<host::Shape&>(*BackMain(c).Find(L"ShapeBorder")); }
+inline host::Shape& ShapeBorder(const Combo& c) {
+    return dynamic_cast<host::Shape&>(*BackMain(c).Find(L"ShapeBorder"));
+}
 inline host::ComboBox& Combo1(const Combo& c) { return dynamic_cast<host::ComboBox&>(*c.Find(L"Combo1")); }
 
 // The img index of the picture the button shows, -1 for another.
@@ -60,7 +62,8 @@ protected:
         combo.Move(120, 240, width, height);
         combo.Load(bag);
         announced_.clear();
-        connections_ += combo.PropertyChangedNotice.Connect([this](const std::wstring& name) { announced_.push_back(name); });
+        connections_ +=
+            combo.PropertyChangedNotice.Connect([this](const std::wstring& name) { announced_.push_back(name); });
         return combo;
     }
 

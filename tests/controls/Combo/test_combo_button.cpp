@@ -17,15 +17,51 @@ void Release(const Combo& c) { Send(ImgUp(c).Hwnd(), WM_LBUTTONUP); }
 // stays through the release until the mouse next moves.
 TEST_F(ComboTest, ButtonShowsThePictureOfItsStateAndTogglesTheList) {
     constexpr COLORREF kSilver = RGB(192, 192, 192);
-    const struct { const char* label; std::function<void(Combo&)> act; int picture, dropped; COLORREF outline; } rows[] = {
+    const struct {
+        const char* label;
+        std::function<void(Combo&)> act;
+        int picture, dropped;
+        COLORREF outline;
+    } rows[] = {
         {"over the button", OverButton, kHover, 0, kOutline},
-        {"pressed and released", [](Combo& c) { PressButton(c); Release(c); }, kPressed, 1, kOutline},
-        {"pressed twice", [](Combo& c) { PressButton(c); Release(c); PressButton(c); }, kPressed, 0, kOutline},
-        {"pressed, then over the button", [](Combo& c) { PressButton(c); OverButton(c); }, kHover, 1, kOutline},
-        {"hover, then over the text", [](Combo& c) { OverButton(c); OverText(c); }, kNormal, 0, kOutline},
-        {"hover, then ResetPic", [](Combo& c) { OverButton(c); c.ResetPic(); }, kNormal, 0, kOutline},
+        {"pressed and released",
+         [](Combo& c) {
+             PressButton(c);
+             Release(c);
+         },
+         kPressed, 1, kOutline},
+        {"pressed twice",
+         [](Combo& c) {
+             PressButton(c);
+             Release(c);
+             PressButton(c);
+         },
+         kPressed, 0, kOutline},
+        {"pressed, then over the button",
+         [](Combo& c) {
+             PressButton(c);
+             OverButton(c);
+         },
+         kHover, 1, kOutline},
+        {"hover, then over the text",
+         [](Combo& c) {
+             OverButton(c);
+             OverText(c);
+         },
+         kNormal, 0, kOutline},
+        {"hover, then ResetPic",
+         [](Combo& c) {
+             OverButton(c);
+             c.ResetPic();
+         },
+         kNormal, 0, kOutline},
         {"disabled", [](Combo& c) { c.SetEnabled(false); }, kDisabled, 0, kSilver},
-        {"disabled, then enabled", [](Combo& c) { c.SetEnabled(false); c.SetEnabled(true); }, kNormal, 0, kOutline},
+        {"disabled, then enabled",
+         [](Combo& c) {
+             c.SetEnabled(false);
+             c.SetEnabled(true);
+         },
+         kNormal, 0, kOutline},
     };
     for (const auto& row : rows) {
         Combo& combo = Place();

@@ -26,8 +26,9 @@ TEST_F(ComboTest, NewControlShowsZeroInAWhiteFieldWithTheOutlineAndTheNormalButt
 
 // Every part follows the width the control keeps; the height is always 300.
 TEST_F(ComboTest, SizeRulesAndTheLayoutFollowingThem) {
-    const struct { double askedWidth, askedHeight, width; } sizes[] = {
-        {2000, 1000, 2000}, {300, 100, 400}, {400, 300, 400}, {6000, 600, 6000}};
+    const struct {
+        double askedWidth, askedHeight, width;
+    } sizes[] = {{2000, 1000, 2000}, {300, 100, 400}, {400, 300, 400}, {6000, 600, 6000}};
     Combo& combo = Place();
     const auto place = [](const host::Control& c) { return std::vector{c.Left(), c.Top(), c.Width(), c.Height()}; };
     for (const auto& s : sizes) {

@@ -16,21 +16,51 @@ void AddThree(Combo& c) {
 
 // A refused value changes and announces nothing.
 TEST_F(ComboTest, SettersAnnounceTheirKeys) {
-    const struct { const char* label; Act set; Names announced; int error; } rows[] = {
+    const struct {
+        const char* label;
+        Act set;
+        Names announced;
+        int error;
+    } rows[] = {
         {"text", [](Combo& c) { c.SetTEXT(L"abc"); }, {L"Text"}, 0},
         {"back colour", [](Combo& c) { c.SetBackColor(RGB(1, 2, 3)); }, {L"BackColor"}, 0},
         {"font", [](Combo& c) { c.SetFont(host::Font::Create()); }, {L"Font"}, 0},
         {"Mended: no font is refused", [](Combo& c) { c.SetFont(nullptr); }, {}, err::ObjectNotSet},
         {"fore colour", [](Combo& c) { c.SetForeColor(RGB(0, 0, 255)); }, {L"ForeColor"}, 0},
-        {"list index", [](Combo& c) { AddThree(c); c.SetListIndex(2); }, {L"ListIndex"}, 0},
-        {"list index past the items", [](Combo& c) { AddThree(c); c.SetListIndex(3); }, {}, err::InvalidPropertyValue},
+        {"list index",
+         [](Combo& c) {
+             AddThree(c);
+             c.SetListIndex(2);
+         },
+         {L"ListIndex"},
+         0},
+        {"list index past the items",
+         [](Combo& c) {
+             AddThree(c);
+             c.SetListIndex(3);
+         },
+         {},
+         err::InvalidPropertyValue},
         {"locked", [](Combo& c) { c.SetLocked(true); }, {L"Locked"}, 0},
         {"maximum length", [](Combo& c) { c.SetMaxLength(8); }, {L"MaxLength"}, 0},
         {"negative maximum length", [](Combo& c) { c.SetMaxLength(-1); }, {}, err::InvalidPropertyValue},
         {"tooltip", [](Combo& c) { c.SetToolTipText(L"tip"); }, {L"ToolTipText"}, 0},
         {"field name", [](Combo& c) { c.SetFieldName(L"Name"); }, {L"FieldName"}, 0},
-        {"enabled", [](Combo& c) { c.SetEnabled(false); c.SetEnabled(true); }, {L"Enabled", L"Enabled"}, 0},
-        {"items and clearing", [](Combo& c) { AddThree(c); c.AddItem(L"zero", 0); c.Clear(); }, {}, 0},
+        {"enabled",
+         [](Combo& c) {
+             c.SetEnabled(false);
+             c.SetEnabled(true);
+         },
+         {L"Enabled", L"Enabled"},
+         0},
+        {"items and clearing",
+         [](Combo& c) {
+             AddThree(c);
+             c.AddItem(L"zero", 0);
+             c.Clear();
+         },
+         {},
+         0},
         {"an item past the end", [](Combo& c) { c.AddItem(L"x", 1); }, {}, err::InvalidProcedureCall},
     };
     for (const auto& row : rows) {
@@ -51,12 +81,28 @@ void ChooseSecondInTheList(Combo& combo) {
 }
 
 TEST_F(ComboTest, ChoosingAnItemPutsItsTextInTheFieldAndNoneKeepsTheText) {
-    const struct { const char* label; Act act; std::wstring text; int16_t index, count; int changes; } rows[] = {
+    const struct {
+        const char* label;
+        Act act;
+        std::wstring text;
+        int16_t index, count;
+        int changes;
+    } rows[] = {
         {"the second item through the list", ChooseSecondInTheList, L"two", 1, 3, 1},
         {"an index", [](Combo& c) { c.SetListIndex(2); }, L"three", 2, 3, 1},
         {"Mended: index -1 clears the choice and keeps the text",
-         [](Combo& c) { c.SetListIndex(1); c.SetTEXT(L"typed"); c.SetListIndex(-1); }, L"typed", -1, 3, 2},
-        {"clearing keeps the text", [](Combo& c) { c.SetListIndex(0); c.Clear(); }, L"one", -1, 0, 1},
+         [](Combo& c) {
+             c.SetListIndex(1);
+             c.SetTEXT(L"typed");
+             c.SetListIndex(-1);
+         },
+         L"typed", -1, 3, 2},
+        {"clearing keeps the text",
+         [](Combo& c) {
+             c.SetListIndex(0);
+             c.Clear();
+         },
+         L"one", -1, 0, 1},
     };
     for (const auto& row : rows) {
         Combo& combo = Place();
@@ -66,7 +112,8 @@ TEST_F(ComboTest, ChoosingAnItemPutsItsTextInTheFieldAndNoneKeepsTheText) {
         row.act(combo);
         EXPECT_EQ(combo.TEXT(), row.text) << row.label;
         EXPECT_EQ((std::vector{int(combo.ListIndex()), Combo1(combo).ListIndex(), int(combo.ListCount()), changes}),
-                  (std::vector{int(row.index), int(row.index), int(row.count), row.changes})) << row.label;
+                  (std::vector{int(row.index), int(row.index), int(row.count), row.changes}))
+            << row.label;
     }
 }
 
@@ -87,12 +134,22 @@ TEST_F(ComboTest, EnabledIsReportedAndStoredButLoadingAppliesItToNothing) {
 
 // Through the bag's text form into a new control, which stores the same again.
 TEST_F(ComboTest, BagRoundTripsWithItsKeysInOrderAndStoredValuesReachTheParts) {
-    const struct { const char* label; Act set; Names keys; } rows[] = {
+    const struct {
+        const char* label;
+        Act set;
+        Names keys;
+    } rows[] = {
         {"new: the text area's own font is not the ambient one", [](Combo&) {}, {L"font", L"_extentx", L"_extenty"}},
         {"every property set",
          [](Combo& c) {
-             c.SetTEXT(L"投票"); c.SetBackColor(RGB(255, 255, 192)); c.SetForeColor(RGB(0, 0, 128)); c.SetLocked(true);
-             c.SetMaxLength(20); c.SetToolTipText(L"tip"); c.SetFieldName(L"Name"); c.SetEnabled(true);
+             c.SetTEXT(L"投票");
+             c.SetBackColor(RGB(255, 255, 192));
+             c.SetForeColor(RGB(0, 0, 128));
+             c.SetLocked(true);
+             c.SetMaxLength(20);
+             c.SetToolTipText(L"tip");
+             c.SetFieldName(L"Name");
+             c.SetEnabled(true);
          },
          {L"text", L"backcolor", L"font", L"forecolor", L"locked", L"maxlength", L"tooltiptext", L"fieldname",
           L"enabled", L"_extentx", L"_extenty"}},
@@ -115,10 +172,15 @@ TEST_F(ComboTest, StoredValuesNoPartCanTakeAreLeftAlone) {
     const host::PropertyBag written = chosen.Save();
     host::PropertyBag noFont;
     noFont.WriteProperty(L"Font", host::Variant::Nothing());
-    const struct { const char* label; const host::PropertyBag* bag; std::function<bool(Combo&)> check; } rows[] = {
+    const struct {
+        const char* label;
+        const host::PropertyBag* bag;
+        std::function<bool(Combo&)> check;
+    } rows[] = {
         {"Mended: a written index 1 names no item of the empty list, so none is chosen", &written,
          [](Combo& c) { return c.ListIndex() == -1 && c.TEXT() == L"two"; }},
-        {"Mended: no stored font gives the ambient one", &noFont, [](Combo& c) { return c.Font() == c.Ambient().Font; }},
+        {"Mended: no stored font gives the ambient one", &noFont,
+         [](Combo& c) { return c.Font() == c.Ambient().Font; }},
     };
     for (const auto& row : rows) {
         Combo* combo = nullptr;

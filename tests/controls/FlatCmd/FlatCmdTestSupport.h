@@ -23,7 +23,9 @@
 namespace flatcmd_test {
 
 // A button's run-time state for painting.
-struct PaintState { bool over = false, down = false, focus = false; };
+struct PaintState {
+    bool over = false, down = false, focus = false;
+};
 
 }  // namespace flatcmd_test
 
@@ -146,7 +148,10 @@ inline void Paint(FlatCmd& b, PaintState s) { Access::Paint(b, s); }
 inline host::UserControl& Host(FlatCmd& b) { return b; }
 
 // A w x h bitmap (monochrome for a mask) painted with the given rectangles in order.
-struct Fill { RECT area; COLORREF colour; };
+struct Fill {
+    RECT area;
+    COLORREF colour;
+};
 inline host::gdi::Bitmap PaintedBitmap(int w, int h, std::initializer_list<Fill> fills, bool mono = false) {
     host::gdi::WindowDC screen(nullptr);
     host::gdi::Bitmap bitmap = mono ? host::gdi::MonochromeBitmap(w, h) : host::gdi::CompatibleBitmap(screen, w, h);

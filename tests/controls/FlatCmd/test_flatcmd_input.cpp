@@ -10,12 +10,24 @@ using Step = std::function<void(FlatCmd&)>;
 
 constexpr int16_t kLeft = 1, kRight = 2, kEnter = 13, kSpace = 32, kEscape = 27, kLetterA = 65;
 
-Step Down(int16_t button = kLeft) { return [=](FlatCmd& b) { Host(b).OnMouseDown(button, 0, kInX, kInY); }; }
-Step Up(int16_t button = kLeft, float x = kInX) { return [=](FlatCmd& b) { Host(b).OnMouseUp(button, 0, x, kInY); }; }
-Step Move(int16_t held, float x, int16_t shift = 0) { return [=](FlatCmd& b) { Host(b).OnMouseMove(held, shift, x, kInY); }; }
-Step KeyDown(int16_t key) { return [=](FlatCmd& b) { Host(b).OnKeyDown(key, 0); }; }
-Step KeyUp(int16_t key) { return [=](FlatCmd& b) { Host(b).OnKeyUp(key, 0); }; }
-Step AccessKey(int16_t key) { return [=](FlatCmd& b) { b.DeliverAccessKeyPress(key); }; }
+Step Down(int16_t button = kLeft) {
+    return [=](FlatCmd& b) { Host(b).OnMouseDown(button, 0, kInX, kInY); };
+}
+Step Up(int16_t button = kLeft, float x = kInX) {
+    return [=](FlatCmd& b) { Host(b).OnMouseUp(button, 0, x, kInY); };
+}
+Step Move(int16_t held, float x, int16_t shift = 0) {
+    return [=](FlatCmd& b) { Host(b).OnMouseMove(held, shift, x, kInY); };
+}
+Step KeyDown(int16_t key) {
+    return [=](FlatCmd& b) { Host(b).OnKeyDown(key, 0); };
+}
+Step KeyUp(int16_t key) {
+    return [=](FlatCmd& b) { Host(b).OnKeyUp(key, 0); };
+}
+Step AccessKey(int16_t key) {
+    return [=](FlatCmd& b) { b.DeliverAccessKeyPress(key); };
+}
 std::wstring Mouse(const wchar_t* name, int16_t button, float x = kInX, int16_t shift = 0) {
     return Entry(name, {double(button), double(shift), x, kInY});
 }
@@ -23,32 +35,45 @@ std::wstring Mouse(const wchar_t* name, int16_t button, float x = kInX, int16_t 
 using FlatCmdInput = FlatCmdTest;
 
 TEST_F(FlatCmdInput, MouseAndKeySequences) {
-    struct Sequence { const char* label; std::vector<Step> steps; Log expected; };
+    struct Sequence {
+        const char* label;
+        std::vector<Step> steps;
+        Log expected;
+    };
     const std::wstring down = Mouse(L"MouseDown", kLeft), up = Mouse(L"MouseUp", kLeft);
     const std::vector<Sequence> cases{
         {"click", {Down(), Up()}, {down, L"Sound", L"Click", up}},
-        {"double click: the press replayed", {Down(), Up(), [](FlatCmd& b) { Host(b).OnDblClick(); }, Up()},
+        {"double click: the press replayed",
+         {Down(), Up(), [](FlatCmd& b) { Host(b).OnDblClick(); }, Up()},
          {down, L"Sound", L"Click", up, down, L"Sound", L"Click", up}},
         {"right button", {Down(kRight), Up(kRight)}, {Mouse(L"MouseDown", kRight), Mouse(L"MouseUp", kRight)}},
-        {"drag out and release", {Down(), Move(kLeft, kOutX), Up(kLeft, kOutX)},
+        {"drag out and release",
+         {Down(), Move(kLeft, kOutX), Up(kLeft, kOutX)},
          {down, Mouse(L"MouseMove", kLeft, kOutX), Mouse(L"MouseUp", kLeft, kOutX)}},
         {"release on the far edge", {Down(), Up(kLeft, kW)}, {down, Mouse(L"MouseUp", kLeft, kW)}},
-        {"drag out and back in", {Down(), Move(kLeft, kOutX), Move(kLeft, kInX), Up()},
+        {"drag out and back in",
+         {Down(), Move(kLeft, kOutX), Move(kLeft, kInX), Up()},
          {down, Mouse(L"MouseMove", kLeft, kOutX), L"MouseIn 0", L"Sound", Mouse(L"MouseMove", kLeft), L"Sound",
           L"Click", up}},
-        {"entering once", {Move(0, kInX, 3), Move(0, kInX, 1)},
+        {"entering once",
+         {Move(0, kInX, 3), Move(0, kInX, 1)},
          {L"MouseIn 3", L"Sound", Mouse(L"MouseMove", 0, kInX, 3), Mouse(L"MouseMove", 0, kInX, 1)}},
-        {"Enter held", {KeyDown(kEnter), KeyDown(kEnter), KeyUp(kEnter), KeyDown(kEnter)},
+        {"Enter held",
+         {KeyDown(kEnter), KeyDown(kEnter), KeyUp(kEnter), KeyDown(kEnter)},
          {L"Click", L"KeyDown 13 0", L"KeyDown 13 0", L"KeyUp 13 0", L"Click", L"KeyDown 13 0"}},
-        {"Space held", {KeyDown(kSpace), KeyDown(kSpace), KeyUp(kSpace)},
+        {"Space held",
+         {KeyDown(kSpace), KeyDown(kSpace), KeyUp(kSpace)},
          {L"Click", L"KeyDown 32 0", L"KeyDown 32 0", L"KeyUp 32 0"}},
-        {"any key up re-arms", {KeyDown(kEnter), KeyUp(kLetterA), KeyDown(kSpace)},
+        {"any key up re-arms",
+         {KeyDown(kEnter), KeyUp(kLetterA), KeyDown(kSpace)},
          {L"Click", L"KeyDown 13 0", L"KeyUp 65 0", L"Click", L"KeyDown 32 0"}},
         {"default and cancel keys", {AccessKey(kEnter), AccessKey(kEscape), AccessKey(kLetterA)}, {L"Click", L"Click"}},
         {"disabled", {[](FlatCmd& b) { b.SetEnabled(false); }, AccessKey(kEnter)}, {L"Changed Enabled"}},
-        {"mail address to the shell", {[](FlatCmd& b) { b.SetURL(L"mailto:kf@x.com"); }, AccessKey(kEnter)},
+        {"mail address to the shell",
+         {[](FlatCmd& b) { b.SetURL(L"mailto:kf@x.com"); }, AccessKey(kEnter)},
          {L"Changed URL", L"Click", L"Shell open mailto:kf@x.com [] 1"}},
-        {"any other to the hyperlink service", {[](FlatCmd& b) { b.SetURL(L"MAILTO:kf@x.com"); }, AccessKey(kEnter)},
+        {"any other to the hyperlink service",
+         {[](FlatCmd& b) { b.SetURL(L"MAILTO:kf@x.com"); }, AccessKey(kEnter)},
          {L"Changed URL", L"Click", L"Navigate MAILTO:kf@x.com"}},
     };
     for (const Sequence& c : cases) {
@@ -101,7 +126,8 @@ TEST_F(FlatCmdInput, HoverTimerAsksWhichWindowIsUnderThePointer) {
     testsupport::PumpMessagesFor(std::chrono::milliseconds(60));
     EXPECT_TRUE(Access::IsOver(*button));
     pointAt(0, 0);
-    for (int i = 0; i < 300 && Access::IsOver(*button); ++i) testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
+    for (int i = 0; i < 300 && Access::IsOver(*button); ++i)
+        testsupport::PumpMessagesFor(std::chrono::milliseconds(10));
     EXPECT_FALSE(Access::IsOver(*button));
 }
 

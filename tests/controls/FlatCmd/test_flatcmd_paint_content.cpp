@@ -29,14 +29,31 @@ using FlatCmdContent = FlatCmdTest;
 // with its MaskColor areas taking no shadow, an icon greyed on black transparent.
 TEST_F(FlatCmdContent, BitmapsAndIcons) {
     const COLORREF face = Sys(COLOR_BTNFACE), shadow = Sys(COLOR_BTNSHADOW);
-    struct Case { const char* label; host::PicturePtr (*picture)(); COLORREF mask; int32_t size; bool enabled;
-                  PaintState state; std::vector<std::tuple<int, int, COLORREF>> looks; };
+    struct Case {
+        const char* label;
+        host::PicturePtr (*picture)();
+        COLORREF mask;
+        int32_t size;
+        bool enabled;
+        PaintState state;
+        std::vector<std::tuple<int, int, COLORREF>> looks;
+    };
     const std::vector<Case> cases{
         {"bitmap", FramedRed, kBlack, 0, true, {}, {{34, 9, kRed}, {45, 20, kRed}, {32, 7, face}, {46, 21, face}}},
-        {"bitmap, pressed", FramedRed, kBlack, 0, true, {.down = true},
+        {"bitmap, pressed",
+         FramedRed,
+         kBlack,
+         0,
+         true,
+         {.down = true},
          {{35, 10, kRed}, {46, 21, kRed}, {34, 9, face}}},
         {"bitmap, MaskColor red", FramedRed, kRed, 0, true, {}, {{32, 7, kBlack}, {34, 9, face}, {40, 15, face}}},
-        {"bitmap, PictureSize 1: 32 x 32 at (24, 0)", FramedRed, kBlack, 1, true, {},
+        {"bitmap, PictureSize 1: 32 x 32 at (24, 0)",
+         FramedRed,
+         kBlack,
+         1,
+         true,
+         {},
          {{28, 4, kRed}, {51, 27, kRed}, {27, 4, face}, {28, 3, face}}},
         {"bitmap, disabled", FramedRed, kBlack, 0, false, {}, {{34, 9, shadow}, {45, 20, shadow}, {32, 7, face}}},
         {"icon", HalfRedIcon, kBlack, 0, true, {}, {{33, 15, face}, {39, 15, face}, {40, 15, kRed}, {47, 22, kRed}}},

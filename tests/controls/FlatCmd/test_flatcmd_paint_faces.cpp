@@ -20,7 +20,7 @@ TEST_F(FlatCmdPaint, OnePixelBordersDefaultFrameAndFocusRectangle) {
     constexpr POINT kProbes[] = {{kMidX, 0}, {0, kH - 1}, {kW - 1, kMidY}, {kW - 2, kMidY}};
     const COLORREF face = Sys(COLOR_BTNFACE), light = Sys(COLOR_BTNHIGHLIGHT), dark = Sys(COLOR_BTNSHADOW);
     const auto colour = [&](char look) { return look == 'L' ? light : look == 'D' ? dark : face; };
-    const Arrange asIs = [](FlatCmd&) {}, raised = [](FlatCmd& b) { b.SetRAISED(true); };
+    const Arrange asIs = [](FlatCmd&) {}, raised = [](FlatCmd&b) { b.SetRAISED(true); };
     const Arrange makeDefault = [this](FlatCmd& b) { form.SetDefaultControl(&b); };
     const std::vector<std::tuple<const char*, Arrange, PaintState, const char*>> cases{
         {"focused, in the XP window style and without RAISED", asIs, {.focus = true}, "FFFFF"},
@@ -29,17 +29,32 @@ TEST_F(FlatCmdPaint, OnePixelBordersDefaultFrameAndFocusRectangle) {
         {"hovered, NoBorderEffect", [](FlatCmd& b) { b.SetNoBorderEffect(true); }, {.over = true}, "FFFFF"},
         {"hovered, BEVEL 0: the one-pixel border", [](FlatCmd& b) { b.SetBEVEL(0); }, {.over = true}, "LLDFF"},
         {"hovered, XP look in the window style, NoBorderEffect: no face",
-         [](FlatCmd& b) { b.SetXPStyle(true); b.SetNoBorderEffect(true); }, {.over = true}, "FFFFF"},
+         [](FlatCmd& b) {
+             b.SetXPStyle(true);
+             b.SetNoBorderEffect(true);
+         },
+         {.over = true},
+         "FFFFF"},
         {"while designed", [this](FlatCmd&) { form.SetUserMode(false); }, {}, "LLDFF"},
         {"default", makeDefault, {}, "LLFDF"},
         {"default, pressed", makeDefault, {.down = true}, "LLLDF"},
         {"focused, RAISED", raised, {.focus = true}, "LLDDF"},
         {"focused, RAISED, pressed", raised, {.down = true, .focus = true}, "DDLFF"},
-        {"focused, RAISED, no border on focus", [](FlatCmd& b) { b.SetRAISED(true); b.SetShowBorderOnFocus(false); },
-         {.focus = true}, "LLDFF"},
+        {"focused, RAISED, no border on focus",
+         [](FlatCmd& b) {
+             b.SetRAISED(true);
+             b.SetShowBorderOnFocus(false);
+         },
+         {.focus = true},
+         "LLDFF"},
         {"focused, not in the XP window style", [](FlatCmd& b) { b.SetXPWinStyle(false); }, {.focus = true}, "FFFFX"},
-        {"focused, no focus rectangle", [](FlatCmd& b) { b.SetXPWinStyle(false); b.SetShowFocusRect(false); },
-         {.focus = true}, "FFFFF"},
+        {"focused, no focus rectangle",
+         [](FlatCmd& b) {
+             b.SetXPWinStyle(false);
+             b.SetShowFocusRect(false);
+         },
+         {.focus = true},
+         "FFFFF"},
     };
     for (const auto& [label, arrange, state, looks] : cases) {
         SCOPED_TRACE(label);
@@ -87,7 +102,12 @@ TEST_F(FlatCmdPaint, GradientBevelRings) {
 // while hovered or always.
 TEST_F(FlatCmdPaint, XPFlatLook) {
     const COLORREF text = Sys(COLOR_BTNTEXT), pressed = XPFlatPressedColor(Sys(COLOR_HIGHLIGHT));
-    struct Case { const char* label; bool always, defaults; PaintState state; COLORREF background, edge; };
+    struct Case {
+        const char* label;
+        bool always, defaults;
+        PaintState state;
+        COLORREF background, edge;
+    };
     const Case cases[] = {
         {"border always", true, true, {}, Sys(COLOR_BTNFACE), text},
         {"hovered", false, true, {.over = true}, XPFlatHoverColor(Sys(COLOR_HIGHLIGHT)), text},
@@ -103,7 +123,8 @@ TEST_F(FlatCmdPaint, XPFlatLook) {
         b.SetXPDefaultColors(c.defaults);
         Paint(b, c.state);
         EXPECT_EQ(std::tuple(Pixel(b, kMidX, kMidY), Pixel(b, 0, kMidY), Pixel(b, kW - 1, kH - 1)),
-                  std::tuple(c.background, c.edge, c.edge)) << c.label;
+                  std::tuple(c.background, c.edge, c.edge))
+            << c.label;
     }
 }
 
@@ -113,7 +134,10 @@ TEST_F(FlatCmdPaint, TransparentBackgroundShowsTheFormPictureUnderTheButton) {
     button->SetXPWinStyle(false);
     button->SetTransparentBG(true);
     form.SetPicture(BitmapPicture(200, 200, {{{0, 0, 200, 200}, kBlue}, {{40, 40, 60, 50}, kRed}}));
-    const struct { const char* label; host::ScaleMode mode; } rows[] = {
+    const struct {
+        const char* label;
+        host::ScaleMode mode;
+    } rows[] = {
         {"twips", host::ScaleMode::Twips},
         {"Mended: pixels (the place, in twips, was read as pixels: 15 times too far)", host::ScaleMode::Pixels},
     };
@@ -121,18 +145,21 @@ TEST_F(FlatCmdPaint, TransparentBackgroundShowsTheFormPictureUnderTheButton) {
         form.SetScaleMode(row.mode);
         Paint(*button, {});
         EXPECT_EQ(std::tuple(Pixel(*button, 5, 5), Pixel(*button, 19, 9), Pixel(*button, 20, 5), Pixel(*button, 5, 10)),
-                  std::tuple(kRed, kRed, kBlue, kBlue)) << row.label;
+                  std::tuple(kRed, kRed, kBlue, kBlue))
+            << row.label;
     }
 }
 
 // ---- The XP window face on a 60 x 20 button ----
 
 constexpr int kFaceW = 60, kFaceH = 20, kFaceMidX = kFaceW / 2, kFaceMidY = kFaceH / 2;
-constexpr COLORREF kBase = RGB(168, 178, 120);  // RGB(120, 130, 96) lifted by 48: blue by 48/192 of itself
+constexpr COLORREF kBase = RGB(168, 178, 120);         // RGB(120, 130, 96) lifted by 48: blue by 48/192 of itself
 constexpr COLORREF kPressedBase = RGB(136, 146, 100);  // lowered again by 32: blue 120 - 20
 
 // A pixel and the shifts from a reference colour it shows in two looks.
-struct Probe { int x, y, first, second = 0; };
+struct Probe {
+    int x, y, first, second = 0;
+};
 
 class FlatCmdXPFace : public FlatCmdTest {
 protected:
@@ -156,12 +183,12 @@ protected:
 // the pixel inside each of its corners dark.
 TEST_F(FlatCmdXPFace, GradientsEdgeLinesAndFrame) {
     const std::vector<Probe> face{
-        {kFaceMidX, 3, -4, -13}, {kFaceMidX, 4, -5, -12}, {kFaceMidX, 5, -6, -11}, {kFaceMidX, 6, -8, -10},
-        {kFaceMidX, 7, -9, -10}, {kFaceMidX, 8, -10, -9}, {kFaceMidX, 9, -11, -8}, {kFaceMidX, 10, -12, -8},
+        {kFaceMidX, 3, -4, -13},  {kFaceMidX, 4, -5, -12},  {kFaceMidX, 5, -6, -11},  {kFaceMidX, 6, -8, -10},
+        {kFaceMidX, 7, -9, -10},  {kFaceMidX, 8, -10, -9},  {kFaceMidX, 9, -11, -8},  {kFaceMidX, 10, -12, -8},
         {kFaceMidX, 11, -14, -7}, {kFaceMidX, 12, -15, -6}, {kFaceMidX, 13, -16, -5}, {kFaceMidX, 14, -18, -4},
         {kFaceMidX, 15, -19, -4}, {kFaceMidX, 16, -20, -3}, {kFaceMidX, 18, -48, 16}, {kFaceMidX, 17, -32, 10},
-        {58, kFaceMidY, -36, 5}, {57, kFaceMidY, -24, 0}, {kFaceMidX, 1, 16, -32}, {kFaceMidX, 2, 10, -24},
-        {1, kFaceMidY, -5, -32}, {2, kFaceMidY, -10, -22}};
+        {58, kFaceMidY, -36, 5},  {57, kFaceMidY, -24, 0},  {kFaceMidX, 1, 16, -32},  {kFaceMidX, 2, 10, -24},
+        {1, kFaceMidY, -5, -32},  {2, kFaceMidY, -10, -22}};
     for (const bool pressed : {false, true}) {
         SCOPED_TRACE(pressed ? "pressed, hovered and focused: no ring" : "normal");
         Paint(*button, {.over = pressed, .down = pressed, .focus = pressed});
@@ -175,8 +202,8 @@ TEST_F(FlatCmdXPFace, GradientsEdgeLinesAndFrame) {
 // XPColor_Hover when hovered, with lines shifted from it; hover covers focus.
 TEST_F(FlatCmdXPFace, FocusAndHoverRings) {
     const std::vector<Probe> ring{{kFaceMidX, 18, -33, -40}, {kFaceMidX, 1, 65, 200}, {kFaceMidX, 2, 50, 35},
-                                  {2, kFaceMidY, 31, 20}, {57, kFaceMidY, 31, 20}, {1, kFaceMidY, 0, 0},
-                                  {58, kFaceMidY, 0, 0}, {kFaceMidX, 17, 0, 0}};
+                                  {2, kFaceMidY, 31, 20},    {57, kFaceMidY, 31, 20}, {1, kFaceMidY, 0, 0},
+                                  {58, kFaceMidY, 0, 0},     {kFaceMidX, 17, 0, 0}};
     const std::pair<host::OleColor, host::OleColor> colours[] = {
         {RGB(40, 80, 160), RGB(200, 120, 40)},
         {host::SystemColor(COLOR_BTNHIGHLIGHT), host::SystemColor(COLOR_3DLIGHT)}};
@@ -194,8 +221,16 @@ TEST_F(FlatCmdXPFace, FocusAndHoverRings) {
 TEST_F(FlatCmdXPFace, DisabledFace) {
     button->SetEnabled(false);
     Paint(*button, {.over = true, .down = true, .focus = true});
-    ExpectShifted(kBase, {{kFaceMidX, kFaceMidY, -24}, {0, 0, -24}, {kFaceMidX, 0, -84}, {kFaceMidX, 19, -84},
-                          {0, kFaceMidY, -84}, {59, kFaceMidY, -84}, {1, 1, -72}, {58, 18, -72}}, false);
+    ExpectShifted(kBase,
+                  {{kFaceMidX, kFaceMidY, -24},
+                   {0, 0, -24},
+                   {kFaceMidX, 0, -84},
+                   {kFaceMidX, 19, -84},
+                   {0, kFaceMidY, -84},
+                   {59, kFaceMidY, -84},
+                   {1, 1, -72},
+                   {58, 18, -72}},
+                  false);
 }
 
 // Each corner of the window loses its outer two pixels and the next row's outer

@@ -14,7 +14,13 @@ using namespace controls::flatcmd;
 TEST(FlatCmdColors, ShiftAndAddClampEachComponent) {
     using Shade = COLORREF (*)(COLORREF, int);
     const Shade shift = ShiftColor, add = AddToComponents;
-    struct Case { const char* label; Shade shade; COLORREF colour; int amount; COLORREF expected; };
+    struct Case {
+        const char* label;
+        Shade shade;
+        COLORREF colour;
+        int amount;
+        COLORREF expected;
+    };
     const Case cases[] = {
         {"lighten: blue 192 + 192 * 48 / 192", shift, RGB(100, 100, 192), 48, RGB(148, 148, 240)},
         {"blue -5.2 truncates to -5", shift, RGB(50, 50, 100), -10, RGB(40, 40, 95)},
@@ -53,7 +59,10 @@ TEST(FlatCmdTransparentBlit, LeavesMaskColourPixelsAsTheBackgroundWas) {
 // and below: 32 high in 17 starts at 4 + (-15 \ 2) = -3 (truncated toward zero).
 TEST(FlatCmdLayout, PlacesPictureAndCaptionByPosition) {
     constexpr RECT kContent{4, 4, 77, 21};
-    struct Case { long position; RECT picture, caption; };
+    struct Case {
+        long position;
+        RECT picture, caption;
+    };
     for (const Case& c : {Case{0, {32, -3, 48, 13}, {20, 17, 60, 29}}, Case{1, {10, 4, 26, 20}, {30, 6, 70, 18}},
                           Case{2, {54, 4, 70, 20}, {10, 6, 50, 18}}, Case{3, {32, 13, 48, 29}, {20, -3, 60, 9}}}) {
         const auto layout = LayoutPictureAndCaption(kContent, {16, 16}, {40, 12}, c.position);

@@ -18,7 +18,7 @@ using FlatCmdState = FlatCmdTest;
 TEST_F(FlatCmdState, FreshButtonStoresExactlyWhatDiffersFromTheTypedDefaults) {
     const PropertyBag first = button->Save();
     EXPECT_EQ(first.Keys(), (std::vector<std::wstring>{L"picturesize", L"originalpicsizew", L"originalpicsizeh",
-                                                      L"picturehover", L"defcurhand", L"_extentx", L"_extenty"}));
+                                                       L"picturehover", L"defcurhand", L"_extentx", L"_extenty"}));
     EXPECT_EQ(Place(&first, L"FlatCmd1").Save().SaveText(), first.SaveText());
     button->SetPictureSize(1);
     EXPECT_FALSE(button->Save().Contains(L"PictureSize"));
@@ -40,18 +40,38 @@ TEST_F(FlatCmdState, DefCurHandComesBackAsStoredOrTrueWhenAbsent) {
 TEST_F(FlatCmdState, EveryKeyIsReadAndWrittenBackInOrder) {
     using V = Variant;
     const std::vector<std::pair<const wchar_t*, Variant>> entries{
-        {L"Caption", V(L"开始投票")}, {L"PicturePosition", V::Lng(3)}, {L"Picture", V(Bitmap())},
-        {L"PictureWidth", V::Lng(24)}, {L"PictureHeight", V::Lng(20)}, {L"PictureSize", V::Lng(7)},
-        {L"OriginalPicSizeW", V::Lng(kBitmapSide)}, {L"OriginalPicSizeH", V::Lng(kBitmapSide)},
-        {L"PictureHover", V(Bitmap())}, {L"Enabled", V::Bool(false)},
-        {L"Font", V(host::Font::Create({.name = L"Arial", .size = 14}))}, {L"MouseIcon", V(Bitmap())},
-        {L"MousePointer", V::Int(99)}, {L"ShowBorderOnFocus", V::Bool(false)}, {L"ShowFocusRect", V::Bool(false)},
-        {L"Raised", V::Bool(true)}, {L"URL", V(L"mailto:a@b")}, {L"XPStyle", V::Bool(true)},
-        {L"XPColor_Pressed", V::Lng(0x123456)}, {L"XPColor_Hover", V::Lng(0x654321)},
-        {L"XPDefaultColors", V::Bool(false)}, {L"BackColor", V::Lng(0xFFEEDD)}, {L"ForeColor", V::Lng(0x112233)},
-        {L"SoundOver", V(L"over.wav")}, {L"SoundClick", V(L"click.wav")}, {L"NoBorderEffect", V::Bool(true)},
-        {L"DefCurHand", V::Bool(false)}, {L"XPShowBorderAlways", V::Bool(true)}, {L"MaskColor", V::Lng(0xFF00FF)},
-        {L"TransparentBG", V::Bool(true)}, {L"BEVEL", V::Int(3)}, {L"BEVELDEPTH", V::Int(12)},
+        {L"Caption", V(L"开始投票")},
+        {L"PicturePosition", V::Lng(3)},
+        {L"Picture", V(Bitmap())},
+        {L"PictureWidth", V::Lng(24)},
+        {L"PictureHeight", V::Lng(20)},
+        {L"PictureSize", V::Lng(7)},
+        {L"OriginalPicSizeW", V::Lng(kBitmapSide)},
+        {L"OriginalPicSizeH", V::Lng(kBitmapSide)},
+        {L"PictureHover", V(Bitmap())},
+        {L"Enabled", V::Bool(false)},
+        {L"Font", V(host::Font::Create({.name = L"Arial", .size = 14}))},
+        {L"MouseIcon", V(Bitmap())},
+        {L"MousePointer", V::Int(99)},
+        {L"ShowBorderOnFocus", V::Bool(false)},
+        {L"ShowFocusRect", V::Bool(false)},
+        {L"Raised", V::Bool(true)},
+        {L"URL", V(L"mailto:a@b")},
+        {L"XPStyle", V::Bool(true)},
+        {L"XPColor_Pressed", V::Lng(0x123456)},
+        {L"XPColor_Hover", V::Lng(0x654321)},
+        {L"XPDefaultColors", V::Bool(false)},
+        {L"BackColor", V::Lng(0xFFEEDD)},
+        {L"ForeColor", V::Lng(0x112233)},
+        {L"SoundOver", V(L"over.wav")},
+        {L"SoundClick", V(L"click.wav")},
+        {L"NoBorderEffect", V::Bool(true)},
+        {L"DefCurHand", V::Bool(false)},
+        {L"XPShowBorderAlways", V::Bool(true)},
+        {L"MaskColor", V::Lng(0xFF00FF)},
+        {L"TransparentBG", V::Bool(true)},
+        {L"BEVEL", V::Int(3)},
+        {L"BEVELDEPTH", V::Int(12)},
         {L"XPWinStyle", V::Bool(false)},
     };
     PropertyBag bag, saved;
@@ -81,7 +101,10 @@ TEST_F(FlatCmdState, SettersAnnounceTheirBagKeysInOrder) {
         {[](FlatCmd& b) { b.SetPictureSize(2); }, {L"Changed PictureSize"}},
         {[](FlatCmd& b) { b.SetSoundOver(Variant::Int(7)); }, {L"Changed SoundOver"}},
         {[](FlatCmd& b) { b.Setversion(L"1"); }, {}},
-        {[](FlatCmd& b) { b.SetTransparentBG(true); b.SetXPWinStyle(false); },
+        {[](FlatCmd& b) {
+             b.SetTransparentBG(true);
+             b.SetXPWinStyle(false);
+         },
          {L"Changed TransparentBG", L"Changed XPWinStyle", L"Changed TransparentBG"}},
     };
     for (const auto& [set, expected] : cases) {
@@ -96,7 +119,11 @@ TEST_F(FlatCmdState, SettersAnnounceTheirBagKeysInOrder) {
 // without picture); others keep the sides as set. Mended: removing the picture
 // under the natural-size preset used to fail on the absent picture.
 TEST_F(FlatCmdState, PictureSizePresets) {
-    struct Case { int32_t preset; bool picture; int32_t side; };
+    struct Case {
+        int32_t preset;
+        bool picture;
+        int32_t side;
+    };
     for (const Case& c : {Case{0, true, 16}, {1, true, 32}, {2, false, 32}, {5, true, 20}, {2, true, kBitmapSide}}) {
         button->SetPicture(c.picture ? Bitmap() : nullptr);
         button->SetPictureWidth(20);

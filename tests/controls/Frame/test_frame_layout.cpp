@@ -10,26 +10,50 @@
 
 namespace {
 
-struct Ends { double x1, y1, x2, y2; bool operator==(const Ends&) const = default; };
+struct Ends {
+    double x1, y1, x2, y2;
+    bool operator==(const Ends&) const = default;
+};
 void PrintTo(const Ends& e, std::ostream* os) { *os << e.x1 << ", " << e.y1 << " to " << e.x2 << ", " << e.y2; }
 using Outline = std::array<Ends, 10>;  // Line1 to Line10
 
 // The 3000 x 1500 outline, its top edge broken for a caption or an icon up to gapEnd.
 Outline Captioned3000x1500(double gapEnd) {
-    return {{{0, 200, 0, 1500}, {0, 1470, 3000, 1470}, {2970, 1500, 2970, 200}, {0, 200, 210, 200},
-             {9, 225, 9, 1470}, {0, 1490, 3000, 1490}, {10, 215, 210, 215}, {2990, 1500, 2990, 190},
-             {gapEnd, 200, 2980, 200}, {gapEnd, 215, 2970, 215}}};
+    return {{{0, 200, 0, 1500},
+             {0, 1470, 3000, 1470},
+             {2970, 1500, 2970, 200},
+             {0, 200, 210, 200},
+             {9, 225, 9, 1470},
+             {0, 1490, 3000, 1490},
+             {10, 215, 210, 215},
+             {2990, 1500, 2990, 190},
+             {gapEnd, 200, 2980, 200},
+             {gapEnd, 215, 2970, 215}}};
 }
 // With neither caption nor icon the top edge moves up and runs unbroken.
 Outline Bare3000x1500(double) {
-    return {{{0, 100, 0, 1500}, {0, 1470, 3000, 1470}, {2970, 1500, 2970, 100}, {0, 100, 210, 100},
-             {9, 115, 9, 1470}, {0, 1490, 3000, 1490}, {10, 115, 210, 115}, {2990, 1500, 2990, 90},
-             {210, 100, 2980, 100}, {210, 115, 2970, 115}}};
+    return {{{0, 100, 0, 1500},
+             {0, 1470, 3000, 1470},
+             {2970, 1500, 2970, 100},
+             {0, 100, 210, 100},
+             {9, 115, 9, 1470},
+             {0, 1490, 3000, 1490},
+             {10, 115, 210, 115},
+             {2990, 1500, 2990, 90},
+             {210, 100, 2980, 100},
+             {210, 115, 2970, 115}}};
 }
 // Narrower than its caption: the top lines right of the caption run backwards.
 Outline Captioned600x900(double gapEnd) {
-    return {{{0, 200, 0, 900}, {0, 870, 600, 870}, {570, 900, 570, 200}, {0, 200, 210, 200}, {9, 225, 9, 870},
-             {0, 890, 600, 890}, {10, 215, 210, 215}, {590, 900, 590, 190}, {gapEnd, 200, 580, 200},
+    return {{{0, 200, 0, 900},
+             {0, 870, 600, 870},
+             {570, 900, 570, 200},
+             {0, 200, 210, 200},
+             {9, 225, 9, 870},
+             {0, 890, 600, 890},
+             {10, 215, 210, 215},
+             {590, 900, 590, 190},
+             {gapEnd, 200, 580, 200},
              {gapEnd, 215, 570, 215}}};
 }
 
@@ -37,8 +61,15 @@ Outline Captioned600x900(double gapEnd) {
 TEST_F(FrameTest, LayoutPlacesOutlineCaptionAndIconForTheCurrentLookOnly) {
     using enum host::Label::BackStyle;
     // A gapEnd of 0 stands for just right of the caption.
-    const struct { const char* label; double width, height; const wchar_t* caption; bool icon;
-                   host::Label::BackStyle captionBack; Outline (*outline)(double gapEnd); double gapEnd; } cases[] = {
+    const struct {
+        const char* label;
+        double width, height;
+        const wchar_t* caption;
+        bool icon;
+        host::Label::BackStyle captionBack;
+        Outline (*outline)(double gapEnd);
+        double gapEnd;
+    } cases[] = {
         {"caption without icon", 3000, 1500, L"投票设置", false, Opaque, Captioned3000x1500, 0},
         {"bare", 3000, 1500, L"", false, Transparent, Bare3000x1500, 0},
         {"narrower than the caption, after a bare pass", 600, 900, L"投票设置", false, Opaque, Captioned600x900, 0},

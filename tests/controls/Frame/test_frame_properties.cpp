@@ -13,14 +13,38 @@ constexpr host::OleColor kBlue = RGB(0, 0, 255);
 
 TEST_F(FrameTest, CaptionColourLastsUntilTheNextLayoutPass) {
     using Frame = controls::Frame;
-    const struct { const char* label; std::function<void(Frame&)> act; host::OleColor caption; } cases[] = {
+    const struct {
+        const char* label;
+        std::function<void(Frame&)> act;
+        host::OleColor caption;
+    } cases[] = {
         {"fore colour while enabled", [](Frame& f) { f.SetForeColor(kBlue); }, kBlue},
-        {"fore colour while disabled", [](Frame& f) { f.SetEnabled(false); f.SetForeColor(kBlue); },
+        {"fore colour while disabled",
+         [](Frame& f) {
+             f.SetEnabled(false);
+             f.SetForeColor(kBlue);
+         },
          RGB(161, 161, 146)},
         {"disabled", [](Frame& f) { f.SetEnabled(false); }, RGB(153, 153, 153)},
-        {"enabled again", [](Frame& f) { f.SetForeColor(kBlue); f.SetEnabled(false); f.SetEnabled(true); }, 0},
-        {"resized after a fore colour", [](Frame& f) { f.SetForeColor(kBlue); f.SetWidth(4000); }, 0},
-        {"caption given while disabled", [](Frame& f) { f.SetEnabled(false); f.SetCaption(L"X"); }, 0},
+        {"enabled again",
+         [](Frame& f) {
+             f.SetForeColor(kBlue);
+             f.SetEnabled(false);
+             f.SetEnabled(true);
+         },
+         0},
+        {"resized after a fore colour",
+         [](Frame& f) {
+             f.SetForeColor(kBlue);
+             f.SetWidth(4000);
+         },
+         0},
+        {"caption given while disabled",
+         [](Frame& f) {
+             f.SetEnabled(false);
+             f.SetCaption(L"X");
+         },
+         0},
     };
     for (auto& c : cases) {
         Frame& frame = Place(3000, 1500);
@@ -58,7 +82,8 @@ TEST_F(FrameTest, MouseMoveIsRaisedOverTheSurfaceOnly) {
     using Move = std::tuple<int16_t, int16_t, float, float>;  // Button, Shift, X, Y
     controls::Frame& frame = Place(3000, 1500);
     std::vector<Move> raised;
-    host::Connection recording = frame.MouseMove.Connect([&raised](int16_t b, int16_t s, float x, float y) { raised.emplace_back(b, s, x, y); });
+    host::Connection recording =
+        frame.MouseMove.Connect([&raised](int16_t b, int16_t s, float x, float y) { raised.emplace_back(b, s, x, y); });
     const RECT caption = CaptionLabel(frame).PixelRect();
     const LPARAM overCaption = MAKELPARAM((caption.left + caption.right) / 2, (caption.top + caption.bottom) / 2);
     SendMessageW(frame.hWnd(), WM_MOUSEMOVE, 0, overCaption);

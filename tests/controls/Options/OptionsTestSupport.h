@@ -72,8 +72,8 @@ protected:
             kept_ += o->KeyPress.Connect([&log](int16_t k) { Note(log, L"KeyPress", k); });
             kept_ += o->KeyUp.Connect([&log](int16_t k, int16_t s) { Note(log, L"KeyUp", k, s); });
             kept_ += o->MouseOut.Connect([&log] { Note(log, L"MouseOut"); });
-            for (auto [event, name] : {std::pair{&o->MouseDown, L"MouseDown"}, {&o->MouseMove, L"MouseMove"},
-                                       {&o->MouseUp, L"MouseUp"}})
+            for (auto [event, name] :
+                 {std::pair{&o->MouseDown, L"MouseDown"}, {&o->MouseMove, L"MouseMove"}, {&o->MouseUp, L"MouseUp"}})
                 kept_ += event->Connect(
                     [&log, name](int16_t b, int16_t s, float x, float y) { Note(log, name, b, s, x, y); });
             kept_ += o->PropertyChangedNotice.Connect([&log](std::wstring n) { log.push_back(L"changed " + n); });

@@ -19,24 +19,55 @@ void Key(const Options& o, WPARAM key, bool release = true) {
 
 TEST_F(OptionsTest, MouseKeysAndFocusRaiseTheirEventsInOrder) {
     // A selection announces Value twice: the button clears itself with its group first.
-    const struct { const char* label; std::function<void(Options&)> act; Log events; int image; bool grey = false; }
-        rows[] = {
-        {"mouse click: no Click event", Click,
-         {L"MouseDown 1 0 45 45", L"MouseUp 1 0 45 45", L"changed Value", L"changed Value"}, 4},
-        {"Space press and release", [](Options& o) { Key(o, VK_SPACE); },
+    const struct {
+        const char* label;
+        std::function<void(Options&)> act;
+        Log events;
+        int image;
+        bool grey = false;
+    } rows[] = {
+        {"mouse click: no Click event",
+         Click,
+         {L"MouseDown 1 0 45 45", L"MouseUp 1 0 45 45", L"changed Value", L"changed Value"},
+         4},
+        {"Space press and release",
+         [](Options& o) { Key(o, VK_SPACE); },
          {L"KeyDown 32 0", L"KeyPress 32", L"Click", L"MouseDown 1 0 0 0", L"KeyUp 32 0", L"changed Value",
-          L"changed Value"}, 4},
+          L"changed Value"},
+         4},
         {"other key: KeyDown only", [](Options& o) { Key(o, 'A'); }, {L"KeyDown 65 0"}, 0},
         {"focus comes: hover look", [](Options& o) { Send(o, WM_SETFOCUS); }, {L"MouseMove 0 0 0 0"}, 1},
-        {"focus comes and goes: hover look again", [](Options& o) { Send(o, WM_SETFOCUS); Send(o, WM_KILLFOCUS); },
-         {L"MouseMove 0 0 0 0", L"MouseMove 0 0 0 0"}, 1},
+        {"focus comes and goes: hover look again",
+         [](Options& o) {
+             Send(o, WM_SETFOCUS);
+             Send(o, WM_KILLFOCUS);
+         },
+         {L"MouseMove 0 0 0 0", L"MouseMove 0 0 0 0"},
+         1},
         // Mended: a Space held while the focus left kept the hover look (and MouseOut) off.
-        {"Space held while the focus leaves", [](Options& o) { Key(o, VK_SPACE, false); Send(o, WM_KILLFOCUS); },
-         {L"KeyDown 32 0", L"KeyPress 32", L"Click", L"MouseDown 1 0 0 0", L"MouseMove 0 0 0 0"}, 1},
-        {"disabled: no hover look", [](Options& o) { o.SetEnabled(false); Send(o, WM_MOUSEMOVE, 0, 4, 4); },
-         {L"changed Enabled"}, 3, true},
-        {"selected and disabled", [](Options& o) { o.SetEnabled(false); o.SetValue(true); }, {L"changed Enabled",
-         L"changed Value"}, 7, true},
+        {"Space held while the focus leaves",
+         [](Options& o) {
+             Key(o, VK_SPACE, false);
+             Send(o, WM_KILLFOCUS);
+         },
+         {L"KeyDown 32 0", L"KeyPress 32", L"Click", L"MouseDown 1 0 0 0", L"MouseMove 0 0 0 0"},
+         1},
+        {"disabled: no hover look",
+         [](Options& o) {
+             o.SetEnabled(false);
+             Send(o, WM_MOUSEMOVE, 0, 4, 4);
+         },
+         {L"changed Enabled"},
+         3,
+         true},
+        {"selected and disabled",
+         [](Options& o) {
+             o.SetEnabled(false);
+             o.SetValue(true);
+         },
+         {L"changed Enabled", L"changed Value"},
+         7,
+         true},
     };
     PointerAway();
     for (const auto& row : rows) {

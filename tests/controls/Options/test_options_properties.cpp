@@ -19,7 +19,11 @@ host::PicturePtr Icon16() {
 }
 
 TEST_F(OptionsTest, LayoutFollowsTheIcon) {
-    const struct { const char* label; host::PicturePtr icon; double height, iconLeft, captionLeft, imageTop; } rows[] = {
+    const struct {
+        const char* label;
+        host::PicturePtr icon;
+        double height, iconLeft, captionLeft, imageTop;
+    } rows[] = {
         {"no icon", nullptr, 195, 240, 330, 0},
         {"240 x 240 twip icon", Icon16(), 240, 330, 670, 32},
         {"empty icon after it", host::LoadPicture(), 195, 330, 330, 0},
@@ -35,7 +39,8 @@ TEST_F(OptionsTest, LayoutFollowsTheIcon) {
         EXPECT_EQ((std::vector{icon.Left(), icon.Top()}), (std::vector{row.iconLeft, 0.0}));
         EXPECT_EQ((std::vector{lbl.Left(), lbl.Top()}),
                   (std::vector{row.captionLeft, double(std::lround(row.height - lbl.Height()) / 2)}));
-        EXPECT_EQ((std::vector{p.Left(), p.Top(), p.Width(), p.Height()}), (std::vector{0.0, row.imageTop, 195.0, 195.0}));
+        EXPECT_EQ((std::vector{p.Left(), p.Top(), p.Width(), p.Height()}),
+                  (std::vector{0.0, row.imageTop, 195.0, 195.0}));
     }
 }
 
@@ -55,8 +60,8 @@ TEST_F(OptionsTest, BagRoundTripsEveryKeyWithTheIconAlwaysStored) {
             original.SetIcon(Icon16());
         }
         const host::PropertyBag bag = original.Save();
-        const Keys stored = set ? Keys{L"enabled", L"value", L"group", L"font", L"caption", L"backcolor",
-                                       L"forecolor", L"icon", L"_extentx", L"_extenty"}
+        const Keys stored = set ? Keys{L"enabled",   L"value",     L"group", L"font",     L"caption",
+                                       L"backcolor", L"forecolor", L"icon",  L"_extentx", L"_extenty"}
                                 : Keys{L"icon", L"_extentx", L"_extenty"};
         EXPECT_EQ(bag.Keys(), stored);
         const host::PropertyBag text = host::PropertyBag::LoadText(bag.SaveText());
@@ -70,7 +75,11 @@ TEST_F(OptionsTest, MissingValuesAreRefusedOrReadAsBefore) {
     const host::FontPtr font = button.Font();
     const Log& log = Record({&button});
     int error = 0;
-    try { button.SetFont(nullptr); } catch (const host::HostError& e) { error = e.Number(); }
+    try {
+        button.SetFont(nullptr);
+    } catch (const host::HostError& e) {
+        error = e.Number();
+    }
     EXPECT_EQ(error, 91) << "Mended: a null font is refused before anything changes";
     EXPECT_EQ(button.Font(), font);
     EXPECT_TRUE(log.empty());
@@ -84,8 +93,9 @@ TEST_F(OptionsTest, MissingValuesAreRefusedOrReadAsBefore) {
 
 TEST_F(OptionsTest, DesignTextPlacesAButtonWithItsBag) {
     host::Form form(L"Designed");
-    host::BuildForm(form, host::ParseDesignData(L"Begin Form Designed\n  Begin Options Choice\n    Width = 1800\n"
-                                                L"    Caption = \"甲\"\n    Group = True\n    Value = True\n  End\nEnd\n"));
+    host::BuildForm(form,
+                    host::ParseDesignData(L"Begin Form Designed\n  Begin Options Choice\n    Width = 1800\n"
+                                          L"    Caption = \"甲\"\n    Group = True\n    Value = True\n  End\nEnd\n"));
     const auto& button = dynamic_cast<const Options&>(*form.FindControl(L"Choice"));
     EXPECT_EQ(button.Caption(), L"甲");
     EXPECT_TRUE(button.Group());

@@ -21,9 +21,11 @@ class TopBtTest : public testing::Test {
 protected:
     void Place(const host::PropertyBag* bag = nullptr) {
         button = &form.Add(std::make_unique<controls::TopBt>(L"TopBt3"));
-        connections += button->PropertyChangedNotice.Connect([this](const std::wstring& name) { log.push_back(L"changed " + name); });
+        connections += button->PropertyChangedNotice.Connect(
+            [this](const std::wstring& name) { log.push_back(L"changed " + name); });
         connections += button->Click.Connect([this] { log.push_back(L"Click"); });
-        connections += button->MouseDown.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseDown ", b); });
+        connections +=
+            button->MouseDown.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseDown ", b); });
         connections += button->MouseUp.Connect([this](int16_t b, int16_t, float, float) { Record(L"MouseUp ", b); });
         button->Load(bag);
     }
@@ -60,12 +62,38 @@ TEST_F(TopBtTest, EachGlyphShowsItsNormalPressedAndDisabledPicture) {
 
 TEST_F(TopBtTest, WritesShowTheLookOfTheGlyphAndStateWrittenLast) {
     using B = controls::TopBt;
-    const struct { const char* label; std::function<void(B&)> writes; const wchar_t* shown; } cases[] = {
-        {"value while disabled: the normal look", [](B& b) { b.SetEnabled(false); b.SetValue(2); }, kTopBt2Normal},
-        {"then disabled again", [](B& b) { b.SetEnabled(false); b.SetValue(2); b.SetEnabled(false); }, kTopBt2Disabled},
+    const struct {
+        const char* label;
+        std::function<void(B&)> writes;
+        const wchar_t* shown;
+    } cases[] = {
+        {"value while disabled: the normal look",
+         [](B& b) {
+             b.SetEnabled(false);
+             b.SetValue(2);
+         },
+         kTopBt2Normal},
+        {"then disabled again",
+         [](B& b) {
+             b.SetEnabled(false);
+             b.SetValue(2);
+             b.SetEnabled(false);
+         },
+         kTopBt2Disabled},
         {"unknown value 7 keeps the picture, disabled too",
-         [](B& b) { b.SetValue(1); b.SetValue(7); b.SetEnabled(false); }, kTopBt1Normal},
-        {"so do -1 and 4", [](B& b) { b.SetValue(1); b.SetValue(-1); b.SetValue(4); b.SetEnabled(false); },
+         [](B& b) {
+             b.SetValue(1);
+             b.SetValue(7);
+             b.SetEnabled(false);
+         },
+         kTopBt1Normal},
+        {"so do -1 and 4",
+         [](B& b) {
+             b.SetValue(1);
+             b.SetValue(-1);
+             b.SetValue(4);
+             b.SetEnabled(false);
+         },
          kTopBt1Normal},
     };
     for (const auto& c : cases) {
@@ -86,18 +114,36 @@ TEST_F(TopBtTest, KeepsItsSizeWhateverIsAsked) {
 
 TEST_F(TopBtTest, PressesShowTheirLooksAndRaiseTheirEvents) {
     // afterFirst: the picture after the first message; after the last the picture before it is back.
-    const struct { const char* label; int32_t value; std::vector<std::pair<UINT, WPARAM>> input;
-                   const wchar_t* afterFirst; Log events; } cases[] = {
-        {"right press: no look, only MouseUp", 1, {{WM_RBUTTONDOWN, MK_RBUTTON}, {WM_RBUTTONUP, 0}}, kTopBt1Normal,
+    const struct {
+        const char* label;
+        int32_t value;
+        std::vector<std::pair<UINT, WPARAM>> input;
+        const wchar_t* afterFirst;
+        Log events;
+    } cases[] = {
+        {"right press: no look, only MouseUp",
+         1,
+         {{WM_RBUTTONDOWN, MK_RBUTTON}, {WM_RBUTTONUP, 0}},
+         kTopBt1Normal,
          {L"MouseUp 2"}},
-        {"middle press: no click", 2, {{WM_MBUTTONDOWN, MK_MBUTTON}, {WM_MBUTTONUP, 0}}, kTopBt2Pressed,
+        {"middle press: no click",
+         2,
+         {{WM_MBUTTONDOWN, MK_MBUTTON}, {WM_MBUTTONUP, 0}},
+         kTopBt2Pressed,
          {L"MouseDown 4", L"MouseUp 4"}},
-        {"a right press while the left is down cancels the click", 0,
-         {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON}, {WM_RBUTTONUP, MK_LBUTTON},
+        {"a right press while the left is down cancels the click",
+         0,
+         {{WM_LBUTTONDOWN, MK_LBUTTON},
+          {WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON},
+          {WM_RBUTTONUP, MK_LBUTTON},
           {WM_LBUTTONUP, 0}},
-         kTopBt0Pressed, {L"MouseDown 1", L"MouseUp 2", L"MouseUp 1"}},
-        {"left click on an unknown glyph: no look of its own", 7, {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}},
-         kTopBt0Normal, {L"MouseDown 1", L"MouseUp 1", L"Click"}},
+         kTopBt0Pressed,
+         {L"MouseDown 1", L"MouseUp 2", L"MouseUp 1"}},
+        {"left click on an unknown glyph: no look of its own",
+         7,
+         {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}},
+         kTopBt0Normal,
+         {L"MouseDown 1", L"MouseUp 1", L"Click"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -114,10 +160,15 @@ TEST_F(TopBtTest, PressesShowTheirLooksAndRaiseTheirEvents) {
 }
 
 TEST_F(TopBtTest, BagRoundTrips) {
-    const struct { bool stored; int32_t value; bool enabled; const wchar_t* shown; } cases[] = {
+    const struct {
+        bool stored;
+        int32_t value;
+        bool enabled;
+        const wchar_t* shown;
+    } cases[] = {
         {false, 0, true, kTopBt0Normal},  // a new button
-        {true, 1, true, kTopBt1Normal}, {true, 3, false, kTopBt3Disabled}, {true, 0, false, kTopBt0Disabled},
-        {true, 9, true, kTopBt0Normal},  // an unknown glyph keeps the first picture
+        {true, 1, true, kTopBt1Normal},    {true, 3, false, kTopBt3Disabled},
+        {true, 0, false, kTopBt0Disabled}, {true, 9, true, kTopBt0Normal},  // an unknown glyph keeps the first picture
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.stored ? "stored " : "new ") << c.value);

@@ -60,8 +60,9 @@ protected:
         auto& t = form.Add(std::make_unique<ctlTabs>(L"ctlTabs" + std::to_wstring(++placed)));
         t.Move(0, 0, host::PixelsToTwipsX(w), host::PixelsToTwipsY(h));
         t.Load(bag);
-        recording += t.TabClick.Connect(
-            [this](int16_t o, int16_t n) { log.push_back(L"TabClick " + std::to_wstring(o) + L" " + std::to_wstring(n)); });
+        recording += t.TabClick.Connect([this](int16_t o, int16_t n) {
+            log.push_back(L"TabClick " + std::to_wstring(o) + L" " + std::to_wstring(n));
+        });
         recording += t.PropertyChangedNotice.Connect([this](const std::wstring& k) { log.push_back(L"Changed " + k); });
         return t;
     }

@@ -15,7 +15,12 @@ const Log kSelect12{L"Changed TABSELECTED", L"TabClick 1 2"};
 // to 140, y 1 to 20 for tab 2; either button selects, through the control's window.
 // The pointer shows the hand over them.
 TEST_F(TabsInput, ClicksOnTheHitAreas) {
-    const struct { const char* label; int x, y; UINT press; Log expected; } clicks[] = {
+    const struct {
+        const char* label;
+        int x, y;
+        UINT press;
+        Log expected;
+    } clicks[] = {
         {"column 71 is tab 1's first", 71, 10, WM_LBUTTONDOWN, kSelect11},
         {"tab 1's corner", 0, 0, WM_LBUTTONDOWN, kSelect11},
         {"gap right of tab 2", 140, 10, WM_LBUTTONDOWN, kSelect12},
@@ -43,7 +48,12 @@ TEST_F(TabsInput, ClicksOnTheHitAreas) {
 }
 
 TEST_F(TabsInput, ArrowKeysStopAtBothEnds) {
-    const struct { const char* label; int16_t tabs, selected, key; const wchar_t* event; int16_t after; } keys[] = {
+    const struct {
+        const char* label;
+        int16_t tabs, selected, key;
+        const wchar_t* event;
+        int16_t after;
+    } keys[] = {
         {"left on tab 1", 2, 1, VK_LEFT, L"TabClick 1 0", 1},
         {"up on tab 1", 2, 1, VK_UP, L"TabClick 1 0", 1},
         {"right on the last", 2, 2, VK_RIGHT, L"TabClick 2 3", 2},

@@ -23,19 +23,24 @@ LONG InkWidth(ctlTabs& scratch, const host::Font& font, const std::wstring& text
 
 TEST_F(TabsPaint, FreshStrip) {
     const COLORREF face = Sys(COLOR_BTNFACE), light = Sys(COLOR_BTNHIGHLIGHT), shadow = Sys(COLOR_BTNSHADOW);
-    const struct { const char* label; int x, y; COLORREF colour; } pixels[] = {
+    const struct {
+        const char* label;
+        int x, y;
+        COLORREF colour;
+    } pixels[] = {
         {"container inside", 100, 60, face},        {"container top edge", 150, 20, light},
-        {"container right edge", 199, 50, shadow},   {"tab 1 joins the container", 35, 20, face},
-        {"tab 1 left edge", 0, 10, light},           {"tab 1 top edge", 35, 0, light},
-        {"tab 1 right edge", 70, 10, shadow},        {"tab 2 fill", 72, 2, shadow},
-        {"tab 2 last fill column", 139, 2, shadow},  {"gap after tab 2", 140, 10, kYellow},
-        {"margin above tab 2", 100, 0, kYellow},     {"beyond the tabs", 150, 5, kYellow},
+        {"container right edge", 199, 50, shadow},  {"tab 1 joins the container", 35, 20, face},
+        {"tab 1 left edge", 0, 10, light},          {"tab 1 top edge", 35, 0, light},
+        {"tab 1 right edge", 70, 10, shadow},       {"tab 2 fill", 72, 2, shadow},
+        {"tab 2 last fill column", 139, 2, shadow}, {"gap after tab 2", 140, 10, kYellow},
+        {"margin above tab 2", 100, 0, kYellow},    {"beyond the tabs", 150, 5, kYellow},
     };
     for (const auto& p : pixels) EXPECT_EQ(Pixel(*tabs, p.x, p.y), p.colour) << p.label;
 
     const RECT ink1 = InkBox(tabs->hDC(), {1, 1, 70, 20}, Sys(COLOR_BTNTEXT));
     const RECT ink2 = InkBox(tabs->hDC(), {71, 1, 140, 20}, light);
-    EXPECT_EQ(ink1.right - ink1.left, InkWidth(Place(nullptr), *tabs->TabFontActive(), L"Tab 1")) << "bold, button text";
+    EXPECT_EQ(ink1.right - ink1.left, InkWidth(Place(nullptr), *tabs->TabFontActive(), L"Tab 1"))
+        << "bold, button text";
     EXPECT_EQ(ink2.right - ink2.left, InkWidth(Place(nullptr), *tabs->TabFont(), L"Tab 2")) << "plain, highlight";
     EXPECT_NEAR((ink1.left + ink1.right) / 2.0, 34.5, 2) << "centred";
 }
@@ -43,11 +48,14 @@ TEST_F(TabsPaint, FreshStrip) {
 // The container and the first (selected) tab of every style, for 200 x 100 pixels:
 // filled in the active colour, the edge's bottom right corner in shadow.
 TEST_F(TabsPaint, EveryStylesContainerAndFirstTab) {
-    const struct { int16_t style; RECT container, tab1; } rows[] = {
-        {0, {0, 20, 200, 100}, {0, 0, 71, 21}},   {1, {0, 20, 200, 100}, {59, 0, 130, 21}},
-        {2, {0, 0, 200, 80}, {0, 79, 71, 100}},   {3, {0, 0, 200, 80}, {59, 79, 130, 100}},
-        {4, {70, 0, 200, 100}, {0, 0, 71, 21}},   {5, {0, 0, 130, 100}, {129, 0, 200, 21}},
-        {6, {70, 0, 200, 100}, {0, 59, 71, 80}},  {7, {0, 0, 130, 100}, {129, 59, 200, 80}},
+    const struct {
+        int16_t style;
+        RECT container, tab1;
+    } rows[] = {
+        {0, {0, 20, 200, 100}, {0, 0, 71, 21}},  {1, {0, 20, 200, 100}, {59, 0, 130, 21}},
+        {2, {0, 0, 200, 80}, {0, 79, 71, 100}},  {3, {0, 0, 200, 80}, {59, 79, 130, 100}},
+        {4, {70, 0, 200, 100}, {0, 0, 71, 21}},  {5, {0, 0, 130, 100}, {129, 0, 200, 21}},
+        {6, {70, 0, 200, 100}, {0, 59, 71, 80}}, {7, {0, 0, 130, 100}, {129, 59, 200, 80}},
         {9, {0, 0, 200, 100}, {0, 0, 71, 21}},  // stored out of range: no edge on the tab
     };
     const COLORREF face = Sys(COLOR_BTNFACE), light = Sys(COLOR_BTNHIGHLIGHT), shadow = Sys(COLOR_BTNSHADOW);
@@ -83,10 +91,20 @@ TEST_F(TabsPaint, EveryCaptionPlaceInEveryStyle) {
     const double th = metrics.tmHeight;
     for (int16_t style = 0; style <= 7; ++style) {
         for (int16_t place = 0; place <= 8; ++place) {
-            const controls::tabs::Look look{.size = {300, 200}, .tabWidth = 100, .tabHeight = 50, .tabs = 1,
-                                            .selected = 1, .style = style, .captionAlignment = place,
-                                            .captions = &captions, .font = font.get(), .fontActive = font.get(),
-                                            .back = kYellow, .tab = kGreen, .tabActive = kBlue, .textActive = kRed};
+            const controls::tabs::Look look{.size = {300, 200},
+                                            .tabWidth = 100,
+                                            .tabHeight = 50,
+                                            .tabs = 1,
+                                            .selected = 1,
+                                            .style = style,
+                                            .captionAlignment = place,
+                                            .captions = &captions,
+                                            .font = font.get(),
+                                            .fontActive = font.get(),
+                                            .back = kYellow,
+                                            .tab = kGreen,
+                                            .tabActive = kBlue,
+                                            .textActive = kRed};
             const RECT full = controls::tabs::PaintTabs(dc, look)[0];
             const RECT ink = InkBox(dc, full, kRed);
             const std::string label = "style " + std::to_string(style) + " place " + std::to_string(place);
@@ -110,7 +128,13 @@ TEST_F(TabsPaint, AbsurdValuesGiveDrawingsNotErrors) {
     tabs->SetTextColorActive(0x7F000000);
     EXPECT_EQ(Pixel(*tabs, 72, 2), kBlack) << "Mended: inactive fill";
     EXPECT_LT(InkBox(tabs->hDC(), {1, 1, 70, 20}, kBlack).left, 70) << "Mended: caption";
-    EXPECT_EQ(ErrorOf([&] { tabs->SetTabsWidth(INT32_MAX); tabs->SetStyle(1); tabs->SetTabs(300); }), 0) << "Mended";
+    EXPECT_EQ(ErrorOf([&] {
+                  tabs->SetTabsWidth(INT32_MAX);
+                  tabs->SetStyle(1);
+                  tabs->SetTabs(300);
+              }),
+              0)
+        << "Mended";
 
     host::PropertyBag bag;
     bag.WriteProperty(L"TABSELECTED", host::Variant::Int(7));

@@ -31,8 +31,13 @@ TEST_F(TabsState, AssignmentsByNameAnnounceAndRaiseInOrder) {
         {"alignment 9 ignored", L"CaptionAlignment", Variant::Lng(9), 2, 1, {}, 1},
         {"tabs 0 ignored", L"Tabs", Variant::Int(0), 2, 1, {}, 1},
         {"more tabs", L"Tabs", Variant::Int(4), 2, 1, {L"Changed TABCOUNT"}, 1},
-        {"fewer tabs than the selected", L"Tabs", Variant::Int(3), 5, 5,
-         {L"Changed TABCOUNT", L"Changed TABSELECTED", L"TabClick 5 3"}, 3},
+        {"fewer tabs than the selected",
+         L"Tabs",
+         Variant::Int(3),
+         5,
+         5,
+         {L"Changed TABCOUNT", L"Changed TABSELECTED", L"TabClick 5 3"},
+         3},
         {"the selected tab again", L"SelectedTab", Variant::Int(2), 2, 2, {L"Changed TABSELECTED", L"TabClick 2 2"}, 2},
         {"tab 0", L"SelectedTab", Variant::Int(0), 2, 2, {L"Changed TABSELECTED", L"TabClick 2 0"}, 1},
         {"tab 9 of 3", L"SelectedTab", Variant::Int(9), 3, 1, {L"Changed TABSELECTED", L"TabClick 1 9"}, 3},
@@ -62,7 +67,8 @@ TEST_F(TabsState, CaptionsAndFonts) {
     const host::FontDesc before = tabs->TabFont()->Desc();
     EXPECT_EQ(ErrorOf([&] { tabs->Caption(0); }), host::err::SubscriptOutOfRange);
     EXPECT_EQ(ErrorOf([&] { tabs->SetCaption(4, L"x"); }), host::err::SubscriptOutOfRange);
-    EXPECT_EQ(ErrorOf([&] { tabs->SetTabFont(nullptr); }), host::err::ObjectNotSet) << "Mended: used to fail half copied";
+    EXPECT_EQ(ErrorOf([&] { tabs->SetTabFont(nullptr); }), host::err::ObjectNotSet)
+        << "Mended: used to fail half copied";
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(tabs->TabFont()->Desc(), before);
     EXPECT_EQ(tabs->TabFontActive()->Bold(), !tabs->GetFont()->Bold());
@@ -76,11 +82,10 @@ TEST_F(TabsState, BagRoundTrip) {
     tabs->SetTabColor(0x12345678);
     tabs->SetTabFont(host::Font::Create({.name = L"Arial", .size = 12}));
     const PropertyBag saved = tabs->Save();
-    EXPECT_EQ(saved.Keys(), (std::vector<std::wstring>{
-                                L"tabwide", L"tabhigh", L"tabcount", L"tabselected", L"tabstyle", L"captionstyle",
-                                L"focusrect", L"tabcaption1", L"tabcaption3", L"tabfont", L"tabfontactive",
-                                L"tabcolor", L"tabcoloractive", L"textcolor", L"textcoloractive", L"_extentx",
-                                L"_extenty"}));
+    EXPECT_EQ(saved.Keys(), (std::vector<std::wstring>{L"tabwide", L"tabhigh", L"tabcount", L"tabselected", L"tabstyle",
+                                                       L"captionstyle", L"focusrect", L"tabcaption1", L"tabcaption3",
+                                                       L"tabfont", L"tabfontactive", L"tabcolor", L"tabcoloractive",
+                                                       L"textcolor", L"textcoloractive", L"_extentx", L"_extenty"}));
     ctlTabs& copy = Place(&saved);
     EXPECT_EQ(std::tuple(copy.Caption(2), copy.Caption(3), copy.TabColor()), std::tuple(L"", L"第三", 0x12345678u));
     EXPECT_EQ(copy.Save().SaveText(), saved.SaveText());
@@ -97,7 +102,11 @@ TEST_F(TabsState, LoadingTakesFieldsAsStored) {
     } cases[] = {
         {"only a count: captions empty", {{L"TABCOUNT", Variant::Int(2)}}, 2, 1, 0, L""},
         {"out of range kept", {{L"TABSTYLE", Variant::Int(9)}, {L"TABSELECTED", Variant::Int(7)}}, 2, 7, 9, L""},
-        {"Mended: count 0 loads as 1", {{L"TABCOUNT", Variant::Int(0)}, {L"TABCAPTION1", Variant(L"一")}}, 1, 1, 0,
+        {"Mended: count 0 loads as 1",
+         {{L"TABCOUNT", Variant::Int(0)}, {L"TABCAPTION1", Variant(L"一")}},
+         1,
+         1,
+         0,
          L"一"},
         {"Mended: negative count loads as 1", {{L"TABCOUNT", Variant::Int(-4)}}, 1, 1, 0, L""},
     };

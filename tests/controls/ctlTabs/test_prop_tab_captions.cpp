@@ -14,9 +14,13 @@ class NoTabs : public host::UserControl {
 public:
     NoTabs() : UserControl(L"NoTabs", L"NoTabs1") {}
     const host::PublishedProperties* Published() const override {
-        static const host::PropertyTable<NoTabs> table{
-            {{L"Tabs", host::PropertyType::Integer, false, nullptr, [](NoTabs&, int16_t) { return host::Variant::Int(0); },
-              {}, {}}}};
+        static const host::PropertyTable<NoTabs> table{{{L"Tabs",
+                                                         host::PropertyType::Integer,
+                                                         false,
+                                                         nullptr,
+                                                         [](NoTabs&, int16_t) { return host::Variant::Int(0); },
+                                                         {},
+                                                         {}}}};
         return &table;
     }
 };

@@ -20,7 +20,10 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct Place { const wchar_t* piece; double left, top, width, height; };
+struct Place {
+    const wchar_t* piece;
+    double left, top, width, height;
+};
 
 std::wstring LabelText(const controls::xForm& bar, const wchar_t* name) {
     return dynamic_cast<host::Label&>(*bar.Find(name)).Caption();
@@ -28,15 +31,32 @@ std::wstring LabelText(const controls::xForm& bar, const wchar_t* name) {
 
 TEST(XForm, PiecesLieCaptionFirstAndFitTheSizeWithoutNegativeLengths) {
     // A width of 0 stands for the size as placed, 6420 x 4365.
-    const struct { const char* label; double width, height; std::vector<Place> places; } cases[] = {
+    const struct {
+        const char* label;
+        double width, height;
+        std::vector<Place> places;
+    } cases[] = {
         {"as placed", 0, 0, {{L"Image7", 5085, 0, 1335, 420}, {L"Image4", 75, 4305, 6270, 60}}},
-        {"9000 x 9000", 9000, 9000,
-         {{L"Image1", 0, 0, 600, 420}, {L"Image8", 600, 0, 7065, 420}, {L"Image7", 7665, 0, 1335, 420},
-          {L"Image2", 0, 420, 75, 8520}, {L"Image6", 8925, 420, 75, 8520}, {L"Image3", 0, 8940, 75, 60},
-          {L"Image4", 75, 8940, 8850, 60}, {L"Image5", 8925, 8940, 75, 60}}},
-        {"smaller than the fixed pieces: stretched ones get nothing", 1200, 300,
-         {{L"Image8", 600, 0, 0, 420}, {L"Image7", -135, 0, 1335, 420}, {L"Image2", 0, 420, 75, 0},
-          {L"Image6", 1125, 420, 75, 0}, {L"Image3", 0, 240, 75, 60}, {L"Image4", 75, 240, 1050, 60},
+        {"9000 x 9000",
+         9000,
+         9000,
+         {{L"Image1", 0, 0, 600, 420},
+          {L"Image8", 600, 0, 7065, 420},
+          {L"Image7", 7665, 0, 1335, 420},
+          {L"Image2", 0, 420, 75, 8520},
+          {L"Image6", 8925, 420, 75, 8520},
+          {L"Image3", 0, 8940, 75, 60},
+          {L"Image4", 75, 8940, 8850, 60},
+          {L"Image5", 8925, 8940, 75, 60}}},
+        {"smaller than the fixed pieces: stretched ones get nothing",
+         1200,
+         300,
+         {{L"Image8", 600, 0, 0, 420},
+          {L"Image7", -135, 0, 1335, 420},
+          {L"Image2", 0, 420, 75, 0},
+          {L"Image6", 1125, 420, 75, 0},
+          {L"Image3", 0, 240, 75, 60},
+          {L"Image4", 75, 240, 1050, 60},
           {L"Image5", 1125, 240, 75, 60}}},
     };
     host::Form form(L"Form1");
@@ -63,7 +83,8 @@ TEST(XForm, WritingTheCaptionSetsBothLabelsAndTheWindowTitleAndAnnouncesIt) {
     form.SetCaption(L"before");
     auto& bar = form.Add(std::make_unique<controls::xForm>(L"xForm1"));
     std::vector<std::wstring> announced;
-    host::Connection recording = bar.PropertyChangedNotice.Connect([&announced](const std::wstring& name) { announced.push_back(name); });
+    host::Connection recording =
+        bar.PropertyChangedNotice.Connect([&announced](const std::wstring& name) { announced.push_back(name); });
     bar.Load(nullptr);
     EXPECT_EQ(LabelText(bar, L"lbl2"), L"窗口");
     EXPECT_EQ(form.Caption(), L"before") << "a new title bar leaves the window's title";
@@ -153,9 +174,12 @@ protected:
 
 TEST_F(XFormDrag, APressWithAnyButtonOnTheTitleBarOrItsCaptionBecomesACaptionPress) {
     const std::set<std::wstring> grips{L"lbl1", L"lbl2", L"Image1", L"Image8", L"Image7"};
-    const struct { UINT down, up; WPARAM held; } buttons[] = {
-        {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON}, {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
-        {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON}};
+    const struct {
+        UINT down, up;
+        WPARAM held;
+    } buttons[] = {{WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON},
+                   {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
+                   {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON}};
     for (auto& piece : bar->Children()) {
         for (auto& b : buttons) {
             const int before = captionPresses;
@@ -169,7 +193,10 @@ TEST_F(XFormDrag, APressWithAnyButtonOnTheTitleBarOrItsCaptionBecomesACaptionPre
 
 // Real input: the pointer is placed and the button pressed through the system.
 TEST_F(XFormDrag, APressAndDragOnTheBarMovesTheWindowWithThePointerUntilThatButtonIsReleased) {
-    const struct { const char* label; DWORD down, up; } rows[] = {
+    const struct {
+        const char* label;
+        DWORD down, up;
+    } rows[] = {
         {"left", MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP},
         {"Mended: right (the window followed the pointer until the next left click)", MOUSEEVENTF_RIGHTDOWN,
          MOUSEEVENTF_RIGHTUP},
