@@ -190,7 +190,6 @@ private:
     RECT contentRect_{};
     RECT pictureRect_{};
     RECT captionRect_{};
-    HRGN windowRegion_ = nullptr;  // owned by the window once applied
     host::FontPtr font_;
     host::Connection fontChanges_;
     host::Timer overTimer_{L"OverTimer"};

@@ -160,12 +160,9 @@ void FlatCmd::ApplyRoundRegion() {
         CombineRgn(*to, *from, cut, RGN_DIFF);
         std::swap(from, to);
     }
-    // An even number of cuts leaves the result in `region`.
-    HRGN handed = region.Release();
-    if (SetWindowRgn(hWnd(), handed, TRUE))
-        windowRegion_ = handed;
-    else
-        DeleteObject(handed);
+    // An even number of cuts leaves the result in `region`; the window takes it
+    // only when SetWindowRgn succeeds.
+    if (SetWindowRgn(hWnd(), region.Get(), TRUE)) region.Release();
 }
 
 }  // namespace controls
