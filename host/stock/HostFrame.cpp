@@ -1,6 +1,7 @@
 #include "host/stock/HostFrame.h"
 
 #include "host/values/Gdi.h"
+#include "host/stock/ColourKeys.h"
 
 namespace host {
 
@@ -79,14 +80,9 @@ LRESULT HostFrame::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void HostFrame::SetDesignProperty(const std::wstring& key, const Variant& value) {
+    if (SetColourOrFontKey(*this, key, value)) return;
     if (SameName(key, L"Caption"))
         SetCaption(value.ToString());
-    else if (SameName(key, L"Font"))
-        SetFont(value.ToFont());
-    else if (SameName(key, L"BackColor"))
-        SetBackColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"ForeColor"))
-        SetForeColor(static_cast<OleColor>(value.ToLong()));
     else
         WindowedControl::SetDesignProperty(key, value);
 }

@@ -4,6 +4,7 @@
 #include "host/forms/Form.h"
 #include "host/values/Gdi.h"
 #include "host/values/Units.h"
+#include "host/stock/ColourKeys.h"
 
 namespace host {
 
@@ -126,6 +127,7 @@ void Label::OnAccessKey(wchar_t) {
 }
 
 void Label::SetDesignProperty(const std::wstring& key, const Variant& value) {
+    if (SetColourOrFontKey(*this, key, value)) return;
     if (SameName(key, L"Caption"))
         SetCaption(value.ToString());
     else if (SameName(key, L"AutoSize"))
@@ -136,12 +138,6 @@ void Label::SetDesignProperty(const std::wstring& key, const Variant& value) {
         SetBackStyle(static_cast<BackStyle>(value.ToInteger() != 0));
     else if (SameName(key, L"Alignment"))
         SetAlignment(static_cast<Alignment>(value.ToInteger()));
-    else if (SameName(key, L"BackColor"))
-        SetBackColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"ForeColor"))
-        SetForeColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"Font"))
-        SetFont(value.ToFont());
     else
         WindowlessControl::SetDesignProperty(key, value);
 }

@@ -1,4 +1,5 @@
 #include "host/stock/PictureBox.h"
+#include "host/stock/ColourKeys.h"
 
 namespace host {
 
@@ -65,6 +66,7 @@ LRESULT PictureBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void PictureBox::SetDesignProperty(const std::wstring& key, const Variant& value) {
+    if (SetColourOrFontKey(*this, key, value)) return;
     if (SameName(key, L"Picture"))
         SetPictureAndFit(value.ToPicture());
     else if (SameName(key, L"BorderStyle"))
@@ -73,12 +75,6 @@ void PictureBox::SetDesignProperty(const std::wstring& key, const Variant& value
         SetFlat(value.ToInteger() == 0);
     else if (SameName(key, L"AutoSize"))
         SetAutoSize(value.ToBool());
-    else if (SameName(key, L"BackColor"))
-        SetBackColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"ForeColor"))
-        SetForeColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"Font"))
-        SetFont(value.ToFont());
     else if (SameName(key, L"AutoRedraw"))
         SetAutoRedraw(value.ToBool());
     else if (SameName(key, L"ScaleMode"))

@@ -2,6 +2,7 @@
 
 #include "host/forms/Container.h"
 #include "host/forms/Form.h"
+#include "host/stock/ColourKeys.h"
 
 namespace host {
 
@@ -79,14 +80,8 @@ LRESULT SystemControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void SystemControl::SetDesignProperty(const std::wstring& key, const Variant& value) {
-    if (SameName(key, L"BackColor"))
-        SetBackColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"ForeColor"))
-        SetForeColor(static_cast<OleColor>(value.ToLong()));
-    else if (SameName(key, L"Font"))
-        SetFont(value.ToFont());
-    else
-        WindowedControl::SetDesignProperty(key, value);
+    if (SetColourOrFontKey(*this, key, value)) return;
+    WindowedControl::SetDesignProperty(key, value);
 }
 
 }  // namespace host
