@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "PaintTiming.h"
 #include "controls/Options/Options.h"
 #include "host/forms/Form.h"
 #include "host/stock/TextBox.h"
@@ -18,16 +19,7 @@ namespace {
 constexpr int kLeaves = 100;
 constexpr int kPollMs = 50;
 
-double NowMs() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1e3 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double NowMs() { return bench::NowUs() / 1e3; }
 
 // Dispatches messages until `done` or `limitMs` passes, waking for each message.
 template <class Done>
