@@ -23,66 +23,18 @@ constexpr TargetInfo kTargets[] = {
 
 bool IsText(Target target) { return target == Target::Design || target == Target::Bag || target == Target::Literal; }
 
-// Pieces of the formats that random edits insert: syntax, keywords, and the
-// characters a reader is likely to mishandle.
+// Syntax, keywords and characters a reader may mishandle.
+// clang-format off
 const std::wstring kPieces[] = {
-    L"\"",
-    L"\\",
-    L"\\u",
-    L"\n",
-    L"\r",
-    L"\r\n",
-    L"=",
-    L"(",
-    L")",
-    L",",
-    L"&H",
-    L"&",
-    L"%",
-    L"!",
-    L"#",
-    L"'",
-    L" ",
-    L"\t",
-    L"\0"s,
-    L"\xD800",
-    L"\xDFFF",
-    L"\xFEFF",
-    L"\x85",
-    L"\x7F",
-    L"Begin ",
-    L"Begin Label x\n",
-    L"Begin Frame f\n",
-    L"Begin PictureBox p\n",
-    L"End\n",
-    L"Font(\"a\", ",
-    L"Font(\"宋体\", 9, 400, 134)",
-    L"Picture(",
-    L"Picture(Data \"",
-    L"Picture(File \"",
-    L"Picture(Resource \"",
-    L"Empty",
-    L"Nothing",
-    L"True",
-    L"1e",
-    L"-",
-    L".",
-    L"99999999999",
-    L"-32768",
-    L"2147483647&",
-    L"&H80000050&",
-    L"1E308#",
-    L"Index = ",
-    L"Left = ",
-    L"Width = ",
-    L"Caption = ",
-    L"Font = ",
-    L"Picture = ",
-    L"ScaleMode = 3\n",
-    L"BorderStyle = ",
-    L"Visible = 0\n",
+    L"\"", L"\\", L"\\u", L"\n", L"\r", L"\r\n", L"=", L"(", L")", L",", L"&H", L"&", L"%", L"!", L"#", L"'", L" ",
+    L"\t", L"\0"s, L"\xD800", L"\xDFFF", L"\xFEFF", L"\x85", L"\x7F", L"Begin ", L"Begin Label x\n",
+    L"Begin Frame f\n", L"Begin PictureBox p\n", L"End\n", L"Font(\"a\", ", L"Font(\"宋体\", 9, 400, 134)", L"Picture(",
+    L"Picture(Data \"", L"Picture(File \"", L"Picture(Resource \"", L"Empty", L"Nothing", L"True", L"1e", L"-", L".",
+    L"99999999999", L"-32768", L"2147483647&", L"&H80000050&", L"1E308#", L"Index = ", L"Left = ", L"Width = ",
+    L"Caption = ", L"Font = ", L"Picture = ", L"ScaleMode = 3\n", L"BorderStyle = ", L"Visible = 0\n",
     L"Default = True\n",
 };
+// clang-format on
 
 constexpr uint32_t kInterestingWords[] = {0,       1,          0x7F,       0x80,       0xFF, 0x7FFF, 0x8000, 0xFFFF,
                                           0x10000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 40,   108,    124};
@@ -91,14 +43,12 @@ using Random = std::mt19937_64;
 
 size_t Below(Random& random, size_t bound) { return bound == 0 ? 0 : static_cast<size_t>(random() % bound); }
 
-// A span of `s` as [start, start + length).
 template <class S>
 std::pair<size_t, size_t> Span(Random& random, const S& s, size_t longest) {
     size_t start = Below(random, s.size() + 1);
     return {start, std::min(s.size() - start, 1 + Below(random, longest))};
 }
 
-// Edits shared by texts and files: cutting, repeating and splicing spans.
 template <class S>
 bool EditSpans(Random& random, S& s, const S& other) {
     switch (Below(random, 4)) {
@@ -137,7 +87,7 @@ void EditText(Random& random, std::wstring& text, const std::wstring& other) {
 }
 
 void EditBytes(Random& random, std::string& bytes, const std::string& other) {
-    // Headers hold the fields that matter, so edits favour the first bytes.
+    // Favour the header.
     size_t reach = Below(random, 4) == 0 ? bytes.size() : std::min<size_t>(bytes.size(), 64);
     size_t at = Below(random, reach);
     switch (Below(random, 4)) {
@@ -248,7 +198,6 @@ Input Mutator::Make(uint64_t seed, uint64_t index) const {
     std::seed_seq mix{static_cast<uint32_t>(seed), static_cast<uint32_t>(seed >> 32), static_cast<uint32_t>(index),
                       static_cast<uint32_t>(index >> 32)};
     Random random(mix);
-    // Each target as often as another, however many seeds it has.
     Target target = kTargets[Below(random, std::size(kTargets))].target;
     std::vector<const Input*> kin;
     for (const Input& s : seeds_)

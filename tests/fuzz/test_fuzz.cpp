@@ -1,14 +1,9 @@
-// Every text the host reads, and the picture files it loads, fed with the corpus of
-// inputs that once failed and then with random edits of good inputs. Only the
-// host's own errors may come out: a crash, another exception, a parse or build
-// error without its line, a slow input, runaway memory, GDI objects that pile up
-// over repeated builds, or a bag or literal that does not survive its own saving
-// fails the test.
-//
-// The environment steers longer campaigns (tools/fuzz): FUZZ_SECONDS, FUZZ_SEED,
-// FUZZ_START (first input number), FUZZ_SAVE (folder that failing inputs are
-// written to), FUZZ_PROGRESS (file that holds the number of the input being tried,
-// read after a crash) and FUZZ_DUMP (write that one input to FUZZ_SAVE and stop).
+// Host readers and picture loaders, fed the corpus of past failures and seeded
+// random edits of good inputs. Fails on a crash, a non-host exception, an error
+// without its line, a slow input, runaway memory, GDI growth over repeated builds,
+// or a bag or literal that does not survive its own saving. tools/fuzz steers
+// longer runs with FUZZ_SECONDS, FUZZ_SEED, FUZZ_START, FUZZ_SAVE, FUZZ_PROGRESS
+// and FUZZ_DUMP.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -42,10 +37,8 @@ constexpr uint64_t kSuiteSeed = 14;
 constexpr DWORD kSlowInputMs = 5000;
 constexpr SIZE_T kMemoryBound = 1024u * 1024 * 1024;
 constexpr int kBuildsPerLedgerCheck = 3;
-constexpr int kEveryNthBuildChecked = 16;  // the ledger check builds three times
-// Longer forms are parsed but not built: under Wine the system's multi-line edit
-// control takes time that grows with the square of its text (40,000 characters
-// take about a minute), whoever sets it.
+constexpr int kEveryNthBuildChecked = 16;
+// Longer forms are only parsed: Wine's multi-line edit is quadratic in its text.
 constexpr size_t kLongestBuiltForm = 8000;
 
 using Problem = std::optional<std::string>;
@@ -66,13 +59,12 @@ uint64_t NumberSetting(const wchar_t* name, uint64_t fallback) {
     return text ? std::wcstoull(text->c_str(), nullptr, 10) : fallback;
 }
 
-// Outside effects of built forms are only counted: no message box, no ending.
 struct QuietEffects : SideEffects {
     int ShowMessageBox(HWND, const std::wstring&, const std::wstring&, unsigned) override {
         ++messages;
         return IDOK;
     }
-    int messages = 0;  // errors that a shown form reported as unhandled
+    int messages = 0;
     void EndProgram(int) override {}
     bool PlaySoundFile(const std::string&, unsigned) override { return true; }
     intptr_t OpenWithShell(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
@@ -90,13 +82,13 @@ void PumpPending() {
     }
 }
 
-// A bag or literal whose saved text does not read back as itself.
+bool IsFontOrPicture(const Variant& v) { return v.Type() == VarType::Font || v.Type() == VarType::Picture; }
+
 struct Differs : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Runs `step`; a format error is a fair answer, and so is any host error when the
-// step is not parsing or building (`lineNeeded`).
+// A format error is a fair answer; so is any host error unless `lineNeeded`.
 template <class Fn>
 Problem HostErrorsOnly(bool lineNeeded, Fn step) {
     try {
@@ -114,11 +106,9 @@ Problem HostErrorsOnly(bool lineNeeded, Fn step) {
     return std::nullopt;
 }
 
-// When the input being tried began (GetTickCount64), 0 between inputs.
 std::atomic<uint64_t> g_inputStarted{0};
 
-// A hung input ends the process after saying so; the campaign script then saves
-// the input from its number.
+// A hung input ends the process; tools/fuzz saves it by its number.
 void StartWatchdog() {
     static bool started = [] {
         std::thread([] {
@@ -158,8 +148,8 @@ public:
 
     void PrintCounts(uint64_t failures, int reported) const {
         std::cout << "fuzz:";
-        for (Target t : {Target::Design, Target::Bag, Target::Literal, Target::Bitmap, Target::Icon})
-            std::cout << " " << NameOf(t) << " " << counts_[int(t)].tried << " (" << counts_[int(t)].accepted
+        for (int t = 0; t < 5; ++t)
+            std::cout << " " << NameOf(Target(t)) << " " << counts_[t].tried << " (" << counts_[t].accepted
                       << " accepted)";
         std::cout << "; " << builds_ << " forms built, " << reported << " errors reported by shown forms; " << failures
                   << " failures" << std::endl;
@@ -169,8 +159,21 @@ private:
     Problem Dispatch(const Input& input, uint64_t number) {
         switch (input.target) {
         case Target::Design: return TryDesign(input.text, number);
-        case Target::Bag: return HostErrorsOnly(true, [&] { BagRoundTrip(input.text), accepted_ = true; });
-        case Target::Literal: return HostErrorsOnly(true, [&] { LiteralRoundTrip(input.text), accepted_ = true; });
+        case Target::Bag:
+            return HostErrorsOnly(true, [&] {
+                RoundTrip(
+                    "bag", input.text, [](const std::wstring& t) { return PropertyBag::LoadText(t); },
+                    [](auto& bag) { return bag.SaveText(); }, [](auto& a, auto& b) { return a.Keys() == b.Keys(); });
+                accepted_ = true;
+            });
+        case Target::Literal:
+            return HostErrorsOnly(true, [&] {
+                RoundTrip(
+                    "value", input.text, [](const std::wstring& t) { return ParseLiteral(t, 1); },
+                    [](auto& value) { return FormatLiteral(value); },
+                    [](auto& a, auto& b) { return IsFontOrPicture(a) || b.SameAs(a); });
+                accepted_ = true;
+            });
         case Target::Bitmap:
         case Target::Icon: return TryPicture(input);
         }
@@ -209,31 +212,20 @@ private:
         return problem;
     }
 
-    // What was accepted once must read back from its own saved text.
-    template <class Fn>
-    static auto Reread(const std::wstring& saved, Fn read) {
-        try {
-            return read(saved);
-        } catch (const HostError& e) {
-            throw Differs("its saved text is refused (" + Narrow(e.Description()) + "): " + Narrow(saved));
-        }
-    }
-
-    static void BagRoundTrip(const std::wstring& text) {
-        PropertyBag bag = PropertyBag::LoadText(text);
-        std::wstring saved = bag.SaveText();
-        PropertyBag back = Reread(saved, [](const std::wstring& t) { return PropertyBag::LoadText(t); });
-        if (back.SaveText() != saved || back.Keys() != bag.Keys())
-            throw Differs("the bag changed on its way through its text: " + Narrow(saved));
-    }
-
-    static void LiteralRoundTrip(const std::wstring& text) {
-        Variant value = ParseLiteral(text, 1);
-        std::wstring saved = FormatLiteral(value);
-        Variant back = Reread(saved, [](const std::wstring& t) { return ParseLiteral(t, 1); });
-        bool plain = value.Type() != VarType::Font && value.Type() != VarType::Picture;
-        if (FormatLiteral(back) != saved || (plain && !back.SameAs(value)))
-            throw Differs("the value changed on its way through its text: " + Narrow(saved));
+    // What was accepted once must read back from its own saved text as itself.
+    template <class Read, class Save, class Same>
+    static void RoundTrip(const char* what, const std::wstring& text, Read read, Save save, Same same) {
+        auto value = read(text);
+        std::wstring saved = save(value);
+        auto back = [&] {
+            try {
+                return read(saved);
+            } catch (const HostError& e) {
+                throw Differs("its saved text is refused (" + Narrow(e.Description()) + "): " + Narrow(saved));
+            }
+        }();
+        if (save(back) != saved || !same(value, back))
+            throw Differs(std::string("the ") + what + " changed on its way through its text: " + Narrow(saved));
     }
 
     Problem TryPicture(const Input& input) {
@@ -287,8 +279,6 @@ private:
     bool accepted_ = false;
 };
 
-// ---- Seeds --------------------------------------------------------------------------
-
 const wchar_t kHostForm[] =
     L"Begin Form Seed\n  Caption = \"种子\"\n  ClientWidth = 4800\n  ClientHeight = 3600\n  ScaleMode = 3\n"
     L"  Font = Font(\"宋体\", 9, 400, 134)\n"
@@ -301,20 +291,13 @@ const wchar_t kHostForm[] =
     L"  Begin HostFrame fra\n    Begin ListBox lst\n    End\n    Begin ComboBox cbo\n    End\n  End\n"
     L"  Begin Timer tmr\n    Interval = 10\n  End\nEnd\n";
 
+// clang-format off
 const wchar_t* const kLiterals[] = {
-    L"\"a\\u4E2D\\r\\n\\t\\\\\\\"\"",
-    L"&H8000000F&",
-    L"-32768%",
-    L"70000",
-    L"1.5!",
-    L"1E-300#",
-    L"True",
-    L"Nothing",
-    L"Font(\"宋体\", 10.5, 700, 134, Italic, Underline, Strikethrough)",
-    L"Picture(Empty)",
-    L"Picture(Resource \"#1\")",
+    L"\"a\\u4E2D\\r\\n\\t\\\\\\\"\"", L"&H8000000F&", L"-32768%", L"70000", L"1.5!", L"1E-300#", L"True", L"Nothing",
+    L"Font(\"宋体\", 10.5, 700, 134, Italic, Underline, Strikethrough)", L"Picture(Empty)", L"Picture(Resource \"#1\")",
     L"Picture(Data \"Qk0=\")",
 };
+// clang-format on
 
 // A bottom-up bitmap file of `bits` per pixel (8: with a grey palette).
 std::string BitmapFile(int width, int height, int bits) {
@@ -354,9 +337,8 @@ void AddSeeds(Mutator& mutator) {
     mutator.AddSeed({Target::Design, form1, {}});
     mutator.AddSeed({Target::Design, kHostForm, {}});
     // Every control's settings of the main window as a saved bag.
-    std::vector<const DesignNode*> open{};
     DesignNode tree = ParseDesignData(form1);
-    open.push_back(&tree);
+    std::vector<const DesignNode*> open{&tree};
     while (!open.empty()) {
         const DesignNode* node = open.back();
         open.pop_back();
@@ -366,9 +348,9 @@ void AddSeeds(Mutator& mutator) {
         for (const DesignNode& child : node->children) open.push_back(&child);
     }
     for (const wchar_t* literal : kLiterals) mutator.AddSeed({Target::Literal, literal, {}});
-    mutator.AddSeed({Target::Bitmap, {}, BitmapFile(3, 2, 24)});
-    mutator.AddSeed({Target::Bitmap, {}, BitmapFile(5, 4, 8)});
-    mutator.AddSeed({Target::Icon, {}, IconFile()});
+    const std::pair<Target, std::string> pictures[] = {
+        {Target::Bitmap, BitmapFile(3, 2, 24)}, {Target::Bitmap, BitmapFile(5, 4, 8)}, {Target::Icon, IconFile()}};
+    for (const auto& [target, bytes] : pictures) mutator.AddSeed({target, {}, bytes});
 }
 
 std::vector<std::pair<fs::path, Input>> Corpus() {
