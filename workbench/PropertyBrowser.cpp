@@ -1,6 +1,7 @@
 #include "workbench/PropertyBrowser.h"
 
 #include "host/design/TextLiteral.h"
+#include "host/forms/PropertyTable.h"
 #include "host/values/Error.h"
 #include "host/values/Text.h"
 
@@ -8,7 +9,7 @@ namespace workbench {
 
 namespace {
 
-// An indexed property is listed for at most this many indexes.
+// An indexed property is tried for indexes 0 up to this.
 constexpr int16_t kMaxIndexRows = 64;
 
 struct ExtenderProperty {
@@ -29,22 +30,48 @@ constexpr ExtenderProperty kExtender[] = {
 
 std::wstring ValueText(host::Control& control, const std::wstring& name, const std::vector<host::Variant>& index) {
     try {
-        return host::FormatLiteral(control.GetProperty(name, index));
+        return host::FormatKeyedLiteral(name, control.GetProperty(name, index));
     } catch (const host::HostError& e) {
         return L"(" + e.Description() + L")";
     }
 }
 
-void AddRow(std::vector<BrowsedProperty>& rows, host::Control& control, const std::wstring& name,
-            const std::wstring& help) {
-    rows.push_back({name, {}, help, ValueText(control, name, {})});
+// The indexes an indexed property answers: from the first that reads to the last
+// before one that fails.
+void AddIndexedRows(std::vector<BrowsedProperty>& rows, host::Control& control, const host::PropertyInfo& info) {
+    bool answered = false;
+    for (int16_t i = 0; i < kMaxIndexRows; ++i) {
+        std::vector<host::Variant> index{host::Variant::Int(i)};
+        try {
+            rows.push_back({info.name, index, info.help,
+                            host::FormatKeyedLiteral(info.name, control.GetProperty(info.name, index))});
+            answered = true;
+        } catch (const host::HostError&) {
+            if (answered) return;
+        }
+    }
+}
+
+bool Listed(const std::vector<BrowsedProperty>& rows, std::wstring_view name) {
+    for (const BrowsedProperty& row : rows)
+        if (host::SameName(row.name, name)) return true;
+    return false;
 }
 
 }  // namespace
 
 std::vector<BrowsedProperty> BrowsedProperties(host::Control& control) {
     std::vector<BrowsedProperty> rows;
-    for (const ExtenderProperty& p : kExtender) AddRow(rows, control, p.name, p.help);
+    if (const host::PublishedProperties* published = control.Published()) {
+        for (const host::PropertyInfo& info : published->Infos()) {
+            if (info.indexed)
+                AddIndexedRows(rows, control, info);
+            else
+                rows.push_back({info.name, {}, info.help, ValueText(control, info.name, {})});
+        }
+    }
+    for (const ExtenderProperty& p : kExtender)
+        if (!Listed(rows, p.name)) rows.push_back({p.name, {}, p.help, ValueText(control, p.name, {})});
     return rows;
 }
 

@@ -5,6 +5,7 @@
 
 #include "Artwork.h"
 #include "host/forms/FormBuilder.h"
+#include "host/forms/PublishedEvents.h"
 
 namespace controls {
 
@@ -118,6 +119,9 @@ void Combo::OnMouseMove(int16_t, int16_t, float, float) { ResetPic(); }
 
 namespace {
 const host::ControlKind<Combo> kKind{L"Combo"};
+const host::PublishedEvents<Combo> kEvents{
+    host::EventEntry(L"Click", &Combo::Click), host::EventEntry(L"Change", &Combo::Change),
+    host::EventEntry(L"MouseMove", &Combo::MouseMove), host::EventEntry(L"MouseDown", &Combo::MouseDown)};
 }  // namespace
 
 }  // namespace controls

@@ -69,6 +69,7 @@ public:
     // enables or disables the field and shows the matching button and outline.
     bool Enabled() const { return enabledFlag_; }
     void SetEnabled(bool enabled) override;
+    const host::PublishedProperties* Published() const override;
 
     // Events, in their fixed order; the mouse ones come from the text area, with
     // places in twips relative to it.
@@ -84,6 +85,8 @@ protected:
     void OnMouseMove(int16_t button, int16_t shift, float x, float y) override;
 
 private:
+    void ReadItems(const host::PropertyBag& bag);
+    void WriteItems(host::PropertyBag& bag) const;
     void AddParts();
     void ConnectParts();
     bool Shows(int picture) const;

@@ -1,6 +1,7 @@
 // The combo box's properties and its property bag. Each setter applies the value
 // to its part, then announces it.
 #include "controls/Combo/Combo.h"
+#include "host/forms/PropertyTable.h"
 #include "host/values/Error.h"
 
 namespace controls {
@@ -13,6 +14,8 @@ host::Variant Colour(host::OleColor colour) { return host::Variant::Lng(static_c
 host::OleColor ColourOf(const host::Variant& value) { return static_cast<host::OleColor>(value.ToLong()); }
 
 constexpr int16_t kNoItem = -1;
+
+std::wstring ItemKey(int16_t index) { return L"List" + std::to_wstring(index); }
 
 }  // namespace
 
@@ -93,8 +96,24 @@ void Combo::SetEnabled(bool enabled) {
     shapeBorder_->SetBorderColor(enabled ? kOutline : kDisabledOutline);
 }
 
-// Items are never stored, so a stored index can name an item only of a list
-// filled before loading; any other is left at none rather than refused.
+// The list's items, kept so that design data can give a combo box its items:
+// "ListCount", then "List0", "List1", …, stored only when there are items, just
+// before the index that names one of them.
+void Combo::ReadItems(const host::PropertyBag& bag) {
+    const int16_t count = bag.ReadProperty(L"ListCount", host::Variant::Int(0)).ToInteger();
+    if (count <= 0) return;
+    combo1_->Clear();
+    for (int16_t i = 0; i < count; ++i) combo1_->AddItem(bag.ReadProperty(ItemKey(i), host::Variant(L"")).ToString());
+}
+
+void Combo::WriteItems(host::PropertyBag& bag) const {
+    const int16_t count = ListCount();
+    bag.WriteProperty(L"ListCount", host::Variant::Int(count), host::Variant::Int(0));
+    for (int16_t i = 0; i < count; ++i) bag.WriteProperty(ItemKey(i), combo1_->List(i), host::Variant(L""));
+}
+
+// A stored index that names no item (of the stored list, or of one filled
+// before loading) is left at none rather than refused.
 void Combo::OnReadProperties(const host::PropertyBag& bag) {
     txtData_->SetText(bag.ReadProperty(L"Text", kInitialText).ToString());
     ApplyBackColor(ColourOf(bag.ReadProperty(L"BackColor", Colour(kFieldBack))));
@@ -102,6 +121,7 @@ void Combo::OnReadProperties(const host::PropertyBag& bag) {
     const host::FontPtr font = bag.ReadProperty(L"Font", ambient).ToFont();
     txtData_->SetFont(font ? font : ambient);
     txtData_->SetForeColor(ColourOf(bag.ReadProperty(L"ForeColor", Colour(kFieldFore))));
+    ReadItems(bag);
     const int16_t index = bag.ReadProperty(L"ListIndex", host::Variant::Int(kNoItem)).ToInteger();
     if (index >= 0 && index < ListCount()) combo1_->SetListIndex(index);
     txtData_->SetLocked(bag.ReadProperty(L"Locked", host::Variant::Bool(false)).ToBool());
@@ -118,12 +138,40 @@ void Combo::OnWriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty(L"BackColor", Colour(BackColor()), Colour(kFieldBack));
     bag.WriteProperty(L"Font", Font(), Ambient().Font);
     bag.WriteProperty(L"ForeColor", Colour(ForeColor()), Colour(kFieldFore));
+    WriteItems(bag);
     bag.WriteProperty(L"ListIndex", host::Variant::Int(ListIndex()), host::Variant::Int(kNoItem));
     bag.WriteProperty(L"Locked", host::Variant::Bool(Locked()), host::Variant::Bool(false));
     bag.WriteProperty(L"MaxLength", host::Variant::Lng(MaxLength()), host::Variant::Int(0));
     bag.WriteProperty(L"ToolTipText", ToolTipText(), L"");
     bag.WriteProperty(L"FieldName", FieldName(), L"");
     bag.WriteProperty(L"Enabled", host::Variant::Bool(enabledFlag_), host::Variant::Bool(false));
+}
+
+const host::PublishedProperties* Combo::Published() const {
+    using Table = host::PropertyTable<Combo>;
+    static const Table table{{
+        Table::Accessor(L"TEXT", L"Returns/sets the text in the field", &Combo::TEXT, &Combo::SetTEXT),
+        Table::Accessor(L"BackColor", L"Returns/sets the background colour of the field", &Combo::BackColor,
+                        &Combo::SetBackColor),
+        Table::Accessor(L"Font", L"Returns/sets the font of the field", &Combo::Font, &Combo::SetFont),
+        Table::Accessor(L"ForeColor", L"Returns/sets the colour of the field's text", &Combo::ForeColor,
+                        &Combo::SetForeColor),
+        Table::Accessor(L"hwnd", L"Returns the handle of the control's window", &Combo::hwnd),
+        Table::Accessor(L"ListIndex", L"Returns/sets the chosen item (-1: none)", &Combo::ListIndex,
+                        &Combo::SetListIndex),
+        Table::Accessor(L"ListCount", L"Returns the number of items in the list", &Combo::ListCount),
+        Table::Accessor(L"Locked", L"Returns/sets whether the field's text cannot be edited", &Combo::Locked,
+                        &Combo::SetLocked),
+        Table::Accessor(L"MaxLength", L"Returns/sets the longest text the field takes (0: no limit)", &Combo::MaxLength,
+                        &Combo::SetMaxLength),
+        Table::Accessor(L"ToolTipText", L"Returns/sets the tip shown when the mouse rests on the field",
+                        &Combo::ToolTipText, &Combo::SetToolTipText),
+        Table::Accessor(L"FieldName", L"Returns/sets the name of the data field the text is bound to",
+                        &Combo::FieldName, &Combo::SetFieldName),
+        Table::Accessor(L"Enabled", L"Returns/sets whether the control takes the user's input", &Combo::Enabled,
+                        &Combo::SetEnabled),
+    }};
+    return &table;
 }
 
 }  // namespace controls

@@ -6,6 +6,7 @@
 
 #include "host/values/Error.h"
 #include "host/forms/FormBuilder.h"
+#include "host/forms/PropertyTable.h"
 #include "host/forms/PublishedEvents.h"
 #include "host/values/Units.h"
 
@@ -527,6 +528,75 @@ void FlatCmd::SetXPWinStyle(bool value) {
     PropertyChanged(Keys().xpWinStyle.name);
     SetTransparentBG(false);
     OnResize();
+}
+
+// What by-name access and property browsers reach, in the order of the interface.
+const host::PublishedProperties* FlatCmd::Published() const {
+    using Table = host::PropertyTable<FlatCmd>;
+    static const Table table{{
+        Table::Accessor(L"Enabled", L"Returns/sets whether the button takes the user's input", &FlatCmd::Enabled,
+                        &FlatCmd::SetEnabled),
+        Table::Accessor(L"Font", L"Returns/sets the font of the caption", &FlatCmd::Font, &FlatCmd::SetFont),
+        Table::Accessor(L"hwnd", L"Returns the handle of the button's window", &FlatCmd::hwnd),
+        Table::Accessor(L"MousePointer", L"Returns/sets the shape of the mouse pointer over the button",
+                        &FlatCmd::MousePointer, &FlatCmd::SetMousePointer),
+        Table::Accessor(L"MouseIcon", L"Returns/sets the custom mouse pointer", &FlatCmd::MouseIcon,
+                        &FlatCmd::SetMouseIcon),
+        Table::Accessor(L"ShowBorderOnFocus",
+                        L"Returns/sets whether a raised button shows the default frame while focused",
+                        &FlatCmd::ShowBorderOnFocus, &FlatCmd::SetShowBorderOnFocus),
+        Table::Accessor(L"ShowFocusRect", L"Returns/sets whether a dotted focus rectangle shows while focused",
+                        &FlatCmd::ShowFocusRect, &FlatCmd::SetShowFocusRect),
+        Table::Accessor(L"RAISED", L"Returns/sets whether the raised border shows also without the mouse over it",
+                        &FlatCmd::RAISED, &FlatCmd::SetRAISED),
+        Table::Accessor(L"URL", L"Returns/sets the address opened after each click", &FlatCmd::URL, &FlatCmd::SetURL),
+        Table::Accessor(L"Caption", L"Returns/sets the text of the button; & marks the access key", &FlatCmd::Caption,
+                        &FlatCmd::SetCaption),
+        Table::Accessor(L"PicturePosition", L"Returns/sets where the picture goes beside the caption (0 to 3)",
+                        &FlatCmd::PicturePosition, &FlatCmd::SetPicturePosition),
+        Table::Accessor(L"Picture", L"Returns/sets the picture shown on the button", &FlatCmd::Picture,
+                        &FlatCmd::SetPicture),
+        Table::Accessor(L"PictureWidth", L"Returns/sets the width the picture is drawn at, in pixels",
+                        &FlatCmd::PictureWidth, &FlatCmd::SetPictureWidth),
+        Table::Accessor(L"PictureHeight", L"Returns/sets the height the picture is drawn at, in pixels",
+                        &FlatCmd::PictureHeight, &FlatCmd::SetPictureHeight),
+        Table::Accessor(L"PictureSize", L"Returns/sets the picture's size: 0 small, 1 large, 2 natural, other: as set",
+                        &FlatCmd::PictureSize, &FlatCmd::SetPictureSize),
+        Table::Accessor(L"PictureHover", L"Returns/sets the picture shown while the mouse is over the button",
+                        &FlatCmd::PictureHover, &FlatCmd::SetPictureHover),
+        Table::Accessor(L"XPStyle", L"Returns/sets whether the button uses the XP looks", &FlatCmd::XPStyle,
+                        &FlatCmd::SetXPStyle),
+        Table::Accessor(L"XPColor_Pressed", L"Returns/sets the XP look's background while pressed",
+                        &FlatCmd::XPColor_Pressed, &FlatCmd::SetXPColor_Pressed),
+        Table::Accessor(L"XPColor_Hover", L"Returns/sets the XP look's background while the mouse is over it",
+                        &FlatCmd::XPColor_Hover, &FlatCmd::SetXPColor_Hover),
+        Table::Accessor(L"XPDefaultColors", L"Returns/sets whether the XP look takes its colours from the system",
+                        &FlatCmd::XPDefaultColors, &FlatCmd::SetXPDefaultColors),
+        Table::Accessor(L"BackColor", L"Returns/sets the background colour", &FlatCmd::BackColor,
+                        &FlatCmd::SetBackColor),
+        Table::Accessor(L"ForeColor", L"Returns/sets the colour of the caption", &FlatCmd::ForeColor,
+                        &FlatCmd::SetForeColor),
+        Table::Accessor(L"SoundOver", L"Returns/sets the sound file played when the mouse enters", &FlatCmd::SoundOver,
+                        &FlatCmd::SetSoundOver),
+        Table::Accessor(L"SoundClick", L"Returns/sets the sound file played on a mouse click", &FlatCmd::SoundClick,
+                        &FlatCmd::SetSoundClick),
+        Table::Accessor(L"version", L"Returns the version of the button", &FlatCmd::version, &FlatCmd::Setversion),
+        Table::Accessor(L"NoBorderEffect", L"Returns/sets whether the button draws no border at all",
+                        &FlatCmd::NoBorderEffect, &FlatCmd::SetNoBorderEffect),
+        Table::Accessor(L"XPShowBorderAlways", L"Returns/sets whether the XP flat look frames the button always",
+                        &FlatCmd::XPShowBorderAlways, &FlatCmd::SetXPShowBorderAlways),
+        Table::Accessor(L"MaskColor", L"Returns/sets the colour of the picture that is drawn transparent",
+                        &FlatCmd::MaskColor, &FlatCmd::SetMaskColor),
+        Table::Accessor(L"TransparentBG", L"Returns/sets whether the container's picture shows under the button",
+                        &FlatCmd::TransparentBG, &FlatCmd::SetTransparentBG),
+        Table::Accessor(L"BEVEL", L"Returns/sets the border: 0 or 1 a 3D line, 2 or more a gradient bevel",
+                        &FlatCmd::BEVEL, &FlatCmd::SetBEVEL),
+        Table::Accessor(L"BEVELDEPTH", L"Returns/sets the colour step between two bevel rings", &FlatCmd::BEVELDEPTH,
+                        &FlatCmd::SetBEVELDEPTH),
+        Table::Accessor(L"XPWinStyle", L"Returns/sets whether the XP look paints the XP window face",
+                        &FlatCmd::XPWinStyle, &FlatCmd::SetXPWinStyle),
+    }};
+    return &table;
 }
 
 namespace {

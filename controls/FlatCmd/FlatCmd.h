@@ -95,6 +95,7 @@ public:
     void SetBEVELDEPTH(int16_t value);
     bool XPWinStyle() const { return prop_.xpWinStyle; }
     void SetXPWinStyle(bool value);
+    const host::PublishedProperties* Published() const override;
 
     // ---- Methods ----
     // Repaints the whole face (defined with the painting).

@@ -31,6 +31,7 @@ public:
     // Enabled() is the host's state; setting it also greys or blackens the caption
     // until the next layout pass.
     void SetEnabled(bool enabled) override;
+    const host::PublishedProperties* Published() const override;
 
     // Events, in their fixed order. Only MouseMove is ever raised: over the
     // frame's own surface, not over the caption or the icon.

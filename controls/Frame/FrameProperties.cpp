@@ -1,6 +1,7 @@
 // The frame's property bag and its first settings.
 #include "controls/Frame/Frame.h"
 #include "controls/Frame/FrameLook.h"
+#include "host/forms/PropertyTable.h"
 
 namespace controls {
 
@@ -29,6 +30,21 @@ void Frame::OnWriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty(L"Icon", icon_ ? icon_ : host::LoadPicture(), L"");
     bag.WriteProperty(L"Font", font_, Ambient().Font);
     bag.WriteProperty(L"ForeColor", host::Variant::Lng(static_cast<int32_t>(foreColor_)), host::Variant::Lng(0));
+}
+
+const host::PublishedProperties* Frame::Published() const {
+    using Table = host::PropertyTable<Frame>;
+    static const Table table{{
+        Table::Accessor(L"Font", L"Returns/sets the font of the caption", &Frame::Font, &Frame::SetFont),
+        Table::Accessor(L"ForeColor", L"Returns/sets the colour of the caption", &Frame::ForeColor,
+                        &Frame::SetForeColor),
+        Table::Accessor(L"Icon", L"Returns/sets the picture before the caption", &Frame::Icon, &Frame::SetIcon),
+        Table::Accessor(L"Caption", L"Returns/sets the text in the frame's top edge", &Frame::Caption,
+                        &Frame::SetCaption),
+        Table::Accessor(L"Enabled", L"Returns/sets whether the frame and what it holds take the user's input",
+                        &Frame::Enabled, &Frame::SetEnabled),
+    }};
+    return &table;
 }
 
 }  // namespace controls

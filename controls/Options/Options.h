@@ -41,6 +41,7 @@ public:
     host::PicturePtr Icon() const { return icon_; }
     // Null means no icon: an empty picture is stored.
     void SetIcon(host::PicturePtr icon);
+    const host::PublishedProperties* Published() const override;
 
     // Events, in their fixed order. A mouse click raises MouseDown and MouseUp
     // but no Click; Click comes only from the Space key.

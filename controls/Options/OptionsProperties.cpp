@@ -1,6 +1,7 @@
 // The option button's property bag and its first settings.
 #include "controls/Options/Options.h"
 #include "controls/Options/OptionsLook.h"
+#include "host/forms/PropertyTable.h"
 
 namespace controls {
 
@@ -46,6 +47,28 @@ void Options::OnWriteProperties(host::PropertyBag& bag) {
     bag.WriteProperty(L"BackColor", Colour(backColor_), Colour(kDefaultBackColor));
     bag.WriteProperty(L"ForeColor", Colour(foreColor_), Colour(kDefaultForeColor));
     bag.WriteProperty(L"Icon", icon_ ? icon_ : host::LoadPicture(), L"");
+}
+
+const host::PublishedProperties* Options::Published() const {
+    using Table = host::PropertyTable<Options>;
+    static const Table table{{
+        Table::Accessor(L"Enabled", L"Returns/sets whether the option button takes the user's input", &Options::Enabled,
+                        &Options::SetEnabled),
+        Table::Accessor(L"Group", L"Returns whether the button belongs to the second group of its container",
+                        &Options::Group),
+        Table::Accessor(L"Value", L"Returns/sets whether the option button is selected", &Options::Value,
+                        &Options::SetValue),
+        Table::Accessor(L"Font", L"Returns/sets the font of the caption", &Options::Font, &Options::SetFont),
+        Table::Accessor(L"Caption", L"Returns/sets the text beside the button", &Options::Caption,
+                        &Options::SetCaption),
+        Table::Accessor(L"BackColor", L"Returns/sets the background colour", &Options::BackColor,
+                        &Options::SetBackColor),
+        Table::Accessor(L"ForeColor", L"Returns/sets the colour of the caption", &Options::ForeColor,
+                        &Options::SetForeColor),
+        Table::Accessor(L"Icon", L"Returns/sets the picture between the button and its caption", &Options::Icon,
+                        &Options::SetIcon),
+    }};
+    return &table;
 }
 
 }  // namespace controls

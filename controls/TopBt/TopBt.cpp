@@ -1,4 +1,5 @@
 #include "controls/TopBt/TopBt.h"
+#include "host/forms/PropertyTable.h"
 
 #include <memory>
 
@@ -80,6 +81,18 @@ void TopBt::OnWriteProperties(host::PropertyBag& bag) {
 }
 
 void TopBt::OnResize() { KeepSize(); }
+
+const host::PublishedProperties* TopBt::Published() const {
+    using Table = host::PropertyTable<TopBt>;
+    static const Table table{{
+        Table::Accessor(L"Value", L"Returns/sets which glyph the button shows (0 to 3)", &TopBt::Value,
+                        &TopBt::SetValue),
+        Table::Accessor(L"Enabled", L"Returns/sets whether the button takes the user's input", &TopBt::Enabled,
+                        &TopBt::SetEnabled),
+        Table::Accessor(L"hwnd", L"Returns the handle of the button's window", &TopBt::hWnd),
+    }};
+    return &table;
+}
 
 namespace {
 const host::ControlKind<TopBt> kKind{L"TopBt"};

@@ -20,6 +20,7 @@ public:
     void SetValue(int32_t value);
     // Enabled() is the host's state; setting it also shows the matching look.
     void SetEnabled(bool enabled) override;
+    const host::PublishedProperties* Published() const override;
 
     // Events, in their fixed order.
     host::Event<> Click;

@@ -9,6 +9,7 @@
 #include "host/values/Error.h"
 #include "host/forms/FormBuilder.h"
 #include "host/forms/PropertyTable.h"
+#include "host/forms/PublishedEvents.h"
 
 namespace controls {
 
@@ -28,35 +29,8 @@ constexpr host::OleColor kTextColorActive = host::SystemColor(COLOR_BTNTEXT);
 
 constexpr const wchar_t* kCaptionKey = L"TABCAPTION";
 
-// Values as the bag and by-name access carry them: OLE colours as Longs.
-Variant ToVariant(int16_t v) { return Variant::Int(v); }
-Variant ToVariant(int32_t v) { return Variant::Lng(v); }
-Variant ToVariant(uint32_t v) { return Variant::Lng(static_cast<int32_t>(v)); }
-Variant ToVariant(bool v) { return Variant::Bool(v); }
-
 template <class T>
-T FromVariant(const Variant& v) {
-    if constexpr (std::is_same_v<T, bool>)
-        return v.ToBool();
-    else if constexpr (std::is_same_v<T, int16_t>)
-        return v.ToInteger();
-    else if constexpr (std::is_same_v<T, int32_t>)
-        return v.ToLong();
-    else
-        return static_cast<host::OleColor>(v.ToLong());
-}
-
-template <class T>
-constexpr PropertyType TypeOf() {
-    if constexpr (std::is_same_v<T, bool>)
-        return PropertyType::Boolean;
-    else if constexpr (std::is_same_v<T, int16_t>)
-        return PropertyType::Integer;
-    else if constexpr (std::is_same_v<T, int32_t>)
-        return PropertyType::Long;
-    else
-        return PropertyType::Colour;
-}
+using Value = host::PropertyValue<T>;
 
 std::wstring CaptionKey(int index) { return kCaptionKey + std::to_wstring(index); }
 
@@ -82,14 +56,14 @@ struct ctlTabs::Table {
     static Row Field(const wchar_t* name, const wchar_t* help, const wchar_t* key, F Fields::*field,
                      void (ctlTabs::*set)(A), F initial) {
         return Row{name,
-                   TypeOf<A>(),
+                   Value<A>::kType,
                    false,
                    help,
-                   [field](ctlTabs& t, int16_t) { return ToVariant(static_cast<A>(t.prop_.*field)); },
-                   [set](ctlTabs& t, const Variant& v, int16_t) { (t.*set)(FromVariant<A>(v)); },
-                   StoredAs{key, ToVariant(initial),
-                            [field](ctlTabs& t, const Variant& v, int16_t) { t.prop_.*field = FromVariant<F>(v); },
-                            [field](ctlTabs& t, int16_t) { return ToVariant(t.prop_.*field); }}};
+                   [field](ctlTabs& t, int16_t) { return Value<A>::To(static_cast<A>(t.prop_.*field)); },
+                   [set](ctlTabs& t, const Variant& v, int16_t) { (t.*set)(Value<A>::From(v)); },
+                   StoredAs{key, Value<F>::To(initial),
+                            [field](ctlTabs& t, const Variant& v, int16_t) { t.prop_.*field = Value<F>::From(v); },
+                            [field](ctlTabs& t, int16_t) { return Value<F>::To(t.prop_.*field); }}};
     }
 
     // A missing or empty stored font makes the field share the control's own font.
@@ -341,6 +315,9 @@ void ctlTabs::SetUseFocusRect(bool value) {
     Store(L"FOCUSRECT");
 }
 
-const host::ControlKind<ctlTabs> kctlTabsKind{L"ctlTabs"};
+namespace {
+const host::ControlKind<ctlTabs> kKind{L"ctlTabs"};
+const host::PublishedEvents<ctlTabs> kEvents{host::EventEntry(L"TabClick", &ctlTabs::TabClick)};
+}  // namespace
 
 }  // namespace controls

@@ -1,6 +1,7 @@
 // The captions page: its controls, and the handlers that keep the list as a working
 // copy of the captions until the page is applied.
 #include "controls/ctlTabs/propTabCaptions.h"
+#include "controls/ctlTabs/ctlTabs.h"
 
 #include <memory>
 #include <string>
@@ -136,5 +137,10 @@ void propTabCaptions::OnApplyChanges() {
     for (int32_t i = 1; i <= tabs; ++i)
         host::CallByNameLet(control, L"Caption", Variant(cmbCaptions_->List(i - 1)), {Variant::Lng(i)});
 }
+
+namespace {
+const host::PublishedPages<ctlTabs> kPages{
+    {[] { return std::make_unique<propTabCaptions>(); }, propTabCaptions::kWidth, propTabCaptions::kHeight}};
+}  // namespace
 
 }  // namespace controls

@@ -1,4 +1,5 @@
 #include "controls/xForm/xForm.h"
+#include "host/forms/PropertyTable.h"
 
 #include <initializer_list>
 #include <memory>
@@ -86,6 +87,15 @@ void xForm::DragParentWindow(int16_t button) {
     SendMessageW(form->hWnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
     if (hook) UnhookWindowsHookEx(hook);
     g_movingUntil = 0;
+}
+
+const host::PublishedProperties* xForm::Published() const {
+    using Table = host::PropertyTable<xForm>;
+    static const Table table{{
+        Table::Accessor(L"Caption", L"Returns/sets the title bar's text, also the window's caption", &xForm::Caption,
+                        &xForm::SetCaption),
+    }};
+    return &table;
 }
 
 namespace {

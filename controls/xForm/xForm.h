@@ -20,6 +20,7 @@ public:
     // The title bar's text; writing it also re-captions the parent window.
     std::wstring Caption() const;
     void SetCaption(const std::wstring& caption);
+    const host::PublishedProperties* Published() const override;
 
 protected:
     void OnReadProperties(const host::PropertyBag& bag) override;

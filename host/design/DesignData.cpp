@@ -192,7 +192,7 @@ std::wstring FormatDesignData(const DesignNode& root) {
                                                                              const std::wstring& indent) {
         text += indent + L"Begin " + node.kind + L" " + node.name + L"\n";
         for (const auto& [key, value] : node.properties)
-            text += indent + kIndent + key + L" = " + FormatLiteral(value) + L"\n";
+            text += indent + kIndent + key + L" = " + FormatKeyedLiteral(key, value) + L"\n";
         for (const DesignNode& child : node.children) append(child, indent + kIndent);
         text += indent + L"End\n";
     };

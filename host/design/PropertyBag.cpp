@@ -70,7 +70,7 @@ std::vector<std::wstring> PropertyBag::Keys() const {
 
 std::wstring PropertyBag::SaveText() const {
     std::wstring text;
-    for (const Entry& e : entries_) text += e.first + L" = " + FormatLiteral(e.second) + L"\n";
+    for (const Entry& e : entries_) text += e.first + L" = " + FormatKeyedLiteral(e.first, e.second) + L"\n";
     return text;
 }
 

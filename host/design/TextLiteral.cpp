@@ -110,6 +110,14 @@ std::wstring FormatLong(int32_t value) {
     return hex;
 }
 
+// An OLE colour in eight hex digits, the way colours are usually written: &H00C08040&.
+std::wstring FormatColour(int32_t value) {
+    auto bits = static_cast<uint32_t>(value);
+    std::wstring hex = L"&H00000000&";
+    for (size_t i = 9; i >= 2; --i, bits >>= 4) hex[i] = kHexDigits[bits & 0xF];
+    return hex;
+}
+
 std::wstring FormatFont(const Font& font) {
     const FontDesc& d = font.Desc();
     std::wstring out = L"Font(" + QuoteString(d.name) + L", " + ShortestNumber(d.size) + L", " +
@@ -432,6 +440,11 @@ std::wstring FormatLiteral(const Variant& value) {
     case VarType::Picture: return FormatPicture(*value.ToPicture());
     }
     return L"Empty";
+}
+
+std::wstring FormatKeyedLiteral(std::wstring_view key, const Variant& value) {
+    const bool colourKey = ToLowerKey(key).find(L"color") != std::wstring::npos;
+    return colourKey && value.Type() == VarType::Long ? FormatColour(value.ToLong()) : FormatLiteral(value);
 }
 
 Variant ParseLiteral(std::wstring_view text, int line) { return LiteralReader(text, line).ReadWhole(); }

@@ -20,6 +20,9 @@ namespace host {
 
 // Formats a value so that ParseLiteral gives back an equal value of the same type.
 std::wstring FormatLiteral(const Variant& value);
+// The same for the value of `key`: under a colour key (a name holding "Color") a
+// Long is written as a colour in eight hex digits.
+std::wstring FormatKeyedLiteral(std::wstring_view key, const Variant& value);
 // Parses one literal (the whole of `text`, blanks around allowed). Raises
 // TextFormatError with `line` and a description of the problem.
 Variant ParseLiteral(std::wstring_view text, int line);

@@ -8,8 +8,10 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "host/values/Color.h"
 #include "host/values/Text.h"
 #include "host/values/Variant.h"
 
@@ -17,7 +19,68 @@ namespace host {
 
 class Control;
 
-enum class PropertyType { Boolean, Integer, Long, String, Colour, Font };
+enum class PropertyType { Boolean, Integer, Long, String, Colour, Font, Picture, Variant };
+
+// How by-name access carries a property of C++ type T: its published type and the
+// conversions to and from a Variant.
+template <class T>
+struct PropertyValue;
+template <>
+struct PropertyValue<bool> {
+    static constexpr PropertyType kType = PropertyType::Boolean;
+    static Variant To(bool v) { return Variant::Bool(v); }
+    static bool From(const Variant& v) { return v.ToBool(); }
+};
+template <>
+struct PropertyValue<int16_t> {
+    static constexpr PropertyType kType = PropertyType::Integer;
+    static Variant To(int16_t v) { return Variant::Int(v); }
+    static int16_t From(const Variant& v) { return v.ToInteger(); }
+};
+template <>
+struct PropertyValue<int32_t> {
+    static constexpr PropertyType kType = PropertyType::Long;
+    static Variant To(int32_t v) { return Variant::Lng(v); }
+    static int32_t From(const Variant& v) { return v.ToLong(); }
+};
+// OLE colours travel as Longs.
+template <>
+struct PropertyValue<OleColor> {
+    static constexpr PropertyType kType = PropertyType::Colour;
+    static Variant To(OleColor v) { return Variant::Lng(static_cast<int32_t>(v)); }
+    static OleColor From(const Variant& v) { return static_cast<OleColor>(v.ToLong()); }
+};
+// Window handles travel as Longs, as 32-bit programs see them.
+template <>
+struct PropertyValue<HWND> {
+    static constexpr PropertyType kType = PropertyType::Long;
+    static Variant To(HWND v) { return Variant::Lng(static_cast<int32_t>(reinterpret_cast<intptr_t>(v))); }
+    static HWND From(const Variant& v) { return reinterpret_cast<HWND>(static_cast<intptr_t>(v.ToLong())); }
+};
+template <>
+struct PropertyValue<std::wstring> {
+    static constexpr PropertyType kType = PropertyType::String;
+    static Variant To(const std::wstring& v) { return Variant(v); }
+    static std::wstring From(const Variant& v) { return v.ToString(); }
+};
+template <>
+struct PropertyValue<FontPtr> {
+    static constexpr PropertyType kType = PropertyType::Font;
+    static Variant To(const FontPtr& v) { return Variant(v); }
+    static FontPtr From(const Variant& v) { return v.ToFont(); }
+};
+template <>
+struct PropertyValue<PicturePtr> {
+    static constexpr PropertyType kType = PropertyType::Picture;
+    static Variant To(const PicturePtr& v) { return Variant(v); }
+    static PicturePtr From(const Variant& v) { return v.ToPicture(); }
+};
+template <>
+struct PropertyValue<Variant> {
+    static constexpr PropertyType kType = PropertyType::Variant;
+    static Variant To(const Variant& v) { return v; }
+    static Variant From(const Variant& v) { return v; }
+};
 
 // What a property browser shows of a property.
 struct PropertyInfo {
@@ -66,6 +129,20 @@ public:
     };
 
     explicit PropertyTable(std::vector<Row> rows) : rows_(std::move(rows)) {}
+
+    // A row over a getter and a setter, member functions or callables (no setter:
+    // read-only); the value converts as PropertyValue of the getter's type says.
+    template <class Get, class Set = std::nullptr_t>
+    static Row Accessor(const wchar_t* name, const wchar_t* help, Get get, Set set = nullptr) {
+        using Value = PropertyValue<std::remove_cvref_t<std::invoke_result_t<Get, C&>>>;
+        Setter let;
+        if constexpr (!std::is_null_pointer_v<Set>)
+            let = [set](C& c, const Variant& v, int16_t) { std::invoke(set, c, Value::From(v)); };
+        return Row{
+            name,           Value::kType, false, help, [get](C& c, int16_t) { return Value::To(std::invoke(get, c)); },
+            std::move(let), Columns{}};
+    }
+
     const std::vector<Row>& Rows() const { return rows_; }
 
     std::vector<PropertyInfo> Infos() const override {

@@ -75,7 +75,7 @@ TEST(PropertyBag, SavedTextIsOneLinePerEntryAndLoadsBackTheSameEntries) {
     PropertyBag bag;
     bag.WriteProperty(L"Caption", Variant(L"a\nb"));
     bag.WriteProperty(L"MaskColor", Variant::Lng(255));
-    EXPECT_EQ(L"caption = \"a\\nb\"\nmaskcolor = 255&\n", bag.SaveText());
+    EXPECT_EQ(L"caption = \"a\\nb\"\nmaskcolor = &H000000FF&\n", bag.SaveText()) << "colours in hex";
 
     bag.WriteProperty(L"Caption", Variant(L"退出投票    \"q\"\r\n\\"));
     bag.WriteProperty(L"Nothing", Variant::Nothing());

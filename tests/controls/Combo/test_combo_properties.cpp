@@ -170,6 +170,8 @@ TEST_F(ComboTest, StoredValuesNoPartCanTakeAreLeftAlone) {
     AddThree(chosen);
     chosen.SetListIndex(1);
     const host::PropertyBag written = chosen.Save();
+    host::PropertyBag noItems;
+    noItems.WriteProperty(L"ListIndex", host::Variant::Int(1));
     host::PropertyBag noFont;
     noFont.WriteProperty(L"Font", host::Variant::Nothing());
     const struct {
@@ -177,8 +179,10 @@ TEST_F(ComboTest, StoredValuesNoPartCanTakeAreLeftAlone) {
         const host::PropertyBag* bag;
         std::function<bool(Combo&)> check;
     } rows[] = {
-        {"Mended: a written index 1 names no item of the empty list, so none is chosen", &written,
-         [](Combo& c) { return c.ListIndex() == -1 && c.TEXT() == L"two"; }},
+        {"the items come back with the index that names one", &written,
+         [](Combo& c) { return c.ListCount() == 3 && c.ListIndex() == 1 && c.TEXT() == L"two"; }},
+        {"Mended: an index that names no item of the empty list chooses none", &noItems,
+         [](Combo& c) { return c.ListIndex() == -1; }},
         {"Mended: no stored font gives the ambient one", &noFont,
          [](Combo& c) { return c.Font() == c.Ambient().Font; }},
     };
