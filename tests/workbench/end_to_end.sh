@@ -48,10 +48,12 @@ expect_match() {
     done
     fail "the journal has no line matching: $1"
 }
-# Areas of the form, in pixels: the state images of opt(0) and opt(1), the button.
+# Areas of the form, in pixels: the state images of opt(0) and opt(1), the button,
+# the tab strip's second tab.
 option0_area="13x13+$((X + 16))+$((Y + 16))"
 option1_area="13x13+$((X + 16))+$((Y + 40))"
 button_area="100x30+$((X + 200))+$((Y + 192))"
+tab2_area="40x16+$((X + 207))+$((Y + 18))"
 
 snap
 [[ $(colours "$button_area") -gt 2 ]] || fail "the button is not drawn"
@@ -70,6 +72,21 @@ sleep 0.5
 snap
 [[ $(digest "$option1_area") == "$selected" && $(digest "$option0_area") == "$cleared" ]] ||
     fail "the option buttons did not swap their looks"
+
+# A click on the second tab selects it: TabClick with the old and the new tab.
+tab_before=$(digest "$tab2_area")
+xdotool mousemove $((X + 227)) $((Y + 26)) click 1
+expect_line "tabs.TabClick 1 2"
+sleep 0.3
+snap
+[[ $(digest "$tab2_area") != "$tab_before" ]] || fail "the second tab does not look selected"
+
+# A click in the combo box's field, then a typed letter changes its text.
+xdotool mousemove $((X + 46)) $((Y + 90)) click 1
+expect_match 'cbo\.MouseDown 1 0 [0-9.]* [0-9.]*'
+expect_line "cbo.Click"
+xdotool key End x
+expect_line "cbo.Change"
 
 # A click at (20, 10) in the button, then Space with the focus on it.
 xdotool mousemove $((X + 220)) $((Y + 202)) click 1
