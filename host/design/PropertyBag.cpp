@@ -29,8 +29,8 @@ bool EqualsDefault(const Variant& value, const Variant& defaultValue) {
 }  // namespace
 
 Variant PropertyBag::ReadProperty(std::wstring_view name, const Variant& defaultValue) const {
-    std::wstring key = ToLowerKey(name);
-    auto it = std::find_if(entries_.begin(), entries_.end(), [&key](const Entry& e) { return e.first == key; });
+    lastRead_ = ToLowerKey(name);
+    auto it = std::find_if(entries_.begin(), entries_.end(), [this](const Entry& e) { return e.first == lastRead_; });
     return it == entries_.end() ? defaultValue : StoredForm(it->second);
 }
 

@@ -26,6 +26,10 @@ public:
     // the name is removed when nothing is stored.
     void WriteProperty(std::wstring_view name, const Variant& value, const Variant& defaultValue);
 
+    // The key of the latest ReadProperty (lower case; empty before any): the one a
+    // control was applying when its loading failed.
+    const std::wstring& LastRead() const { return lastRead_; }
+
     bool Contains(std::wstring_view name) const;
     const std::vector<Entry>& Entries() const { return entries_; }
     std::vector<std::wstring> Keys() const;
@@ -39,6 +43,7 @@ public:
 
 private:
     std::vector<Entry> entries_;
+    mutable std::wstring lastRead_;
 };
 
 }  // namespace host

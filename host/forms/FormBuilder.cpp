@@ -40,6 +40,21 @@ int PropertyLine(const DesignNode& node, size_t index) {
     return index < node.propertyLines.size() ? node.propertyLines[index] : node.line;
 }
 
+// Loads a user control's stored keys; a key it refuses is named with its own line.
+void LoadStored(UserControl& control, const PropertyBag& bag, const DesignNode& node) {
+    try {
+        control.Load(&bag);
+    } catch (const TextFormatError&) {
+        throw;
+    } catch (const HostError& e) {
+        for (size_t i = 0; i < node.properties.size(); ++i)
+            if (SameName(node.properties[i].first, bag.LastRead()))
+                throw TextFormatError(PropertyLine(node, i),
+                                      L"'" + node.name + L"': " + node.properties[i].first + L": " + e.Description());
+        throw TextFormatError(node.line, L"'" + node.name + L"': " + e.Description());
+    }
+}
+
 void ApplyFormButtons(Form& form, Control& control, const DesignNode& node) {
     for (size_t i = 0; i < node.properties.size(); ++i) {
         auto& [key, value] = node.properties[i];
@@ -80,7 +95,7 @@ void BuildControl(Form& form, Container& container, const DesignNode& node) {
     }
     Control& placed = container.Add(std::move(control));
     ApplyFormButtons(form, placed, node);
-    if (uc) InLine(node, node.line, [&] { uc->Load(&bag); });
+    if (uc) LoadStored(*uc, bag, node);
     if (auto* inner = dynamic_cast<Container*>(&placed))
         BuildChildren(form, *inner, node);
     else if (!node.children.empty())
