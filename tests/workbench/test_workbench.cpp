@@ -3,11 +3,13 @@
 // handling of a refused value.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "host/forms/FormBuilder.h"
 #include "host/stock/Label.h"
 #include "host/stock/ListControls.h"
+#include "host/stock/PropertyPage.h"
 #include "host/stock/TextBox.h"
 #include "host/stock/Timer.h"
 #include "workbench/CommandLine.h"
@@ -134,4 +136,26 @@ TEST(PropertyBrowser, ShowsTheHostsErrorForARefusedValue) {
         EXPECT_EQ(row.shown, properties.List(row.property));
         EXPECT_EQ(row.error, error.Caption());
     }
+}
+
+TEST(PropertyBrowser, ListsWhatAControlPublishesWithItsHelpThenThePlace) {
+    BuiltForm shown = BuildDesignedForm(
+        L"Begin Form f\n  Begin ctlTabs tabs\n    TABCOUNT = 2\n    TABCAPTION1 = \"One\"\n    TABCAPTION2 = \"Two\"\n"
+        L"  End\n  Begin FlatCmd cmd\n  End\nEnd\n");
+    std::vector<std::wstring> tabs, cmd;
+    for (const BrowsedProperty& row : BrowsedProperties(*shown.form->FindControl(L"tabs")))
+        tabs.push_back(BrowsedLine(row));
+    for (const BrowsedProperty& row : BrowsedProperties(*shown.form->FindControl(L"cmd")))
+        cmd.push_back(BrowsedLine(row));
+    EXPECT_EQ(L"Returns/sets the width of each tab (in pixels)",
+              BrowsedProperties(*shown.form->FindControl(L"tabs")).front().help);
+    const auto has = [](const std::vector<std::wstring>& lines, const std::wstring& line) {
+        return std::count(lines.begin(), lines.end(), line);
+    };
+    EXPECT_EQ(1, has(tabs, L"Caption(1) = \"One\"")) << "one row per index the property answers";
+    EXPECT_EQ(1, has(tabs, L"Caption(2) = \"Two\""));
+    EXPECT_EQ(1, has(tabs, L"TabColor = &H80000010&")) << "colours in hex";
+    EXPECT_EQ(L"Tag = \"\"", tabs.back()) << "the place and state after the published properties";
+    EXPECT_EQ(1, has(cmd, L"Enabled = True")) << "a published property is not listed again with the place";
+    EXPECT_EQ(1u, host::PropertyPagesOf(*shown.form->FindControl(L"tabs")).size()) << "the captions page";
 }
