@@ -48,9 +48,8 @@ TEST(Resave, MalformedTextNamesTheLine) {
     const Row rows[] = {
         {"no End", L"Begin Form F\n  Begin FlatCmd b\n", 2},
         {"bad literal", L"Begin Form F\n  Begin FlatCmd b\n    Caption = \"open\n  End\nEnd\n", 3},
-        // The bag is read whole, so the control's own line is named.
         {"stored value the control refuses", L"Begin Form F\n  Begin TopBt t\n    Enabled = \"maybe\"\n  End\nEnd\n",
-         2},
+         3},
         {"unknown kind", L"Begin Form F\n\n  Begin Nothing n\n  End\nEnd\n", 3},
     };
     for (const Row& row : rows) {
