@@ -48,8 +48,6 @@ TEST(Resave, MalformedTextNamesTheLine) {
     const Row rows[] = {
         {"no End", L"Begin Form F\n  Begin FlatCmd b\n", 2},
         {"bad literal", L"Begin Form F\n  Begin FlatCmd b\n    Caption = \"open\n  End\nEnd\n", 3},
-        {"stored value the control refuses", L"Begin Form F\n  Begin TopBt t\n    Enabled = \"maybe\"\n  End\nEnd\n",
-         3},
         {"unknown kind", L"Begin Form F\n\n  Begin Nothing n\n  End\nEnd\n", 3},
     };
     for (const Row& row : rows) {
