@@ -34,7 +34,7 @@ void Container::AddChild(std::unique_ptr<Control> child, bool constituent) {
     raw->site_ = this;
     raw->Attach(this, constituent);
     if (!raw->IsWindowless())
-        Restack();
+        StackInPlace(*raw);
     else
         InvalidatePixels(raw->PixelRect());
 }
@@ -94,6 +94,18 @@ void Container::Restack() const {
         SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = h;
     }
+}
+
+// One call for the new window, not one per sibling: the others are in order already.
+void Container::StackInPlace(const Control& child) const {
+    HWND h = child.Hwnd();
+    if (!h) return;
+    HWND after = HWND_TOP;
+    for (auto& c : children_) {
+        if (c.get() == &child) break;
+        if (HWND w = c->Hwnd()) after = w;
+    }
+    SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 WindowlessControl* Container::WindowlessAt(POINT pixel) const {

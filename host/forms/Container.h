@@ -63,6 +63,8 @@ public:
     void InvalidatePixels(const RECT& area) const override;
     // Puts the windowed children's windows in the children's z-order.
     void Restack() const;
+    // Puts one windowed child's window in its place among its siblings' windows.
+    void StackInPlace(const Control& child) const;
     // Mouse messages of the container's window: a press on a windowless child that
     // takes mouse input goes to it, and so do the moves and the release until the
     // buttons are up. True when a windowless child handled the message.

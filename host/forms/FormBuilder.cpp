@@ -1,8 +1,11 @@
 #include "host/forms/FormBuilder.h"
 
 #include <map>
+#include <set>
+#include <utility>
 
 #include "host/values/Error.h"
+#include "host/values/Text.h"
 #include "host/forms/UserControl.h"
 
 namespace host {
@@ -69,15 +72,27 @@ void ApplyFormButtons(Form& form, Control& control, const DesignNode& node) {
     }
 }
 
-void BuildChildren(Form& form, Container& container, const DesignNode& node);
+// The form being built and the names placed on it, to refuse a second control of
+// a name and index without searching the whole form for each new one.
+struct Placing {
+    Form& form;
+    std::set<std::pair<std::wstring, int16_t>> names;
 
-void BuildControl(Form& form, Container& container, const DesignNode& node) {
+    explicit Placing(Form& f) : form(f) {
+        for (Control* c : f.Controls())
+            if (!c->IsConstituent()) names.emplace(ToLowerKey(c->Name()), c->Index());
+    }
+};
+
+void BuildChildren(Placing& placing, Container& container, const DesignNode& node);
+
+void BuildControl(Placing& placing, Container& container, const DesignNode& node) {
     std::unique_ptr<Control> control;
     InLine(node, node.line, [&] { control = CreateControl(node.kind, node.name); });
     const Variant* index = node.Find(L"Index");
     int16_t arrayIndex = -1;
     if (index) InLine(node, node.line, [&] { arrayIndex = index->ToInteger(); });
-    if (form.FindControl(node.name, arrayIndex))
+    if (!placing.names.emplace(ToLowerKey(node.name), arrayIndex).second)
         throw TextFormatError(node.line, L"a second control named '" + node.name + L"'" +
                                              (index ? L" with Index " + std::to_wstring(arrayIndex) : L""));
 
@@ -94,16 +109,16 @@ void BuildControl(Form& form, Container& container, const DesignNode& node) {
         });
     }
     Control& placed = container.Add(std::move(control));
-    ApplyFormButtons(form, placed, node);
+    ApplyFormButtons(placing.form, placed, node);
     if (uc) LoadStored(*uc, bag, node);
     if (auto* inner = dynamic_cast<Container*>(&placed))
-        BuildChildren(form, *inner, node);
+        BuildChildren(placing, *inner, node);
     else if (!node.children.empty())
         throw TextFormatError(node.children.front().line, L"'" + node.name + L"' cannot contain controls");
 }
 
-void BuildChildren(Form& form, Container& container, const DesignNode& node) {
-    for (auto& child : node.children) BuildControl(form, container, child);
+void BuildChildren(Placing& placing, Container& container, const DesignNode& node) {
+    for (auto& child : node.children) BuildControl(placing, container, child);
 }
 
 void ApplyFormProperty(Form& form, const std::wstring& key, const Variant& value) {
@@ -153,7 +168,8 @@ void BuildForm(Form& form, const DesignNode& root) {
         InLine(root, PropertyLine(root, i), [&] { ApplyFormProperty(form, key, value); });
     }
     if (width && height) InLine(root, root.line, [&] { form.SetClientSize(width->ToDouble(), height->ToDouble()); });
-    BuildChildren(form, form, root);
+    Placing placing(form);
+    BuildChildren(placing, form, root);
 }
 
 std::wstring LoadTextResource(const std::wstring& name) {
