@@ -82,13 +82,17 @@ void Combo::ConnectParts() {
     parts_ += txtData_->MouseDown.Connect(
         [this](int16_t button, int16_t shift, float x, float y) { MouseDown(button, shift, x, y); });
     parts_ += txtData_->Click.Connect([this] { Click(); });
-    parts_ += txtData_->Change.Connect([this] { Change(); });
+    parts_ += txtData_->Change.Connect([this] {
+        Change();
+        NotifyAccessible(EVENT_OBJECT_VALUECHANGE);
+    });
 }
 
 void Combo::OpenCombo(int32_t chwnd) {
     const HWND list = WindowOf(chwnd);
     const bool dropped = SendMessageA(list, CB_GETDROPPEDSTATE, 0, 0) != 0;
     SendMessageA(list, CB_SHOWDROPDOWN, dropped ? 0 : static_cast<WPARAM>(-1), 0);
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 int32_t Combo::hwnd() const { return static_cast<int32_t>(reinterpret_cast<intptr_t>(hWnd())); }

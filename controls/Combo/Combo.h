@@ -83,6 +83,9 @@ protected:
     void OnWriteProperties(host::PropertyBag& bag) override;
     void OnResize() override;
     void OnMouseMove(int16_t button, int16_t shift, float x, float y) override;
+    // What a screen reader reads (ComboAccessible.cpp).
+    host::AccessibleDescription DescribeAccessible() const override;
+    void DoAccessibleDefaultAction(long item) override;
 
 private:
     void ReadItems(const host::PropertyBag& bag);
@@ -98,6 +101,7 @@ private:
     // takes the control's one height and least width back.
     void ResizeParts();
     void ApplyBackColor(host::OleColor colour);
+    bool Dropped() const;
 
     // BackMain, ImgUp, TxtData, ShapeBorder, Combo1 and the img array.
     host::PictureBox* backMain_ = nullptr;

@@ -387,6 +387,7 @@ void FlatCmd::SetURL(const std::wstring& value) {
 void FlatCmd::SetCaption(const std::wstring& value) {
     prop_.caption = value;
     Announce(Keys().caption, kRepaint);
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
 }
 
 void FlatCmd::SetPicturePosition(int32_t value) {

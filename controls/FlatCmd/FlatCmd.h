@@ -136,6 +136,9 @@ protected:
     void OnKeyDown(int16_t keyCode, int16_t shift) override;
     void OnKeyUp(int16_t keyCode, int16_t shift) override;
     void OnKeyPress(int16_t keyAscii) override;
+    // What a screen reader reads (FlatCmdAccessible.cpp).
+    host::AccessibleDescription DescribeAccessible() const override;
+    void DoAccessibleDefaultAction(long item) override;
 
 private:
     friend struct FlatCmdTestAccess;
@@ -175,9 +178,10 @@ private:
 
     // ---- Run-time state ----
     bool hasFocus_ = false;
-    bool isDown_ = false;   // drawn pressed
-    bool isOver_ = false;   // mouse over the button
-    bool keyHeld_ = false;  // a key went down and has not come up
+    bool isDown_ = false;         // drawn pressed
+    bool isOver_ = false;         // mouse over the button
+    bool keyHeld_ = false;        // a key went down and has not come up
+    bool announcedDown_ = false;  // the pressed state assistive technology was last told
     int16_t lastButton_ = 0;
     int16_t lastShift_ = 0;
     float lastX_ = 0;
@@ -208,7 +212,8 @@ private:
     void FontChanged();
     void OverTimerTimer();
     bool IsInside(float x, float y) const;
-    void ClickAndGo();  // raise Click, then GoToURL
+    void ClickAndGo();       // raise Click, then GoToURL
+    void AnnouncePressed();  // tells assistive technology when isDown_ changed
     static void PlayButtonSound(const std::wstring& file);
 
     // ---- Painting ----

@@ -104,6 +104,7 @@ std::wstring CutCaptionToCodePage(const std::wstring& caption) {
 
 // Paints the whole face in the off-screen image, which then stays as the face.
 void FlatCmd::Refresh() {
+    AnnouncePressed();
     SetAutoRedraw(true);
     Cls();
     ApplyStateBackColor();

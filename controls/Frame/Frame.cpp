@@ -73,6 +73,7 @@ void Frame::SetCaption(const std::wstring& caption) {
     PlaceCaption();
     Layout();
     PropertyChanged(L"Caption");
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
 }
 
 void Frame::SetEnabled(bool enabled) {

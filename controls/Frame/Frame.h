@@ -51,6 +51,8 @@ protected:
     void OnWriteProperties(host::PropertyBag& bag) override;
     void OnResize() override;
     void OnMouseMove(int16_t button, int16_t shift, float x, float y) override;
+    // What a screen reader reads (FrameAccessible.cpp).
+    host::AccessibleDescription DescribeAccessible() const override;
 
 private:
     static constexpr int kLineCount = 10;

@@ -87,6 +87,7 @@ void Options::SetValue(bool value) {
     value_ = value;
     ShowStateImage();
     PropertyChanged(L"Value");
+    NotifyAccessible(EVENT_OBJECT_STATECHANGE);
 }
 
 void Options::SetFont(host::FontPtr font) {
@@ -104,6 +105,7 @@ void Options::SetCaption(const std::wstring& caption) {
     lbl_->SetCaption(caption);
     Layout();
     PropertyChanged(L"Caption");
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
 }
 
 void Options::SetBackColor(host::OleColor colour) {

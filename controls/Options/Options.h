@@ -64,6 +64,9 @@ protected:
     void OnMouseDown(int16_t button, int16_t shift, float x, float y) override;
     void OnMouseMove(int16_t button, int16_t shift, float x, float y) override;
     void OnMouseUp(int16_t button, int16_t shift, float x, float y) override;
+    // What a screen reader reads (OptionsAccessible.cpp).
+    host::AccessibleDescription DescribeAccessible() const override;
+    void DoAccessibleDefaultAction(long item) override;
 
 private:
     static constexpr int kStateImages = 8;

@@ -39,6 +39,9 @@ protected:
     void OnMouseUp(int16_t button, int16_t shift, float x, float y) override;
     void OnKeyDown(int16_t keyCode, int16_t shift) override;
     void OnKeyUp(int16_t keyCode, int16_t shift) override;
+    // What a screen reader reads (TopBtAccessible.cpp).
+    host::AccessibleDescription DescribeAccessible() const override;
+    void DoAccessibleDefaultAction(long item) override;
 
 private:
     enum class Look { Normal = 0, Pressed = 1, Disabled = 2 };

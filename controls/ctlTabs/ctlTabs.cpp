@@ -262,6 +262,7 @@ void ctlTabs::SetCaption(int16_t index, const std::wstring& value) {
     if (index < 1 || index > prop_.tabs) host::Raise(host::err::SubscriptOutOfRange);
     prop_.captions[static_cast<size_t>(index - 1)] = value;
     Store(CaptionKey(index));
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE, index);
 }
 
 void ctlTabs::SetStyle(int32_t value) {
@@ -307,6 +308,7 @@ void ctlTabs::SetSelectedTab(int16_t value) {
     const int16_t old = prop_.selectedTab;
     prop_.selectedTab = value < 1 ? int16_t{1} : value > prop_.tabs ? prop_.tabs : value;
     Store(L"TABSELECTED");
+    NotifyAccessible(EVENT_OBJECT_SELECTION, prop_.selectedTab);
     TabClick(old, value);
 }
 

@@ -101,6 +101,10 @@ public:
     void OnKeyDown(int16_t keyCode, int16_t shift) override;
     void OnMouseDown(int16_t button, int16_t shift, float x, float y) override;
     void OnMouseMove(int16_t button, int16_t shift, float x, float y) override;
+    // What a screen reader reads (ctlTabsAccessible.cpp): a page tab per tab.
+    host::AccessibleDescription DescribeAccessible() const override;
+    void DoAccessibleDefaultAction(long item) override;
+    void SelectAccessibleItem(long item) override;
 
 private:
     friend struct ctlTabsTestAccess;

@@ -63,6 +63,7 @@ void xForm::SetCaption(const std::wstring& caption) {
     if (host::Form* form = Parent()) form->SetCaption(caption);
     Layout();
     PropertyChanged(L"Caption");
+    NotifyAccessible(EVENT_OBJECT_NAMECHANGE);
 }
 
 void xForm::OnReadProperties(const host::PropertyBag& bag) {

@@ -26,6 +26,8 @@ protected:
     void OnReadProperties(const host::PropertyBag& bag) override;
     void OnWriteProperties(host::PropertyBag& bag) override;
     void OnResize() override;
+    // What a screen reader reads (xFormAccessible.cpp).
+    host::AccessibleDescription DescribeAccessible() const override;
 
 private:
     // The pieces, each sized to its picture (stretched ones get their length

@@ -120,6 +120,19 @@ void UserControl::FocusWithinChanged(bool within) {
         OnEnterFocus();
     else
         OnExitFocus();
+    // A constituent's focus (the option button's state box) is the control's own.
+    if (within && GetFocus() != Handle()) {
+        const Form* form = ParentForm();
+        const Control* focused = form ? form->ControlOfWindow(GetFocus()) : nullptr;
+        if (focused && focused->IsConstituent() && focused->GetContainer() == this)
+            NotifyAccessible(EVENT_OBJECT_FOCUS);
+    }
+}
+
+AccessibleDescription UserControl::DescribeAccessible() const { return {ROLE_SYSTEM_CLIENT, Name()}; }
+
+void UserControl::NotifyAccessible(DWORD event, long item) const {
+    if (Handle()) NotifyWinEvent(event, Handle(), OBJID_CLIENT, item);
 }
 
 void UserControl::DeliverAccessKeyPress(int16_t keyAscii) { OnAccessKeyPress(keyAscii); }
@@ -136,6 +149,7 @@ void UserControl::Paint() {
 }
 
 LRESULT UserControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT answer = 0; HandleAccessibleMessage(*this, msg, wParam, lParam, answer)) return answer;
     switch (msg) {
     case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;

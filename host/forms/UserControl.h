@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/forms/Accessible.h"
 #include "host/forms/Container.h"
 #include "host/values/Event.h"
 #include "host/design/PropertyBag.h"
@@ -23,7 +24,7 @@ struct AmbientProperties {
     std::wstring DisplayName;  // the control's name in its container
 };
 
-class UserControl : public WindowedControl, public SurfaceContainer {
+class UserControl : public WindowedControl, public SurfaceContainer, public AccessibleControl {
 public:
     UserControl(std::wstring kind, std::wstring name);
     ~UserControl() override;
@@ -85,6 +86,14 @@ public:
     virtual void OnKeyDown(int16_t /*keyCode*/, int16_t /*shift*/) {}
     virtual void OnKeyUp(int16_t /*keyCode*/, int16_t /*shift*/) {}
     virtual void OnKeyPress(int16_t /*keyAscii*/) {}
+
+    // ---- What assistive technology reads (Accessible.h) ----
+    AccessibleDescription DescribeAccessible() const override;
+    void DoAccessibleDefaultAction(long /*item*/) override {}
+    void SelectAccessibleItem(long /*item*/) override {}
+    // Tells assistive technology that the control (or part `item`) changed: one of
+    // the EVENT_OBJECT_ events.
+    void NotifyAccessible(DWORD event, long item = CHILDID_SELF) const;
 
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Attach(Container* container, bool constituent) override;
