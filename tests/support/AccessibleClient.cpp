@@ -19,7 +19,9 @@ std::wstring TakeText(Get&& get) {
 }
 
 AccessibleNode Read(const AccessiblePtr& object, long child, int depth) {
-    AccessibleNode node{object, child};
+    AccessibleNode node;
+    node.object = object;
+    node.child = child;
     node.depth = depth;
     const VARIANT id = node.Id();
     VARIANT v;
@@ -140,6 +142,16 @@ std::vector<AccessibleNode> Walk(HWND window) {
 const AccessibleNode* FindNode(const std::vector<AccessibleNode>& nodes, long role, std::wstring_view name) {
     for (const auto& node : nodes)
         if (node.role == role && node.name == name) return &node;
+    return nullptr;
+}
+
+const AccessibleNode* NodeOfWindow(const std::vector<AccessibleNode>& nodes, HWND window) {
+    for (const auto& node : nodes) {
+        HWND owner = nullptr;
+        if (node.child == CHILDID_SELF && SUCCEEDED(WindowFromAccessibleObject(node.object.get(), &owner)) &&
+            owner == window)
+            return &node;
+    }
     return nullptr;
 }
 

@@ -53,6 +53,8 @@ std::vector<AccessibleNode> Walk(HWND window);
 
 // The first node of `role` named `name`, or null.
 const AccessibleNode* FindNode(const std::vector<AccessibleNode>& nodes, long role, std::wstring_view name);
+// The node of the object that answers for `window` itself, or null.
+const AccessibleNode* NodeOfWindow(const std::vector<AccessibleNode>& nodes, HWND window);
 // The nodes of one role, in walk order.
 std::vector<AccessibleNode> NodesOfRole(const std::vector<AccessibleNode>& nodes, long role);
 

@@ -37,13 +37,18 @@ protected:
         EXPECT_NE(control, nullptr);
         return *control;
     }
-    template <class T>
-    T& First() {
-        for (host::Control* c : gallery.form->Controls())
-            if (auto* found = dynamic_cast<T*>(c); found && !c->IsConstituent()) return *found;
-        throw std::runtime_error("the gallery has no such control");
-    }
     std::vector<AccessibleNode> Read() { return Walk(gallery.form->hWnd()); }
+    // The page tabs of one tab strip, in order.
+    static std::vector<AccessibleNode> PagesOf(const std::vector<AccessibleNode>& nodes,
+                                               const controls::ctlTabs& tabs) {
+        std::vector<AccessibleNode> pages;
+        for (const auto& node : NodesOfRole(nodes, ROLE_SYSTEM_PAGETAB)) {
+            HWND owner = nullptr;
+            WindowFromAccessibleObject(node.object.get(), &owner);
+            if (owner == tabs.hWnd()) pages.push_back(node);
+        }
+        return pages;
+    }
     // Runs a node's default action and lets the deferred request arrive.
     static void Press(const AccessibleNode& node) {
         EXPECT_EQ(node.DoDefaultAction(), S_OK);
@@ -82,23 +87,18 @@ TEST_F(GalleryAccessibleTest, EachKindReadsWithItsRoleStatesAndAction) {
         EXPECT_EQ(node->state & row.statesClear, 0);
         EXPECT_EQ(node->DefaultAction(), row.action);
     }
-    auto& combo = First<controls::Combo>();
-    const auto combos = NodesOfRole(nodes, ROLE_SYSTEM_COMBOBOX);
-    ASSERT_FALSE(combos.empty());
-    EXPECT_EQ(combos[0].Value(), combo.TEXT());
-    EXPECT_NE(combos[0].state & STATE_SYSTEM_COLLAPSED, 0);
+    auto& combo = Get<controls::Combo>(L"cboItems");
+    const AccessibleNode* field = testsupport::NodeOfWindow(nodes, combo.hWnd());
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->role, ROLE_SYSTEM_COMBOBOX);
+    EXPECT_EQ(field->Value(), L"Second item");
+    EXPECT_NE(field->state & STATE_SYSTEM_COLLAPSED, 0);
     EXPECT_FALSE(NodesOfRole(nodes, ROLE_SYSTEM_PAGETABLIST).empty());
 }
 
 TEST_F(GalleryAccessibleTest, TabsAreChildrenWithCaptionsPlacesAndOneSelected) {
-    auto& tabs = First<controls::ctlTabs>();
-    const auto nodes = Read();
-    std::vector<AccessibleNode> pages;
-    for (const auto& node : NodesOfRole(nodes, ROLE_SYSTEM_PAGETAB)) {
-        HWND owner = nullptr;
-        WindowFromAccessibleObject(node.object.get(), &owner);
-        if (owner == tabs.hWnd()) pages.push_back(node);
-    }
+    auto& tabs = Get<controls::ctlTabs>(L"tabTop");
+    const auto pages = PagesOf(Read(), tabs);
     ASSERT_EQ(pages.size(), static_cast<size_t>(tabs.Tabs()));
     RECT strip{};
     GetWindowRect(tabs.hWnd(), &strip);
@@ -122,11 +122,11 @@ TEST_F(GalleryAccessibleTest, TabsAreChildrenWithCaptionsPlacesAndOneSelected) {
 }
 
 TEST_F(GalleryAccessibleTest, DefaultActionsSelectAsAClickWould) {
-    auto& tabs = First<controls::ctlTabs>();
+    auto& tabs = Get<controls::ctlTabs>(L"tabTop");
     std::vector<std::pair<int16_t, int16_t>> clicks;
     host::Connection clicked = tabs.TabClick.Connect([&](int16_t from, int16_t to) { clicks.emplace_back(from, to); });
     auto nodes = Read();
-    const auto pages = NodesOfRole(nodes, ROLE_SYSTEM_PAGETAB);
+    const auto pages = PagesOf(nodes, tabs);
     ASSERT_GE(pages.size(), 2u);
 
     Press(pages[1]);
@@ -151,12 +151,57 @@ TEST_F(GalleryAccessibleTest, DefaultActionsSelectAsAClickWould) {
     testsupport::PumpMessagesFor(30ms);
     EXPECT_FALSE(Get<controls::Options>(L"optA3").Value());
 
-    const auto combo = NodesOfRole(nodes, ROLE_SYSTEM_COMBOBOX).at(0);
+    const AccessibleNode combo = *testsupport::NodeOfWindow(nodes, Get<controls::Combo>(L"cboItems").hWnd());
     Press(combo);
     EXPECT_NE(combo.Reread().state & STATE_SYSTEM_EXPANDED, 0);
     EXPECT_EQ(combo.DefaultAction(), L"Close");
     Press(combo);
     EXPECT_NE(combo.Reread().state & STATE_SYSTEM_COLLAPSED, 0);
+}
+
+TEST_F(GalleryAccessibleTest, CaptionsReadWithoutAccessKeyMarksAndPadding) {
+    auto& button = Get<controls::FlatCmd>(L"cmd3D");
+    struct Row {
+        const wchar_t* caption;
+        const wchar_t* name;
+        const wchar_t* shortcut;
+    } rows[] = {
+        {L"&Save", L"Save", L"Alt+S"},
+        {L"开始投票    ", L"开始投票", L""},
+        {L"Fish && &chips", L"Fish & chips", L"Alt+C"},
+        {L"&&", L"&", L""},
+        {L"Ends with &", L"Ends with &", L""},
+        {L"", L"", L""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(row.caption)));
+        button.SetCaption(row.caption);
+        const auto nodes = Read();
+        const AccessibleNode* node = testsupport::NodeOfWindow(nodes, button.hWnd());
+        ASSERT_NE(node, nullptr);
+        EXPECT_EQ(node->name, row.name);
+        EXPECT_EQ(node->Shortcut(), row.shortcut);
+    }
+}
+
+// A reader may hold an object after its control is gone, and ask about parts that
+// do not exist: it gets errors, never a crash.
+TEST_F(GalleryAccessibleTest, GoneControlsAndUnknownPartsAnswerWithErrors) {
+    const auto nodes = Read();
+    const AccessibleNode tabs = *testsupport::NodeOfWindow(nodes, Get<controls::ctlTabs>(L"tabTop").hWnd());
+    VARIANT unknown{};
+    unknown.vt = VT_I4;
+    unknown.lVal = 999;
+    BSTR name = nullptr;
+    EXPECT_EQ(tabs.object->get_accName(unknown, &name), E_INVALIDARG);
+    unknown.vt = VT_BSTR;
+    EXPECT_EQ(tabs.object->get_accName(unknown, &name), E_INVALIDARG);
+
+    gallery.form.reset();
+    long count = 0;
+    EXPECT_EQ(tabs.object->get_accChildCount(&count), RPC_E_DISCONNECTED);
+    EXPECT_EQ(tabs.DoDefaultAction(), RPC_E_DISCONNECTED);
+    EXPECT_EQ(tabs.Reread().role, 0);
 }
 
 // Out-of-context events of this process, recorded as they arrive.
@@ -195,8 +240,8 @@ TEST_F(GalleryAccessibleTest, ChangesAreAnnouncedToTheReader) {
     ASSERT_NE(events.hook, nullptr);
     auto& button = Get<controls::FlatCmd>(L"cmd3D");
     auto& option = Get<controls::Options>(L"optA2");
-    auto& tabs = First<controls::ctlTabs>();
-    auto& combo = First<controls::Combo>();
+    auto& tabs = Get<controls::ctlTabs>(L"tabTop");
+    auto& combo = Get<controls::Combo>(L"cboItems");
     auto& frame = Get<controls::Frame>(L"fraPlain");
     struct Row {
         const char* label;
