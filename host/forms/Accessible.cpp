@@ -44,16 +44,6 @@ std::optional<Target> TargetOf(HWND hwnd) {
     return Target{*control, *container, *source};
 }
 
-// The control that speaks for the focused window: the focused control, or the user
-// control it is a constituent of.
-const Control* FocusOwner(const Control& control) {
-    const Form* form = control.ParentForm();
-    const Control* focused = form ? form->ControlOfWindow(GetFocus()) : nullptr;
-    while (focused && focused->IsConstituent() && focused->GetContainer()->AsControl())
-        focused = focused->GetContainer()->AsControl();
-    return focused;
-}
-
 // Takes the focus itself or through one of its constituents.
 bool Focusable(const Container& container) {
     for (const auto& child : container.Children()) {
@@ -70,7 +60,7 @@ long HostStates(const Target& t) {
     if (!control.Showing()) state |= STATE_SYSTEM_INVISIBLE;
     if (!control.EnabledInTree()) state |= STATE_SYSTEM_UNAVAILABLE;
     if (control.CanTakeFocus() || (control.EnabledInTree() && Focusable(t.container))) state |= STATE_SYSTEM_FOCUSABLE;
-    if (FocusOwner(control) == &control) state |= STATE_SYSTEM_FOCUSED;
+    if (HoldsFocus(control)) state |= STATE_SYSTEM_FOCUSED;
     return state;
 }
 
@@ -443,6 +433,14 @@ bool HandleAccessibleMessage(WindowOwner& owner, UINT msg, WPARAM wParam, LPARAM
     if (const std::optional<Target> target = TargetOf(owner.Handle())) RunRequest(*target, wParam, lParam);
     result = 0;
     return true;
+}
+
+bool HoldsFocus(const Control& control) {
+    const Form* form = control.ParentForm();
+    const Control* focused = form ? form->ControlOfWindow(GetFocus()) : nullptr;
+    while (focused && focused->IsConstituent() && focused->GetContainer()->AsControl())
+        focused = focused->GetContainer()->AsControl();
+    return focused == &control;
 }
 
 std::wstring SpokenCaption(const std::wstring& caption) {

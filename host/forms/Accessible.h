@@ -14,6 +14,7 @@
 
 namespace host {
 
+class Control;
 class WindowOwner;
 
 // A part of a control without a window of its own (a tab, a label).
@@ -63,6 +64,10 @@ protected:
 // WM_GETOBJECT and the deferred requests for the window of `owner`, a control that
 // describes itself; false leaves the message to the window's default handling.
 bool HandleAccessibleMessage(WindowOwner& owner, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// The focused window is the control's own or one of its constituents' (the option
+// button's state box, the combo box's text field).
+bool HoldsFocus(const Control& control);
 
 // A caption as a screen reader reads it: the access-key "&" gone ("&&" reads "&"),
 // and the spaces that pad it at either end.

@@ -120,13 +120,9 @@ void UserControl::FocusWithinChanged(bool within) {
         OnEnterFocus();
     else
         OnExitFocus();
-    // A constituent's focus (the option button's state box) is the control's own.
-    if (within && GetFocus() != Handle()) {
-        const Form* form = ParentForm();
-        const Control* focused = form ? form->ControlOfWindow(GetFocus()) : nullptr;
-        if (focused && focused->IsConstituent() && focused->GetContainer() == this)
-            NotifyAccessible(EVENT_OBJECT_FOCUS);
-    }
+    // The system announces the focus of a window; a constituent's focus (the option
+    // button's state box) is the control's own.
+    if (within && GetFocus() != Handle() && HoldsFocus(*this)) NotifyAccessible(EVENT_OBJECT_FOCUS);
 }
 
 AccessibleDescription UserControl::DescribeAccessible() const { return {ROLE_SYSTEM_CLIENT, Name()}; }

@@ -37,6 +37,22 @@ protected:
         EXPECT_NE(control, nullptr);
         return *control;
     }
+    // The text box inside a combo box (not the edit field of the system combo box under it).
+    static HWND FieldOf(const controls::Combo& combo) {
+        HWND field = nullptr;
+        EnumChildWindows(
+            combo.hWnd(),
+            [](HWND window, LPARAM found) {
+                wchar_t kind[16] = {}, parent[16] = {};
+                GetClassNameW(window, kind, 16);
+                GetClassNameW(GetParent(window), parent, 16);
+                if (_wcsicmp(kind, L"Edit") != 0 || _wcsicmp(parent, L"ComboBox") == 0) return TRUE;
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&field));
+        return field;
+    }
     std::vector<AccessibleNode> Read() { return Walk(gallery.form->hWnd()); }
     // The page tabs of one tab strip, in order.
     static std::vector<AccessibleNode> PagesOf(const std::vector<AccessibleNode>& nodes,
@@ -262,6 +278,7 @@ TEST_F(GalleryAccessibleTest, ChangesAreAnnouncedToTheReader) {
          {EVENT_OBJECT_FOCUS, option.hWnd(), 0}},
         {"tab selected", [&] { tabs.SetSelectedTab(2); }, {EVENT_OBJECT_SELECTION, tabs.hWnd(), 2}},
         {"tab caption", [&] { tabs.SetCaption(1, L"Renamed"); }, {EVENT_OBJECT_NAMECHANGE, tabs.hWnd(), 1}},
+        {"combo focused through its field", [&] { SetFocus(FieldOf(combo)); }, {EVENT_OBJECT_FOCUS, combo.hWnd(), 0}},
         {"combo text", [&] { combo.SetTEXT(L"typed"); }, {EVENT_OBJECT_VALUECHANGE, combo.hWnd(), 0}},
     };
     for (const Row& row : rows) {
