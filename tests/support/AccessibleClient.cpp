@@ -4,138 +4,103 @@ namespace testsupport {
 
 namespace {
 
-constexpr int kDeepest = 12;
+using Object = std::shared_ptr<IAccessible>;
 
-AccessiblePtr Own(IAccessible* object) { return AccessiblePtr(object, ComReleaser()); }
-
-// Reads a text the way IAccessible hands it out, and frees it.
-template <class Get>
-std::wstring TakeText(Get&& get) {
-    BSTR text = nullptr;
-    const HRESULT hr = get(&text);
-    std::wstring result = SUCCEEDED(hr) && text ? std::wstring(text, SysStringLen(text)) : L"";
-    SysFreeString(text);
-    return result;
+Object ClientObject(HWND window) {
+    IAccessible* object = nullptr;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                               reinterpret_cast<void**>(&object));
+    return object ? Object(object, [](IAccessible* o) { o->Release(); }) : nullptr;
 }
 
-AccessibleNode Read(const AccessiblePtr& object, long child, int depth) {
+Object FromDispatch(IDispatch* dispatch) {
+    IAccessible* object = nullptr;
+    dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+    dispatch->Release();
+    return object ? Object(object, [](IAccessible* o) { o->Release(); }) : nullptr;
+}
+
+long ReadLong(HRESULT hr, const VARIANT& v) { return SUCCEEDED(hr) && v.vt == VT_I4 ? v.lVal : 0; }
+
+AccessibleNode Read(const Object& object, long child, int depth) {
     AccessibleNode node;
     node.object = object;
     node.child = child;
     node.depth = depth;
-    const VARIANT id = node.Id();
-    VARIANT v;
-    VariantInit(&v);
-    if (SUCCEEDED(object->get_accRole(id, &v)) && v.vt == VT_I4) node.role = v.lVal;
-    VariantClear(&v);
-    if (SUCCEEDED(object->get_accState(id, &v)) && v.vt == VT_I4) node.state = v.lVal;
-    VariantClear(&v);
-    node.name = TakeText([&](BSTR* text) { return object->get_accName(id, text); });
+    VARIANT v{};
+    node.role = ReadLong(object->get_accRole(node.Id(), &v), v);
+    node.state = ReadLong(object->get_accState(node.Id(), &v), v);
+    node.name = node.Text(&IAccessible::get_accName);
     return node;
 }
 
-AccessiblePtr FromDispatch(IDispatch* dispatch) {
-    IAccessible* object = nullptr;
-    dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
-    dispatch->Release();
-    return object ? Own(object) : nullptr;
-}
-
-// A window object (as a system proxy gives its child windows) is read through the
-// window's client object.
-AccessiblePtr ClientOf(AccessiblePtr object) {
-    AccessibleNode self = Read(object, CHILDID_SELF, 0);
+// A window object (as the system's object gives child windows) reads as nothing
+// until asked through the window's client object.
+Object ClientOf(const Object& object) {
     HWND window = nullptr;
-    if ((self.role == 0 || self.role == ROLE_SYSTEM_WINDOW) &&
-        SUCCEEDED(WindowFromAccessibleObject(object.get(), &window)) && window)
-        if (AccessiblePtr client = ClientObject(window)) return client;
+    const long role = Read(object, CHILDID_SELF, 0).role;
+    if ((role == 0 || role == ROLE_SYSTEM_WINDOW) && SUCCEEDED(WindowFromAccessibleObject(object.get(), &window)))
+        if (Object client = ClientObject(window)) return client;
     return object;
 }
 
-// Children as (object, part) pairs: get_accChild first, AccessibleChildren for an
-// object that refuses it.
-std::vector<std::pair<AccessiblePtr, long>> Children(const AccessiblePtr& object) {
-    std::vector<std::pair<AccessiblePtr, long>> children;
+std::vector<VARIANT> Children(const Object& object) {
     long count = 0;
-    if (FAILED(object->get_accChildCount(&count)) || count <= 0) return children;
-    bool oneByOne = true;
-    for (long i = 1; i <= count && oneByOne; ++i) {
-        VARIANT id;
+    object->get_accChildCount(&count);
+    std::vector<VARIANT> children;
+    for (long i = 1; i <= count; ++i) {
+        VARIANT id{}, child{};
         id.vt = VT_I4;
         id.lVal = i;
-        IDispatch* child = nullptr;
-        HRESULT hr = object->get_accChild(id, &child);
-        if (hr == S_OK && child)
-            children.emplace_back(FromDispatch(child), CHILDID_SELF);
-        else if (hr == S_FALSE)
-            children.emplace_back(object, i);
-        else
-            oneByOne = false;
+        const HRESULT hr = object->get_accChild(id, &child.pdispVal);
+        if (FAILED(hr)) break;
+        child.vt = hr == S_OK ? VT_DISPATCH : VT_I4;
+        if (hr != S_OK) child.lVal = i;
+        children.push_back(child);
     }
-    if (oneByOne) return children;
-    children.clear();
-    std::vector<VARIANT> all(static_cast<size_t>(count));
+    if (children.size() == static_cast<size_t>(count)) return children;
+    children.assign(static_cast<size_t>(count), VARIANT{});
     LONG got = 0;
-    if (FAILED(AccessibleChildren(object.get(), 0, count, all.data(), &got))) return children;
-    for (LONG i = 0; i < got; ++i) {
-        VARIANT& v = all[static_cast<size_t>(i)];
-        if (v.vt == VT_DISPATCH && v.pdispVal)
-            children.emplace_back(FromDispatch(v.pdispVal), CHILDID_SELF);
-        else if (v.vt == VT_I4)
-            children.emplace_back(object, v.lVal);
-    }
+    AccessibleChildren(object.get(), 0, count, children.data(), &got);
+    children.resize(static_cast<size_t>(got));
     return children;
 }
 
-void Visit(const AccessiblePtr& object, int depth, std::vector<AccessibleNode>& nodes) {
+void Visit(const Object& object, int depth, std::vector<AccessibleNode>& nodes) {
     nodes.push_back(Read(object, CHILDID_SELF, depth));
-    if (depth >= kDeepest) return;
-    for (auto& [child, part] : Children(object)) {
-        if (!child) continue;
-        if (part != CHILDID_SELF)
-            nodes.push_back(Read(child, part, depth + 1));
-        else
-            Visit(ClientOf(child), depth + 1, nodes);
+    for (const VARIANT& child : Children(object)) {
+        if (child.vt == VT_I4) nodes.push_back(Read(object, child.lVal, depth + 1));
+        if (child.vt != VT_DISPATCH || !child.pdispVal) continue;
+        if (Object inner = FromDispatch(child.pdispVal)) Visit(ClientOf(inner), depth + 1, nodes);
     }
-}
-
-std::wstring ReadText(const AccessibleNode& node, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
-    return TakeText([&](BSTR* text) { return (node.object.get()->*get)(node.Id(), text); });
 }
 
 }  // namespace
 
 VARIANT AccessibleNode::Id() const {
-    VARIANT id;
+    VARIANT id{};
     id.vt = VT_I4;
     id.lVal = child;
     return id;
 }
 
-std::wstring AccessibleNode::Value() const { return ReadText(*this, &IAccessible::get_accValue); }
-std::wstring AccessibleNode::DefaultAction() const { return ReadText(*this, &IAccessible::get_accDefaultAction); }
-std::wstring AccessibleNode::Shortcut() const { return ReadText(*this, &IAccessible::get_accKeyboardShortcut); }
-
-RECT AccessibleNode::Location() const {
-    long left = 0, top = 0, width = 0, height = 0;
-    if (FAILED(object->accLocation(&left, &top, &width, &height, Id()))) return {};
-    return {left, top, left + width, top + height};
+std::wstring AccessibleNode::Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) const {
+    BSTR text = nullptr;
+    const HRESULT hr = (object.get()->*get)(Id(), &text);
+    std::wstring result = SUCCEEDED(hr) && text ? std::wstring(text, SysStringLen(text)) : L"";
+    SysFreeString(text);
+    return result;
 }
 
-AccessibleNode AccessibleNode::Reread() const { return Read(object, child, depth); }
-
-AccessiblePtr ClientObject(HWND window) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                          reinterpret_cast<void**>(&object))) ||
-        !object)
-        return nullptr;
-    return Own(object);
+HWND AccessibleNode::Window() const {
+    HWND window = nullptr;
+    WindowFromAccessibleObject(object.get(), &window);
+    return window;
 }
 
 std::vector<AccessibleNode> Walk(HWND window) {
     std::vector<AccessibleNode> nodes;
-    if (AccessiblePtr root = ClientObject(window)) Visit(root, 0, nodes);
+    if (Object root = ClientObject(window)) Visit(root, 0, nodes);
     return nodes;
 }
 
@@ -146,20 +111,9 @@ const AccessibleNode* FindNode(const std::vector<AccessibleNode>& nodes, long ro
 }
 
 const AccessibleNode* NodeOfWindow(const std::vector<AccessibleNode>& nodes, HWND window) {
-    for (const auto& node : nodes) {
-        HWND owner = nullptr;
-        if (node.child == CHILDID_SELF && SUCCEEDED(WindowFromAccessibleObject(node.object.get(), &owner)) &&
-            owner == window)
-            return &node;
-    }
-    return nullptr;
-}
-
-std::vector<AccessibleNode> NodesOfRole(const std::vector<AccessibleNode>& nodes, long role) {
-    std::vector<AccessibleNode> found;
     for (const auto& node : nodes)
-        if (node.role == role) found.push_back(node);
-    return found;
+        if (node.child == CHILDID_SELF && node.Window() == window) return &node;
+    return nullptr;
 }
 
 }  // namespace testsupport

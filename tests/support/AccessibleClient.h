@@ -11,51 +11,36 @@
 
 namespace testsupport {
 
-struct ComReleaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-using AccessiblePtr = std::shared_ptr<IAccessible>;
-
-// One object, or one part of an object (child > 0), as the client reads it.
+// One object, or one part of an object (child > 0), as the client read it.
 struct AccessibleNode {
-    AccessiblePtr object;
+    std::shared_ptr<IAccessible> object;
     long child = CHILDID_SELF;
     long role = 0;
-    std::wstring name;
     long state = 0;
+    std::wstring name;
     int depth = 0;
 
     VARIANT Id() const;
-    std::wstring Value() const;
-    std::wstring DefaultAction() const;
-    std::wstring Shortcut() const;
-    RECT Location() const;  // in screen pixels
-    HRESULT DoDefaultAction() const { return object->accDoDefaultAction(Id()); }
-    HRESULT Select(long flags) const { return object->accSelect(flags, Id()); }
-    // Reads role, name and state again.
-    AccessibleNode Reread() const;
+    // A text the object gives for this node, e.g. Text(&IAccessible::get_accValue).
+    std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) const;
+    // The window whose object answers for the node.
+    HWND Window() const;
 };
 
-// Starts COM on the calling thread for as long as the object lives.
+// COM on the calling thread for as long as the object lives.
 struct ComSession {
     ComSession() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
     ~ComSession() { CoUninitialize(); }
 };
 
-// The client object of a window (AccessibleObjectFromWindow), null when none.
-AccessiblePtr ClientObject(HWND window);
-
-// Every object and part under `window`'s client object, depth first. Children come
-// from get_accChild; a system object that cannot give its children one by one is
-// asked for them all (AccessibleChildren), and a window object is read through its
-// client object.
+// Every object and part under `window`'s client object, depth first: children
+// from get_accChild, or from AccessibleChildren for a system object that refuses
+// it; a window object is read through the window's client object.
 std::vector<AccessibleNode> Walk(HWND window);
 
 // The first node of `role` named `name`, or null.
 const AccessibleNode* FindNode(const std::vector<AccessibleNode>& nodes, long role, std::wstring_view name);
 // The node of the object that answers for `window` itself, or null.
 const AccessibleNode* NodeOfWindow(const std::vector<AccessibleNode>& nodes, HWND window);
-// The nodes of one role, in walk order.
-std::vector<AccessibleNode> NodesOfRole(const std::vector<AccessibleNode>& nodes, long role);
 
 }  // namespace testsupport
