@@ -163,6 +163,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
 
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        if (!count) return E_POINTER;
         return Read([&](const Snapshot& s) {
             *count = static_cast<LONG>(s.entries.size());
             return S_OK;

@@ -125,6 +125,10 @@ TEST_F(GalleryAccessibleTest, DefaultActionsAndSelectionWorkAsAClickWould) {
     testsupport::PumpMessagesFor(30ms);
     EXPECT_EQ(clicked, (std::vector<int16_t>{3, 2}));
     EXPECT_NE(PartsOf(tabs.hWnd())[1].state & STATE_SYSTEM_SELECTED, 0);
+    VARIANT first{}, second{};
+    EXPECT_EQ(pages[0].object->accNavigate(NAVDIR_FIRSTCHILD, Now(tabs).Id(), &first), S_OK);
+    EXPECT_EQ(pages[0].object->accNavigate(NAVDIR_NEXT, first, &second), S_OK);
+    EXPECT_EQ(std::pair(first.lVal, second.lVal), std::pair(1L, 2L));
 
     // The group rule: the option checked before is cleared, the other group's not.
     auto nodes = Read();
