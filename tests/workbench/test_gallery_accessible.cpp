@@ -7,6 +7,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "AccessibleClient.h"
 #include "MessagePump.h"
@@ -176,38 +177,16 @@ TEST_F(GalleryAccessibleTest, CaptionsReadWithoutAccessKeyMarksAndGoneControlsAn
 }
 
 // This process's events, as a reader out of process gets them.
-struct EventRecorder {
-    struct Seen {
-        DWORD event;
-        HWND window;
-        long child;
-        bool operator==(const Seen&) const = default;
-    };
-    EventRecorder() {
-        current = this;
-        hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, &Record, GetCurrentProcessId(), 0,
-                               WINEVENT_OUTOFCONTEXT);
-    }
-    ~EventRecorder() {
-        UnhookWinEvent(hook);
-        current = nullptr;
-    }
-    static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
-        if (current && object == OBJID_CLIENT) current->seen.push_back({event, window, child});
-    }
-    bool Saw(const Seen& wanted) {
-        testsupport::PumpMessagesFor(30ms);
-        const bool found = std::find(seen.begin(), seen.end(), wanted) != seen.end();
-        seen.clear();
-        return found;
-    }
-    static inline EventRecorder* current = nullptr;
-    HWINEVENTHOOK hook = nullptr;
-    std::vector<Seen> seen;
-};
+using Seen = std::tuple<DWORD, HWND, long>;
+std::vector<Seen> seenEvents;
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    if (object == OBJID_CLIENT) seenEvents.emplace_back(event, window, child);
+}
 
 TEST_F(GalleryAccessibleTest, ChangesAreAnnouncedToTheReader) {
-    EventRecorder events;
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr, &RecordEvent,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
     auto& button = Get<controls::FlatCmd>(L"cmd3D");
     auto& option = Get<controls::Options>(L"optA2");
     auto& tabs = Get<controls::ctlTabs>(L"tabTop");
@@ -215,7 +194,7 @@ TEST_F(GalleryAccessibleTest, ChangesAreAnnouncedToTheReader) {
     const struct {
         const char* label;
         std::function<void()> act;
-        EventRecorder::Seen wanted;
+        Seen wanted;
     } rows[] = {
         {"caption write", [&] { button.SetCaption(L"Renamed"); }, {EVENT_OBJECT_NAMECHANGE, button.hWnd(), 0}},
         {"pressed",
@@ -228,12 +207,13 @@ TEST_F(GalleryAccessibleTest, ChangesAreAnnouncedToTheReader) {
         {"tab caption", [&] { tabs.SetCaption(1, L"Renamed"); }, {EVENT_OBJECT_NAMECHANGE, tabs.hWnd(), 1}},
         {"combo text", [&] { combo.SetTEXT(L"typed"); }, {EVENT_OBJECT_VALUECHANGE, combo.hWnd(), 0}},
     };
-    ASSERT_NE(events.hook, nullptr);
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.label);
+        seenEvents.clear();
         row.act();
-        EXPECT_TRUE(events.Saw(row.wanted));
+        testsupport::PumpMessagesFor(30ms);
+        EXPECT_NE(std::find(seenEvents.begin(), seenEvents.end(), row.wanted), seenEvents.end()) << row.label;
     }
+    UnhookWinEvent(hook);
 }
 
 TEST_F(GalleryAccessibleTest, TabReachesEveryEnabledControlThatTakesInput) {
