@@ -9,8 +9,9 @@ bool Combo::Dropped() const { return SendMessageW(combo1_->Hwnd(), CB_GETDROPPED
 host::AccessibleDescription Combo::DescribeAccessible() const {
     host::AccessibleDescription d{ROLE_SYSTEM_COMBOBOX, ToolTipText()};
     d.value = TEXT();
-    d.state |= Dropped() ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
-    d.defaultAction = Dropped() ? L"Close" : L"Open";
+    const bool dropped = Dropped();
+    d.state |= dropped ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
+    d.defaultAction = dropped ? L"Close" : L"Open";
     return d;
 }
 
