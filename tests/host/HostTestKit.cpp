@@ -1,17 +1,6 @@
 #include "HostTestKit.h"
 
-#include "host/values/Units.h"
-
 namespace hosttest {
-
-int ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const host::HostError& e) {
-        return e.Number();
-    }
-    return kNoError;
-}
 
 host::TextFormatError FormatErrorOf(const std::function<void()>& call) {
     try {
@@ -20,21 +9,6 @@ host::TextFormatError FormatErrorOf(const std::function<void()>& call) {
         return e;
     }
     return host::TextFormatError(0, L"no error");
-}
-
-host::PicturePtr SolidPicture(int width, int height, COLORREF colour) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(bitmap));
 }
 
 void PlaceInPixels(host::Control& control, int left, int top, int width, int height) {

@@ -1,51 +1,33 @@
 #pragma once
-// What the host's behaviour tests share: the form they place controls on,
-// catching host errors, colours and pictures, a recorder for the host's side
-// effects, and a user control that journals its notifications.
-#include <windows.h>
-
-#include <array>
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "MessagePump.h"
+// What the host's tests share: the stock controls, side effects recorded instead of done, and a journaling user
+// control.
+#include "TestKit.h"
 #include "host/forms/Control.h"
-#include "host/values/Error.h"
 #include "host/forms/Form.h"
-#include "host/values/Picture.h"
-#include "host/values/Runtime.h"
 #include "host/forms/UserControl.h"
+#include "host/stock/CommandButton.h"
+#include "host/stock/HostFrame.h"
+#include "host/stock/Image.h"
+#include "host/stock/Label.h"
+#include "host/stock/LineControl.h"
+#include "host/stock/ListControls.h"
+#include "host/stock/PictureBox.h"
+#include "host/stock/Shape.h"
+#include "host/stock/TextBox.h"
+#include "host/values/Runtime.h"
+#include "host/values/Units.h"
 
 namespace hosttest {
 
-constexpr int kNoError = 0;
+using namespace testkit;
+using Entries = Log;
 
-// Recorded notifications or names, in order.
-using Entries = std::vector<std::wstring>;
-
-// The host error number a call raises, or kNoError.
-int ErrorOf(const std::function<void()>& call);
 // The format error a call raises, or one naming line 0 when it raises none.
 host::TextFormatError FormatErrorOf(const std::function<void()>& call);
-
-// A rectangle as left, top, right, bottom, which comparisons print readably.
-inline std::array<LONG, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 160, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-
-// A plain colour as an OLE colour.
-inline host::OleColor Ole(COLORREF rgb) { return static_cast<host::OleColor>(rgb); }
-// A bitmap picture of one colour.
-host::PicturePtr SolidPicture(int width, int height, COLORREF colour);
 // Places a control at a place given in pixels.
 void PlaceInPixels(host::Control& control, int left, int top, int width, int height);
 
-// Records what the host would show or end instead of doing it; it is the host's
-// side effects while it lives and clears the ending flag when it goes.
+// Records what the host would show or end instead of doing it, while it lives.
 class RecordedEffects : public host::SideEffects {
 public:
     // A modal recorder, like the real message box, keeps events running while it shows.
@@ -68,8 +50,7 @@ private:
     bool modal_;
 };
 
-// The notifications every Journaling control received, as "Name.Notification"
-// (with arguments after a blank), in order, across controls.
+// The notifications every Journaling control received, as "Name.Notification [arguments]", in order.
 Entries& Journal();
 // The journal's entries of one control, without the name.
 Entries JournalOf(const std::wstring& name);

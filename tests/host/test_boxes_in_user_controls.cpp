@@ -1,16 +1,7 @@
-// Text boxes and combo boxes built into a user control before it has a window:
-// their windows come with its own; the text box reports the mouse and keeps its
-// tip, data field, lock and length; a combo box shows a picked item at once.
-#include <gtest/gtest.h>
-#include <windows.h>
+// Parts built into a user control before it has a window: their windows come with its own, keeping what was set.
 #include <commctrl.h>
 
-#include <functional>
-
 #include "HostTestKit.h"
-#include "host/stock/ListControls.h"
-#include "host/stock/PictureBox.h"
-#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace hosttest;
@@ -23,15 +14,20 @@ public:
         box = &Add(std::make_unique<PictureBox>(L"box"), true);
         text = &box->Add(std::make_unique<TextBox>(L"txt"), true);
         combo = &Add(std::make_unique<ComboBox>(L"cbo"), true);
+        hidden = &Add(std::make_unique<PictureBox>(L"hidden"), true);
         text->SetText(L"early");
         text->SetToolTipText(L"tip");
-        PlaceInPixels(*box, 0, 0, 100, 40);
+        PlaceInPixels(*box, 3, 4, 100, 40);
         PlaceInPixels(*text, 10, 10, 60, 20);
         PlaceInPixels(*combo, 0, 50, 150, 20);
+        hidden->SetVisible(false);
+        hidden->SetEnabled(false);
     }
-    PictureBox* box;
+    void OnInitialize() override { windowsAtInitialize = box->Hwnd() && text->Hwnd() && hidden->Hwnd(); }
+    PictureBox *box, *hidden;
     TextBox* text;
     ComboBox* combo;
+    bool windowsAtInitialize = false;
 };
 
 class BoxesTest : public ::testing::Test {
@@ -58,6 +54,12 @@ std::wstring TipOf(HWND tool) {
 
 TEST_F(BoxesTest, WindowsComeWithTheUserControlsAndKeepWhatWasSetBefore) {
     TextBox& text = *composed.text;
+    ASSERT_TRUE(composed.windowsAtInitialize);
+    RECT r{};
+    GetWindowRect(composed.box->Hwnd(), &r);
+    MapWindowPoints(nullptr, composed.hWnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(Corners(r), (std::array<LONG, 4>{3, 4, 103, 44}));
+    EXPECT_FALSE(IsWindowVisible(composed.hidden->Hwnd()) || IsWindowEnabled(composed.hidden->Hwnd()));
     EXPECT_EQ(GetParent(text.Hwnd()), composed.box->Hwnd());
     EXPECT_EQ(GetWindow(composed.box->Hwnd(), GW_HWNDNEXT), composed.combo->Hwnd()) << "stacked in order";
     EXPECT_EQ(text.Text(), L"early");
@@ -84,8 +86,7 @@ TEST_F(BoxesTest, WindowsComeWithTheUserControlsAndKeepWhatWasSetBefore) {
     }
 }
 
-// Places are in twips from the box's corner; a release away from the box is no
-// click. (A right button would open the box's own menu.)
+// Places in twips from the box's corner; a release away from the box is no click.
 TEST_F(BoxesTest, TextBoxReportsTheMouseAndClicks) {
     TextBox& text = *composed.text;
     Entries events;

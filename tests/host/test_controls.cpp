@@ -1,13 +1,5 @@
-// The host's child controls: text, list windows, labels and images, visibility
-// and enabling through containers.
-#include <gtest/gtest.h>
-
+// The host's child controls: text, lists, labels and images, owners, visibility and enabling.
 #include "HostTestKit.h"
-#include "host/stock/HostFrame.h"
-#include "host/stock/Image.h"
-#include "host/stock/Label.h"
-#include "host/stock/ListControls.h"
-#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace hosttest;
@@ -74,8 +66,7 @@ TEST_F(ControlsTest, SystemControlsPaintInTheirColoursAndACopyOfTheFormsFont) {
     ReleaseDC(text.Hwnd(), dc);
 }
 
-// Owners are kept by the process, not by the window system: a window that goes
-// with its parent's window must not leave its owner to be found by its handle.
+// A window that goes with its parent's must not leave its owner to be found by its handle.
 TEST_F(ControlsTest, WindowsLeadToTheirOwnersUntilTheWindowsGo) {
     auto& frame = form.Add(std::make_unique<HostFrame>(L"fra"));
     auto& text = frame.Add(std::make_unique<TextBox>(L"txt"));

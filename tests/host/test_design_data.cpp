@@ -1,6 +1,4 @@
 // Design data: the tree of controls a form is built from.
-#include <gtest/gtest.h>
-
 #include "HostTestKit.h"
 #include "host/design/DesignData.h"
 #include "host/design/PropertyBag.h"
@@ -27,13 +25,6 @@ const wchar_t kSampleForm[] =
     L"        End = 1\r\n"
     L"    End\r\n"
     L"End\r\n";
-
-// The text parsed as design data and as a bag: a format error is fine, anything
-// else escaping (or a crash) is not.
-void ExpectOnlyFormatErrors(std::wstring_view text) {
-    FormatErrorOf([&] { ParseDesignData(text); });
-    FormatErrorOf([&] { PropertyBag::LoadText(text); });
-}
 
 }  // namespace
 
@@ -104,30 +95,10 @@ TEST(DesignData, NestingIsCappedWithAnError) {
     EXPECT_EQ(kAllowed + 1, FormatErrorOf([&] { ParseDesignData(nested(100000)); }).Line());
 }
 
-TEST(DesignData, HostileInputGivesOnlyFormatErrors) {
-    std::wstring hugeLine = L"Begin Form F\nCaption = \"" + std::wstring(1'000'000, L'x') + L"\"\nEnd\n";
-    EXPECT_EQ(1'000'000u, ParseDesignData(hugeLine).Find(L"caption")->ToString().size());
-    ExpectOnlyFormatErrors(L"Begin Form F\nCaption = \"" + std::wstring(1'000'000, L'\\'));
-    ExpectOnlyFormatErrors(L"Begin Form F\nLeft = " + std::wstring(100'000, L'9') + L"\nEnd\n");
-
-    // Random edits of a valid form, from a fixed seed so that a failure repeats.
-    const std::wstring pieces[] = {L"\"",    L"\\",       L"\n",  L"\r",     L"=",      L"(",      L")",
-                                   L",",     L"&H",       L"\0"s, L"\xD800", L"\xDFFF", L"Begin ", L"End",
-                                   L"Font(", L"Picture(", L"1e",  L"'",      L" ",      L"%"};
-    uint32_t seed = 12345;
-    auto next = [&seed](uint32_t bound) {
-        seed = seed * 1664525u + 1013904223u;
-        return (seed >> 8) % bound;
-    };
-    for (int round = 0; round < 3000; ++round) {
-        std::wstring text = kSampleForm;
-        for (uint32_t edits = 1 + next(4); edits > 0; --edits) {
-            size_t at = next(static_cast<uint32_t>(text.size() + 1));
-            if (next(2) == 0)
-                text.insert(at, pieces[next(std::size(pieces))]);
-            else
-                text.erase(at, next(8));
-        }
-        ExpectOnlyFormatErrors(text);
-    }
+TEST(DesignData, HugeLinesAreReadOrRefusedWithAFormatError) {
+    const std::wstring x(1'000'000, L'x'), backslashes(1'000'000, L'\\'), nines(100'000, L'9');
+    EXPECT_EQ(1'000'000u,
+              ParseDesignData(L"Begin Form F\nCaption = \"" + x + L"\"\nEnd\n").Find(L"caption")->ToString().size());
+    for (const std::wstring& text : {L"Begin Form F\nCaption = \"" + backslashes, L"Begin Form F\nLeft = " + nines})
+        FormatErrorOf([&] { ParseDesignData(text); });  // any other exception fails the test
 }

@@ -1,13 +1,9 @@
-// Writing design data back: the text of a tree, a built form described as it
-// stands, and the events and pages a class of control publishes by name.
-#include <gtest/gtest.h>
-
+// Writing design data back, and the events and pages a class of control publishes by name.
 #include "HostTestKit.h"
 #include "host/design/TextLiteral.h"
 #include "host/forms/FormBuilder.h"
 #include "host/forms/FormWriter.h"
 #include "host/forms/PublishedEvents.h"
-#include "host/stock/TextBox.h"
 #include "host/stock/PropertyPage.h"
 
 using namespace host;

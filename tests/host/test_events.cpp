@@ -1,8 +1,5 @@
-// Event connections: a handler runs for as long as its connection is kept.
+// Event connections (the shared font's listeners among them): a handler runs while its connection is kept.
 #include <gtest/gtest.h>
-
-#include <memory>
-#include <vector>
 
 #include "host/values/Event.h"
 

@@ -1,12 +1,6 @@
-// Focus notifications between real windows of a shown form, and the form
-// keyboard: Tab order, default and cancel buttons, access keys.
-#include <gtest/gtest.h>
-
+// Focus notifications in a shown form, and its keyboard: Tab order, default and cancel buttons, access keys.
 #include "HostTestKit.h"
-#include "host/stock/CommandButton.h"
-#include "host/stock/Label.h"
 #include "host/windows/Pump.h"
-#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace hosttest;
@@ -23,9 +17,7 @@ T& Place(Container& container, std::unique_ptr<T> control, int16_t tabIndex, boo
 
 }  // namespace
 
-// A shown form: user control a (tab index 0) holding a text box, text boxes t2 (1),
-// t1 (2), a label "&Name" (3) and t3 (4), OK (5, default), Cancel (6, cancel) and
-// user control b (7).
+// Tab indexes: user control a 0 (holding a text box), t2 1, t1 2, "&Name" 3, t3 4, OK 5, Cancel 6, user control b 7.
 class KeyboardTest : public ::testing::Test {
 protected:
     KeyboardTest() {

@@ -1,16 +1,5 @@
-// Painting and drawing again and again, and making and destroying whole forms,
-// leave the process's GDI objects and windows as they were.
-#include <gtest/gtest.h>
-
-#include "GdiObjectCount.h"
+// Painting, drawing, and making and destroying whole forms leave GDI objects and windows as they were.
 #include "HostTestKit.h"
-#include "host/values/Gdi.h"
-#include "host/stock/Image.h"
-#include "host/stock/Label.h"
-#include "host/stock/LineControl.h"
-#include "host/stock/PictureBox.h"
-#include "host/stock/Shape.h"
-#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace std::chrono_literals;

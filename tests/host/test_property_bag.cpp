@@ -1,6 +1,4 @@
 // Property bags: the default rule, keys, and the saved text form.
-#include <gtest/gtest.h>
-
 #include "HostTestKit.h"
 #include "host/design/PropertyBag.h"
 #include "host/values/Text.h"
@@ -17,6 +15,7 @@ TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
         Variant defaultValue;
         bool stored;
     };
+    // clang-format off
     const Row rows[] = {
         {"Boolean true, Integer default 1", Variant::Bool(true), Variant::Int(1), false},
         {"Boolean false, Integer default 1", Variant::Bool(false), Variant::Int(1), true},
@@ -31,6 +30,7 @@ TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
         {"Nothing, font default", Variant::Nothing(), Variant(font), true},
         {"Empty, Integer default 0", Variant(), Variant::Int(0), true},
     };
+    // clang-format on
     for (const Row& row : rows) {
         PropertyBag bag;
         bag.WriteProperty(L"Key", Variant(L"previous"));
@@ -47,12 +47,11 @@ TEST(PropertyBag, KeysAreLowerCaseKeepTheirOrderAndMustBeSavable) {
     bag.WriteProperty(L"pictureSIZE", Variant::Int(2));
     EXPECT_EQ((std::vector<std::wstring>{L"picturesize", L"caption"}), bag.Keys());
     EXPECT_TRUE(bag.ReadProperty(L"PICTURESIZE").SameAs(Variant::Int(2)));
-    EXPECT_EQ(L"\u00C4bc_\u0130", ToLowerKey(L"\u00C4BC_\u0130"));  // only ASCII letters fold
-    for (const wchar_t* unsavable :
-         {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines", L"XP\rStyle",
-          L"\xFEFF"
-          L"a",
-          L"a\x85", L"half\xD800"})
+    EXPECT_EQ(L"\u00C4bc_\u0130", ToLowerKey(L"\u00C4BC_\u0130")) << "only ASCII letters fold";
+    // clang-format off
+    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines", L"XP\rStyle",
+                                     L"\xFEFF" L"a", L"a\x85", L"half\xD800"})
+        // clang-format on
         EXPECT_EQ(err::InvalidProcedureCall, ErrorOf([&] { bag.WriteProperty(unsavable, Variant::Int(1)); }))
             << testing::PrintToString(std::wstring(unsavable));
 }
@@ -115,8 +114,7 @@ TEST(PropertyBag, MalformedTextNamesTheLine) {
         EXPECT_EQ(row.line, FormatErrorOf([&] { PropertyBag::LoadText(row.text); }).Line()) << row.label;
 }
 
-// A bitmap made in memory has no file or resource to refer to: the saved bag
-// carries its pixels, so nothing is lost on the way through text.
+// A bitmap made in memory has no file or resource to refer to: the saved bag carries its pixels.
 TEST(PropertyBagPictures, ABitmapMadeInMemoryKeepsItsPixelsThroughText) {
     const COLORREF pixels[2][3] = {{RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255)},
                                    {RGB(1, 2, 3), RGB(250, 251, 252), RGB(0, 0, 0)}};

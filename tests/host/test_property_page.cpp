@@ -1,10 +1,7 @@
-// Property pages: the selection, the Changed flag that enables Apply, applying,
-// and property access by name with an index.
-#include <gtest/gtest.h>
-
+// Property pages: selection, Changed and Apply, and property access by name with an index.
 #include "HostTestKit.h"
-#include "host/stock/PropertyPage.h"
 #include "host/forms/PropertyTable.h"
+#include "host/stock/PropertyPage.h"
 
 using namespace host;
 using namespace hosttest;

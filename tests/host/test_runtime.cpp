@@ -1,11 +1,8 @@
 // Pictures from files, and the reporting of errors nobody handled.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "HostTestKit.h"
-#include "host/values/Units.h"
 
 using namespace host;
 using namespace hosttest;

@@ -1,7 +1,4 @@
-// The drawing surface of a user control: AutoRedraw's image, Line geometry, the
-// pen and background colours, Cls, Print, PaintPicture, scale and resizing.
-#include <gtest/gtest.h>
-
+// A user control's drawing surface: AutoRedraw, Line, colours, Cls, Print, PaintPicture and resizing.
 #include "HostTestKit.h"
 
 using namespace host;

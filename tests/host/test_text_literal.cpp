@@ -1,7 +1,4 @@
 // The literal syntax of saved bags and design data.
-#include <gtest/gtest.h>
-
-#include <functional>
 #include <limits>
 
 #include "HostTestKit.h"
@@ -27,21 +24,18 @@ TEST(TextLiteral, EveryTypeRoundTripsExactly) {
         const char* label;
         Variant value;
     };
+    // clang-format off
     const Row rows[] = {
-        {"Integer min", Variant::Int(-32768)},
-        {"Long that fits an Integer", Variant::Lng(5)},
-        {"Long min", Variant::Lng(std::numeric_limits<int32_t>::min())},
-        {"Single 0.1", Variant::Sng(0.1f)},
+        {"Integer min", Variant::Int(-32768)}, {"Long that fits an Integer", Variant::Lng(5)},
+        {"Long min", Variant::Lng(std::numeric_limits<int32_t>::min())}, {"Single 0.1", Variant::Sng(0.1f)},
         {"Double third", Variant::Dbl(1.0 / 3)},
-        {"Double smallest", Variant::Dbl(std::numeric_limits<double>::denorm_min())},
-        {"True", Variant::Bool(true)},
-        {"Empty", Variant()},
-        {"Nothing", Variant::Nothing()},
+        {"Double smallest", Variant::Dbl(std::numeric_limits<double>::denorm_min())}, {"True", Variant::Bool(true)},
+        {"Empty", Variant()}, {"Nothing", Variant::Nothing()},
         {"quotes, backslashes and an escape lookalike", Variant(L"say \"hi\" \\ \\\\ \\u0041")},
         {"CR LF, tab, NUL, DEL and BOM", Variant(L"a\r\nb\tc\0d\x7F\xFEFF"s)},
-        {"lone surrogates", Variant(L"\xD800x\xDC00"s)},
-        {"surrogate pair", Variant(L"\xD83D\xDE00"s)},
+        {"lone surrogates", Variant(L"\xD800x\xDC00"s)}, {"surrogate pair", Variant(L"\xD83D\xDE00"s)},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         std::wstring text = FormatLiteral(row.value);
@@ -55,23 +49,16 @@ TEST(TextLiteral, ParsesHandWrittenForms) {
         const wchar_t* text;
         Variant expected;
     };
+    // clang-format off
     const Row rows[] = {
-        {L"  -7  ", Variant::Int(-7)},
-        {L"70000", Variant::Lng(70000)},
-        {L"3000000000", Variant::Dbl(3e9)},
-        {L"12&", Variant::Lng(12)},
-        {L"12%", Variant::Int(12)},
-        {L"&HFF", Variant::Int(255)},
-        {L"&H8000000F&", Variant::Lng(static_cast<int32_t>(0x8000000Fu))},
-        {L"&HFFFF", Variant::Int(-1)},
-        {L"&H10000", Variant::Lng(65536)},
-        {L"1.5", Variant::Dbl(1.5)},
-        {L"1.5!", Variant::Sng(1.5f)},
-        {L"1e3", Variant::Dbl(1000)},
-        {L" FALSE ", Variant::Bool(false)},
-        {L"\"a\\u4E2Db\\t\"", Variant(L"a中b\t")},
+        {L"  -7  ", Variant::Int(-7)}, {L"70000", Variant::Lng(70000)}, {L"3000000000", Variant::Dbl(3e9)},
+        {L"12&", Variant::Lng(12)}, {L"12%", Variant::Int(12)}, {L"&HFF", Variant::Int(255)},
+        {L"&H8000000F&", Variant::Lng(static_cast<int32_t>(0x8000000Fu))}, {L"&HFFFF", Variant::Int(-1)},
+        {L"&H10000", Variant::Lng(65536)}, {L"1.5", Variant::Dbl(1.5)}, {L"1.5!", Variant::Sng(1.5f)},
+        {L"1e3", Variant::Dbl(1000)}, {L" FALSE ", Variant::Bool(false)}, {L"\"a\\u4E2Db\\t\"", Variant(L"a中b\t")},
         {L"\"'# = \"", Variant(L"'# = ")},
     };
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_TRUE(ParseLiteral(row.text, kLine).SameAs(row.expected))
             << testing::PrintToString(std::wstring(row.text));
@@ -87,39 +74,16 @@ TEST(TextLiteral, FontsKeepEveryAttribute) {
 }
 
 TEST(TextLiteral, BadLiteralsNameTheLine) {
+    // clang-format off
     const wchar_t* const bad[] = {
-        L"",
-        L"abc",
-        L"\"open",
-        L"\"bad \\q\"",
-        L"\"\\u12G4\"",
-        L"\"abc\\",
-        L"12%x",
-        L"40000%",
-        L"1.5%",
-        L"3000000000&",
-        L"&HG",
-        L"&H100000000",
-        L"&H10000%",
-        L"1e",
-        L"1e999#",
-        L"1e39!",
-        L"12 13",
-        L"1.2.3",
-        L"- 5",
-        L"Font(\"x\", 0, 400, 134)",
-        L"Font(\"x\", 9, 400)",
-        L"Font(\"x\", 9, 400, 134, Bold)",
-        L"Font(x, 9, 400, 134)",
-        L"Font(\"x\", \"9\", 400, 134)",
-        L"Font(\"x\", 9, 99999, 134)",
-        L"Font(\"x\", 9, 400, 134",
-        L"Picture(Url \"x\")",
-        L"Picture(File)",
-        L"Picture(File \"Z:\\missing\\x.bmp\")",
-        L"Nothing()",
-        L"@",
+        L"", L"abc", L"\"open", L"\"bad \\q\"", L"\"\\u12G4\"", L"\"abc\\", L"12%x", L"40000%", L"1.5%",
+        L"3000000000&", L"&HG", L"&H100000000", L"&H10000%", L"1e", L"1e999#", L"1e39!", L"12 13", L"1.2.3", L"- 5",
+        L"Font(\"x\", 0, 400, 134)", L"Font(\"x\", 9, 400)", L"Font(\"x\", 9, 400, 134, Bold)",
+        L"Font(x, 9, 400, 134)", L"Font(\"x\", \"9\", 400, 134)", L"Font(\"x\", 9, 99999, 134)",
+        L"Font(\"x\", 9, 400, 134", L"Picture(Url \"x\")", L"Picture(File)", L"Picture(File \"Z:\\missing\\x.bmp\")",
+        L"Nothing()", L"@"
     };
+    // clang-format on
     for (const wchar_t* text : bad)
         EXPECT_EQ(kLine, hosttest::FormatErrorOf([&] { ParseLiteral(text, kLine); }).Line())
             << testing::PrintToString(std::wstring(text));

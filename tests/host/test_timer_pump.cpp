@@ -1,12 +1,9 @@
 // Timers, the event pump and the reporting of errors nobody handled.
-#include <gtest/gtest.h>
-
 #include <stdexcept>
 
 #include "HostTestKit.h"
-#include "host/stock/PictureBox.h"
-#include "host/windows/Pump.h"
 #include "host/stock/Timer.h"
+#include "host/windows/Pump.h"
 
 using namespace host;
 using namespace std::chrono_literals;

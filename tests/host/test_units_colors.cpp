@@ -1,11 +1,6 @@
 // Twips and the screen's factors, ScaleX/ScaleY, places in pixels, and OLE colours.
-#include <gtest/gtest.h>
-
 #include "HostTestKit.h"
 #include "host/values/Color.h"
-#include "host/stock/Label.h"
-#include "host/stock/TextBox.h"
-#include "host/values/Units.h"
 
 using namespace host;
 using namespace hosttest;
@@ -20,6 +15,7 @@ TEST(Units, ScaleConvertsBetweenModesWithTheScreensFactors) {
         ScaleMode from, to;
         double x, y;
     };
+    // clang-format off
     const Row rows[] = {
         {"twips to pixels", 1500, ScaleMode::Twips, ScaleMode::Pixels, 1500 / tppx, 1500 / tppy},
         {"an inch of twips in HIMETRIC", 1440, ScaleMode::Twips, ScaleMode::Himetric, 2540, 2540},
@@ -27,6 +23,7 @@ TEST(Units, ScaleConvertsBetweenModesWithTheScreensFactors) {
         {"characters to twips", 2, ScaleMode::Characters, ScaleMode::Twips, 240, 480},
         {"centimetres to millimetres", 1, ScaleMode::Centimeters, ScaleMode::Millimeters, 10, 10},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         EXPECT_NEAR(row.x, ScaleX(row.value, row.from, row.to), 1e-9);

@@ -1,11 +1,5 @@
-// User controls: lifecycle order, saving, ambient values and their changes, the
-// extender, PropertyChanged, MousePointer and mouse input.
-#include <gtest/gtest.h>
-
+// User controls: lifecycle, saving, ambient values, the extender, MousePointer and mouse input.
 #include "HostTestKit.h"
-#include "host/stock/HostFrame.h"
-#include "host/stock/Label.h"
-#include "host/stock/PictureBox.h"
 
 using namespace host;
 using namespace hosttest;

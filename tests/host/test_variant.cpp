@@ -1,6 +1,4 @@
-// Values, their conversions, Val and rounding, and the shared font's listeners.
-#include <gtest/gtest.h>
-
+// Values, their conversions, Val and rounding.
 #include "HostTestKit.h"
 
 using namespace host;
@@ -13,20 +11,17 @@ TEST(VariantConversion, ToBoolFollowsTheHostRules) {
         bool expected;
         int error;
     };
+    // clang-format off
     const Row rows[] = {
-        {"Integer -1", Variant::Int(-1), true, kNoError},
-        {"Integer 1", Variant::Int(1), true, kNoError},
-        {"Integer 0", Variant::Int(0), false, kNoError},
-        {"Double 0.5", Variant::Dbl(0.5), true, kNoError},
-        {"\" TRUE \"", Variant(L" TRUE "), true, kNoError},
-        {"\"false\"", Variant(L"false"), false, kNoError},
-        {"\"1\"", Variant(L"1"), true, kNoError},
-        {"\"yes\"", Variant(L"yes"), false, err::TypeMismatch},
-        {"\"\"", Variant(L""), false, err::TypeMismatch},
-        {"Empty", Variant(), false, kNoError},
+        {"Integer -1", Variant::Int(-1), true, kNoError}, {"Integer 1", Variant::Int(1), true, kNoError},
+        {"Integer 0", Variant::Int(0), false, kNoError}, {"Double 0.5", Variant::Dbl(0.5), true, kNoError},
+        {"\" TRUE \"", Variant(L" TRUE "), true, kNoError}, {"\"false\"", Variant(L"false"), false, kNoError},
+        {"\"1\"", Variant(L"1"), true, kNoError}, {"\"yes\"", Variant(L"yes"), false, err::TypeMismatch},
+        {"\"\"", Variant(L""), false, err::TypeMismatch}, {"Empty", Variant(), false, kNoError},
         {"Font", Variant(Font::Create()), false, err::TypeMismatch},
         {"Nothing", Variant::Nothing(), false, err::ObjectNotSet},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         bool result = row.expected;  // an error leaves it so
@@ -43,19 +38,18 @@ TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
         int integerError;
         int longError;
     };
+    // clang-format off
     const Row rows[] = {
-        {"0.5", Variant::Dbl(0.5), 0, kNoError, kNoError},
-        {"-2.5", Variant::Dbl(-2.5), -2, kNoError, kNoError},
-        {"text 2.5", Variant(L"2.5"), 2, kNoError, kNoError},
-        {"hex text", Variant(L" &H10 "), 16, kNoError, kNoError},
+        {"0.5", Variant::Dbl(0.5), 0, kNoError, kNoError}, {"-2.5", Variant::Dbl(-2.5), -2, kNoError, kNoError},
+        {"text 2.5", Variant(L"2.5"), 2, kNoError, kNoError}, {"hex text", Variant(L" &H10 "), 16, kNoError, kNoError},
         {"32767.5", Variant::Dbl(32767.5), 32768, err::Overflow, kNoError},
         {"-32768.5", Variant::Dbl(-32768.5), -32768, kNoError, kNoError},
         {"2147483647.5", Variant::Dbl(2147483647.5), 0, err::Overflow, err::Overflow},
         {"-2147483648.5", Variant::Dbl(-2147483648.5), INT32_MIN, err::Overflow, kNoError},
-        {"text 1e400", Variant(L"1e400"), 0, err::Overflow, err::Overflow},
-        {"Empty", Variant(), 0, kNoError, kNoError},
+        {"text 1e400", Variant(L"1e400"), 0, err::Overflow, err::Overflow}, {"Empty", Variant(), 0, kNoError, kNoError},
         {"Font", Variant(Font::Create()), 0, err::TypeMismatch, err::TypeMismatch},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         auto asInteger = static_cast<int16_t>(row.expected);  // an error leaves them so
@@ -72,17 +66,14 @@ TEST(VariantConversion, ToStringUsesTheHostShortForm) {
         Variant value;
         const wchar_t* expected;
     };
+    // clang-format off
     const Row rows[] = {
-        {Variant::Bool(true), L"True"},
-        {Variant::Int(-5), L"-5"},
-        {Variant::Dbl(2), L"2"},
-        {Variant::Dbl(1.0 / 3), L"0.333333333333333"},
-        {Variant::Dbl(1234567890123456.0), L"1.23456789012346E+15"},
-        {Variant::Dbl(1.5e-5), L"1.5E-05"},
-        {Variant::Sng(0.1f), L"0.1"},
-        {Variant::Sng(12345678.0f), L"1.234568E+07"},
+        {Variant::Bool(true), L"True"}, {Variant::Int(-5), L"-5"}, {Variant::Dbl(2), L"2"},
+        {Variant::Dbl(1.0 / 3), L"0.333333333333333"}, {Variant::Dbl(1234567890123456.0), L"1.23456789012346E+15"},
+        {Variant::Dbl(1.5e-5), L"1.5E-05"}, {Variant::Sng(0.1f), L"0.1"}, {Variant::Sng(12345678.0f), L"1.234568E+07"},
         {Variant(), L""},
     };
+    // clang-format on
     for (const Row& row : rows) EXPECT_EQ(row.expected, row.value.ToString()) << static_cast<int>(row.value.Type());
 }
 
@@ -108,20 +99,4 @@ TEST(HostNumbers, RoundingAndIntegerArithmeticOverflow) {
     EXPECT_EQ(32767, AddInteger(32766, 1));
     EXPECT_EQ(err::Overflow, ErrorOf([] { AddInteger(32767, 1); }));
     EXPECT_EQ(err::Overflow, ErrorOf([] { AddInteger(-32768, -1); }));
-}
-
-TEST(SharedFont, ListenersMayUnsubscribeWhileNotified) {
-    FontPtr font = Font::Create();
-    std::vector<std::string> calls;
-    Connection first, second;
-    first = font->Subscribe([&](const std::wstring&) {
-        calls.push_back("first");
-        first.Disconnect();
-        second.Disconnect();  // removed before its turn in this round: not called
-    });
-    second = font->Subscribe([&](const std::wstring&) { calls.push_back("second"); });
-    Connection third = font->Subscribe([&](const std::wstring&) { calls.push_back("third"); });
-    font->SetItalic(true);
-    font->SetItalic(false);
-    EXPECT_EQ((std::vector<std::string>{"first", "third", "third"}), calls);
 }

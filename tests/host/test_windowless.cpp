@@ -1,14 +1,5 @@
-// Windowless children: painted by their container back to front and under the
-// windowed children, and given the container's mouse input.
-#include <gtest/gtest.h>
-
+// Windowless children: painted by their container back to front under the windowed ones, and given its mouse input.
 #include "HostTestKit.h"
-#include "host/stock/Image.h"
-#include "host/stock/Label.h"
-#include "host/stock/LineControl.h"
-#include "host/stock/PictureBox.h"
-#include "host/stock/Shape.h"
-#include "host/stock/TextBox.h"
 
 using namespace host;
 using namespace hosttest;
@@ -22,11 +13,10 @@ template <class T>
 void Watch(T& control, const std::wstring& name, Connections& watching) {
     watching += control.Click.Connect([name] { Journal().push_back(name + L".Click"); });
     watching += control.DblClick.Connect([name] { Journal().push_back(name + L".DblClick"); });
-    watching +=
-        control.MouseDown.Connect([name](int16_t b, int16_t, float x, float y) {  // where, in pixels from its corner
-            Journal().push_back(name + L".MouseDown " + std::to_wstring(b) + L" at " +
-                                std::to_wstring(TwipsToPixelsX(x)) + L"," + std::to_wstring(TwipsToPixelsY(y)));
-        });
+    watching += control.MouseDown.Connect([name](int16_t b, int16_t, float x, float y) {
+        Journal().push_back(name + L".MouseDown " + std::to_wstring(b) + L" at " + std::to_wstring(TwipsToPixelsX(x)) +
+                            L"," + std::to_wstring(TwipsToPixelsY(y)));
+    });
     watching += control.MouseUp.Connect(
         [name](int16_t b, int16_t, float, float) { Journal().push_back(name + L".MouseUp " + std::to_wstring(b)); });
 }
@@ -56,19 +46,11 @@ protected:
 
     // The colour at a point after the box paints its windowless children on white.
     COLORREF Painted(int x, int y) {
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, kSide, kSide);
-        ReleaseDC(nullptr, screen);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        RECT all{0, 0, kSide, kSide};
-        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        gdi::Bitmap bitmap = PaintedBitmap(kSide, kSide, {{{0, 0, kSide, kSide}, kWhite}});
+        gdi::MemoryDC dc(nullptr);
+        gdi::Selection select(dc, bitmap);
         pic.PaintWindowless(dc);
-        COLORREF colour = GetPixel(dc, x, y);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
-        return colour;
+        return GetPixel(dc, x, y);
     }
 
     Form form{L"WindowlessForm"};
@@ -219,8 +201,7 @@ TEST_F(WindowlessTest, ShapesAndLinesDrawInsideTheirPlace) {
     label.SetVisible(false);
     image.SetVisible(false);
     PlaceInPixels(shape, 0, 0, 80, 40);
-    // Samples of an 80 x 40 place: its corner, its centre, the middle of its left
-    // edge, and near the top left corner of the 40 x 40 square centred in it.
+    // An 80 x 40 place's corner, centre, left edge middle, and near the corner of the square centred in it.
     struct Row {
         const char* label;
         Shape::Kind kind;
