@@ -1,28 +1,17 @@
 #pragma once
-// What the flat button's tests share: access to its run-time state, a log of what
-// its container sees (events, announcements, and the sounds and addresses the
-// button asks the host for), a hidden form holding buttons, and reading back the
-// button's off-screen image.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <algorithm>
+// What the flat button's tests share: its run-time state, a log of what its container sees, a form of buttons, its
+// image.
 #include <cmath>
-#include <functional>
-#include <memory>
-#include <string>
 #include <tuple>
-#include <vector>
 
+#include "TestKit.h"
 #include "controls/FlatCmd/FlatCmd.h"
 #include "host/forms/Form.h"
-#include "host/values/Gdi.h"
 #include "host/values/Runtime.h"
 #include "host/values/Units.h"
 
 namespace flatcmd_test {
 
-// A button's run-time state for painting.
 struct PaintState {
     bool over = false, down = false, focus = false;
 };
@@ -49,11 +38,9 @@ struct FlatCmdTestAccess {
 
 namespace flatcmd_test {
 
+using namespace testkit;
 using controls::FlatCmd;
 using Access = controls::FlatCmdTestAccess;
-using Log = std::vector<std::wstring>;
-
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
 
 // "MouseDown 1 0 5 5": a name and its arguments.
 inline std::wstring Entry(const wchar_t* name, std::initializer_list<double> args) {
@@ -62,8 +49,7 @@ inline std::wstring Entry(const wchar_t* name, std::initializer_list<double> arg
     return entry;
 }
 
-// Writes the button's requests to the outside world into the event log, so that
-// their order among the events shows.
+// Writes the button's requests to the outside world into the event log, so that their order among the events shows.
 struct EffectsRecorder : host::SideEffects {
     explicit EffectsRecorder(Log& events) : log(events) {}
     intptr_t OpenWithShell(HWND owner, const std::wstring& operation, const std::wstring& file,
@@ -89,21 +75,9 @@ template <class... Args>
 host::Connection Record(host::Event<Args...>& event, Log& log, const wchar_t* name) {
     return event.Connect([&log, name](Args... args) { log.push_back(Entry(name, {double(args)...})); });
 }
-inline void RecordEvents(FlatCmd& b, Log& log, host::Connections& recording) {
-    recording += Record(b.Click, log, L"Click");
-    recording += Record(b.KeyDown, log, L"KeyDown");
-    recording += Record(b.KeyUp, log, L"KeyUp");
-    recording += Record(b.MouseDown, log, L"MouseDown");
-    recording += Record(b.MouseMove, log, L"MouseMove");
-    recording += Record(b.MouseUp, log, L"MouseUp");
-    recording += Record(b.MouseIn, log, L"MouseIn");
-    recording += Record(b.MouseOut, log, L"MouseOut");
-    recording += b.PropertyChangedNotice.Connect([&log](const std::wstring& key) { log.push_back(L"Changed " + key); });
-}
 
-// The test button is 80 x 30 pixels at (40, 40) of the form; a point inside it and
-// one beside it.
-constexpr int kW = 80, kH = 30, kMidX = kW / 2, kMidY = kH / 2;
+// The test button is 80 x 30 pixels at (40, 40) of the form; a point inside it and one beside it.
+constexpr int kW = 80, kH = 30, kMidX = kW / 2, kMidY = kH / 2, kSide = 16;
 constexpr float kInX = 5, kInY = 5, kOutX = 100;
 
 class FlatCmdTest : public ::testing::Test {
@@ -119,7 +93,16 @@ protected:
         auto& b = form.Add(std::make_unique<FlatCmd>(name));
         b.Move(600, 600, host::PixelsToTwipsX(kW), host::PixelsToTwipsY(kH));
         b.Load(bag);
-        RecordEvents(b, log, recording);
+        recording += Record(b.Click, log, L"Click");
+        recording += Record(b.KeyDown, log, L"KeyDown");
+        recording += Record(b.KeyUp, log, L"KeyUp");
+        recording += Record(b.MouseDown, log, L"MouseDown");
+        recording += Record(b.MouseMove, log, L"MouseMove");
+        recording += Record(b.MouseUp, log, L"MouseUp");
+        recording += Record(b.MouseIn, log, L"MouseIn");
+        recording += Record(b.MouseOut, log, L"MouseOut");
+        recording +=
+            b.PropertyChangedNotice.Connect([this](const std::wstring& key) { log.push_back(L"Changed " + key); });
         return b;
     }
     // Another button, for one row of a table; without a name it has no caption.
@@ -133,39 +116,15 @@ protected:
 };
 
 inline COLORREF Pixel(FlatCmd& b, int x, int y) { return GetPixel(b.hDC(), x, y); }
-inline COLORREF Sys(int index) { return GetSysColor(index); }
-inline auto Tie(const RECT& r) { return std::tuple(r.left, r.top, r.right, r.bottom); }
-
+inline void Paint(FlatCmd& b, PaintState s) { Access::Paint(b, s); }
+// The button as its host sees it: the notifications (OnMouseDown, ...) are the host's to call.
+inline host::UserControl& Host(FlatCmd& b) { return b; }
 // Resizes the button to w x h pixels (the resize step repaints it).
 inline void SizeInPixels(FlatCmd& b, int w, int h) {
     b.Move(b.Left(), b.Top(), host::PixelsToTwipsX(w), host::PixelsToTwipsY(h));
 }
 
-inline void Paint(FlatCmd& b, PaintState s) { Access::Paint(b, s); }
-
-// The button as its host sees it: the notifications (OnMouseDown, ...) are the
-// host's to call.
-inline host::UserControl& Host(FlatCmd& b) { return b; }
-
-// A w x h bitmap (monochrome for a mask) painted with the given rectangles in order.
-struct Fill {
-    RECT area;
-    COLORREF colour;
-};
-inline host::gdi::Bitmap PaintedBitmap(int w, int h, std::initializer_list<Fill> fills, bool mono = false) {
-    host::gdi::WindowDC screen(nullptr);
-    host::gdi::Bitmap bitmap = mono ? host::gdi::MonochromeBitmap(w, h) : host::gdi::CompatibleBitmap(screen, w, h);
-    host::gdi::MemoryDC dc(screen);
-    host::gdi::Selection select(dc, bitmap);
-    for (const Fill& f : fills) FillRect(dc, &f.area, host::gdi::SolidBrush(f.colour));
-    return bitmap;
-}
-inline host::PicturePtr BitmapPicture(int w, int h, std::initializer_list<Fill> fills = {}) {
-    return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(PaintedBitmap(w, h, fills).Release()));
-}
-
 // A 16 x 16 red icon whose left half is transparent.
-constexpr int kSide = 16;
 inline host::PicturePtr HalfRedIcon() {
     const RECT left{0, 0, kSide / 2, kSide}, right{kSide / 2, 0, kSide, kSide};
     host::gdi::Bitmap colour = PaintedBitmap(kSide, kSide, {{left, kBlack}, {right, kRed}});
@@ -191,8 +150,7 @@ inline Image Snapshot(FlatCmd& b) {
     return image;
 }
 
-// The smallest rectangle holding every pixel that differs between two images
-// (empty when none does).
+// The smallest rectangle holding every pixel that differs between two images (empty when none does).
 inline RECT DifferenceBox(const Image& a, const Image& b) {
     RECT box{a.width, a.height, 0, 0};
     for (int y = 0; y < a.height; ++y)

@@ -1,7 +1,5 @@
-// The flat button's behaviour as its container sees it: events from mouse, keys
-// and the hover timer, the sounds it plays and the addresses it opens.
+// The flat button's events from mouse, keys and the hover timer, its sounds and the addresses it opens.
 #include "FlatCmdTestSupport.h"
-#include "MessagePump.h"
 
 namespace flatcmd_test {
 namespace {
@@ -41,47 +39,39 @@ TEST_F(FlatCmdInput, MouseAndKeySequences) {
         Log expected;
     };
     const std::wstring down = Mouse(L"MouseDown", kLeft), up = Mouse(L"MouseUp", kLeft);
+    // clang-format off
     const std::vector<Sequence> cases{
         {"click", {Down(), Up()}, {down, L"Sound", L"Click", up}},
-        {"double click: the press replayed",
-         {Down(), Up(), [](FlatCmd& b) { Host(b).OnDblClick(); }, Up()},
-         {down, L"Sound", L"Click", up, down, L"Sound", L"Click", up}},
+        {"double click: the press replayed", {Down(), Up(), [](FlatCmd& b) { Host(b).OnDblClick(); }, Up()}, {down,
+            L"Sound", L"Click", up, down, L"Sound", L"Click", up}},
         {"right button", {Down(kRight), Up(kRight)}, {Mouse(L"MouseDown", kRight), Mouse(L"MouseUp", kRight)}},
-        {"drag out and release",
-         {Down(), Move(kLeft, kOutX), Up(kLeft, kOutX)},
-         {down, Mouse(L"MouseMove", kLeft, kOutX), Mouse(L"MouseUp", kLeft, kOutX)}},
+        {"drag out and release", {Down(), Move(kLeft, kOutX), Up(kLeft, kOutX)}, {down,
+            Mouse(L"MouseMove", kLeft, kOutX), Mouse(L"MouseUp", kLeft, kOutX)}},
         {"release on the far edge", {Down(), Up(kLeft, kW)}, {down, Mouse(L"MouseUp", kLeft, kW)}},
-        {"drag out and back in",
-         {Down(), Move(kLeft, kOutX), Move(kLeft, kInX), Up()},
-         {down, Mouse(L"MouseMove", kLeft, kOutX), L"MouseIn 0", L"Sound", Mouse(L"MouseMove", kLeft), L"Sound",
-          L"Click", up}},
-        {"entering once",
-         {Move(0, kInX, 3), Move(0, kInX, 1)},
-         {L"MouseIn 3", L"Sound", Mouse(L"MouseMove", 0, kInX, 3), Mouse(L"MouseMove", 0, kInX, 1)}},
-        {"Enter held",
-         {KeyDown(kEnter), KeyDown(kEnter), KeyUp(kEnter), KeyDown(kEnter)},
-         {L"Click", L"KeyDown 13 0", L"KeyDown 13 0", L"KeyUp 13 0", L"Click", L"KeyDown 13 0"}},
-        {"Space held",
-         {KeyDown(kSpace), KeyDown(kSpace), KeyUp(kSpace)},
-         {L"Click", L"KeyDown 32 0", L"KeyDown 32 0", L"KeyUp 32 0"}},
-        {"any key up re-arms",
-         {KeyDown(kEnter), KeyUp(kLetterA), KeyDown(kSpace)},
-         {L"Click", L"KeyDown 13 0", L"KeyUp 65 0", L"Click", L"KeyDown 32 0"}},
+        {"drag out and back in", {Down(), Move(kLeft, kOutX), Move(kLeft, kInX), Up()}, {down,
+            Mouse(L"MouseMove", kLeft, kOutX), L"MouseIn 0", L"Sound", Mouse(L"MouseMove", kLeft), L"Sound", L"Click",
+            up}},
+        {"entering once", {Move(0, kInX, 3), Move(0, kInX, 1)}, {L"MouseIn 3", L"Sound",
+            Mouse(L"MouseMove", 0, kInX, 3), Mouse(L"MouseMove", 0, kInX, 1)}},
+        {"Enter held", {KeyDown(kEnter), KeyDown(kEnter), KeyUp(kEnter), KeyDown(kEnter)}, {L"Click", L"KeyDown 13 0",
+            L"KeyDown 13 0", L"KeyUp 13 0", L"Click", L"KeyDown 13 0"}},
+        {"Space held", {KeyDown(kSpace), KeyDown(kSpace), KeyUp(kSpace)}, {L"Click", L"KeyDown 32 0", L"KeyDown 32 0",
+            L"KeyUp 32 0"}},
+        {"any key up re-arms", {KeyDown(kEnter), KeyUp(kLetterA), KeyDown(kSpace)}, {L"Click", L"KeyDown 13 0",
+            L"KeyUp 65 0", L"Click", L"KeyDown 32 0"}},
         {"default and cancel keys", {AccessKey(kEnter), AccessKey(kEscape), AccessKey(kLetterA)}, {L"Click", L"Click"}},
         {"disabled", {[](FlatCmd& b) { b.SetEnabled(false); }, AccessKey(kEnter)}, {L"Changed Enabled"}},
-        {"mail address to the shell",
-         {[](FlatCmd& b) { b.SetURL(L"mailto:kf@x.com"); }, AccessKey(kEnter)},
-         {L"Changed URL", L"Click", L"Shell open mailto:kf@x.com [] 1"}},
-        {"any other to the hyperlink service",
-         {[](FlatCmd& b) { b.SetURL(L"MAILTO:kf@x.com"); }, AccessKey(kEnter)},
-         {L"Changed URL", L"Click", L"Navigate MAILTO:kf@x.com"}},
+        {"mail address to the shell", {[](FlatCmd& b) { b.SetURL(L"mailto:kf@x.com"); }, AccessKey(kEnter)},
+            {L"Changed URL", L"Click", L"Shell open mailto:kf@x.com [] 1"}},
+        {"any other to the hyperlink service", {[](FlatCmd& b) { b.SetURL(L"MAILTO:kf@x.com"); }, AccessKey(kEnter)},
+            {L"Changed URL", L"Click", L"Navigate MAILTO:kf@x.com"}},
     };
+    // clang-format on
     for (const Sequence& c : cases) {
         SCOPED_TRACE(c.label);
         FlatCmd& b = Place(nullptr, L"Sequence");
         log.clear();
         for (const Step& step : c.steps) step(b);
-        // The hover timer may find the pointer outside the hidden form at any pump.
         std::erase_if(log, [](const std::wstring& e) { return e.starts_with(L"MouseOut"); });
         EXPECT_EQ(log, c.expected);
     }
@@ -91,8 +81,7 @@ TEST_F(FlatCmdInput, MouseAndKeySequences) {
     EXPECT_EQ(Pixel(*button, 0, 0), Sys(COLOR_BTNFACE)) << "a pressed button has a dark edge";
 }
 
-// The hover timer finds the pointer outside the hidden form: MouseOut carries the
-// last press's Shift, and a held button is painted up while it stays pressed.
+// Outside the hidden form, MouseOut carries the last press's Shift; a held button is painted up but stays pressed.
 TEST_F(FlatCmdInput, HoverTimerLeavesWithTheShiftOfTheLastPress) {
     const auto left = [this] {
         for (int i = 0; i < 300 && Access::IsOver(*button); ++i)
@@ -110,8 +99,7 @@ TEST_F(FlatCmdInput, HoverTimerLeavesWithTheShiftOfTheLastPress) {
     EXPECT_EQ(log, (Log{L"MouseIn 2", L"MouseOut 0", L"MouseIn 4", L"MouseOut 1"}));
 }
 
-// Only the button's own window counts: the pointer over the middle keeps the
-// hover, over a cut corner of the rounded window it is outside.
+// Only the button's own window counts: over a cut corner of the rounded window the pointer is outside.
 TEST_F(FlatCmdInput, HoverTimerAsksWhichWindowIsUnderThePointer) {
     form.Show();
     button->SetXPStyle(true);

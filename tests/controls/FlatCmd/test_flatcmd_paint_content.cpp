@@ -1,6 +1,4 @@
-// The flat button's picture and caption read back from its off-screen image. Text
-// pixels depend on the font, so the caption's images are compared with each other
-// instead of with stored pictures.
+// The flat button's picture and caption; caption images are compared with each other, as text depends on the font.
 #include "FlatCmdTestSupport.h"
 
 namespace flatcmd_test {
@@ -11,8 +9,7 @@ host::PicturePtr FramedRed() {
     return BitmapPicture(kSide, kSide, {{{0, 0, kSide, kSide}, kBlack}, {{2, 2, kSide - 2, kSide - 2}, kRed}});
 }
 
-// Where `caption` puts ink in state `s`, against the same state without caption
-// (setting the caption repaints).
+// Where `caption` puts ink in state `s`, against the same state without caption.
 RECT Ink(FlatCmd& b, const std::wstring& caption, PaintState s = {}) {
     Paint(b, s);
     b.SetCaption(L"");
@@ -23,10 +20,7 @@ RECT Ink(FlatCmd& b, const std::wstring& caption, PaintState s = {}) {
 
 using FlatCmdContent = FlatCmdTest;
 
-// Without caption the content area (4, 4)-(77, 27) puts a 16 x 16 picture at
-// (32, 7): the bitmap's red inside at (34, 9)-(45, 20), the icon's red half at
-// (40, 7)-(47, 22). Black is the default MaskColor. Disabled, a bitmap is greyed
-// with its MaskColor areas taking no shadow, an icon greyed on black transparent.
+// A 16 x 16 picture at (32, 7); black is the default MaskColor; disabled pictures are greyed, masked areas unshaded.
 TEST_F(FlatCmdContent, BitmapsAndIcons) {
     const COLORREF face = Sys(COLOR_BTNFACE), shadow = Sys(COLOR_BTNSHADOW);
     struct Case {
@@ -38,28 +32,20 @@ TEST_F(FlatCmdContent, BitmapsAndIcons) {
         PaintState state;
         std::vector<std::tuple<int, int, COLORREF>> looks;
     };
+    // clang-format off
     const std::vector<Case> cases{
         {"bitmap", FramedRed, kBlack, 0, true, {}, {{34, 9, kRed}, {45, 20, kRed}, {32, 7, face}, {46, 21, face}}},
-        {"bitmap, pressed",
-         FramedRed,
-         kBlack,
-         0,
-         true,
-         {.down = true},
-         {{35, 10, kRed}, {46, 21, kRed}, {34, 9, face}}},
+        {"bitmap, pressed", FramedRed, kBlack, 0, true, {.down = true}, {{35, 10, kRed}, {46, 21, kRed}, {34, 9,
+            face}}},
         {"bitmap, MaskColor red", FramedRed, kRed, 0, true, {}, {{32, 7, kBlack}, {34, 9, face}, {40, 15, face}}},
-        {"bitmap, PictureSize 1: 32 x 32 at (24, 0)",
-         FramedRed,
-         kBlack,
-         1,
-         true,
-         {},
-         {{28, 4, kRed}, {51, 27, kRed}, {27, 4, face}, {28, 3, face}}},
+        {"bitmap, PictureSize 1: 32 x 32 at (24, 0)", FramedRed, kBlack, 1, true, {}, {{28, 4, kRed}, {51, 27, kRed},
+            {27, 4, face}, {28, 3, face}}},
         {"bitmap, disabled", FramedRed, kBlack, 0, false, {}, {{34, 9, shadow}, {45, 20, shadow}, {32, 7, face}}},
         {"icon", HalfRedIcon, kBlack, 0, true, {}, {{33, 15, face}, {39, 15, face}, {40, 15, kRed}, {47, 22, kRed}}},
         {"icon, pressed", HalfRedIcon, kBlack, 0, true, {.down = true}, {{40, 15, face}, {41, 16, kRed}}},
         {"icon, disabled", HalfRedIcon, kBlack, 0, false, {}, {{33, 15, face}, {41, 15, shadow}, {47, 21, shadow}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         FlatCmd& b = Fresh();
@@ -73,8 +59,7 @@ TEST_F(FlatCmdContent, BitmapsAndIcons) {
     }
 }
 
-// Eight characters cut to eight bytes: "开始投票    " shows exactly the four
-// characters (wider than three), centred in the content area (4, 4)-(70, 22).
+// Eight characters cut to eight bytes show exactly the four Chinese ones, centred in the content area.
 TEST_F(FlatCmdContent, CaptionShowsItsCodePageCutCentred) {
     button->SetXPStyle(true);
     SizeInPixels(*button, 73, 25);
@@ -88,8 +73,7 @@ TEST_F(FlatCmdContent, CaptionShowsItsCodePageCutCentred) {
     EXPECT_NEAR((four.top + four.bottom) / 2.0, (4 + 22) / 2.0, 2.0);
 }
 
-// Pressed, the caption moves a pixel right and down. Disabled, it is embossed: a
-// highlight copy a pixel right and down under a shadow copy, nothing darker.
+// Pressed, the caption moves a pixel right and down; disabled, it is embossed in highlight and shadow.
 TEST_F(FlatCmdContent, PressedAndDisabledCaptions) {
     const auto darkest = [this] {
         const auto sum = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
@@ -97,9 +81,10 @@ TEST_F(FlatCmdContent, PressedAndDisabledCaptions) {
     };
     const RECT r = Ink(*button, L"Go");
     EXPECT_EQ(darkest(), Sys(COLOR_BTNTEXT));
-    EXPECT_EQ(Tie(Ink(*button, L"Go", {.down = true})), Tie(RECT{r.left + 1, r.top + 1, r.right + 1, r.bottom + 1}));
+    EXPECT_EQ(Corners(Ink(*button, L"Go", {.down = true})),
+              Corners(RECT{r.left + 1, r.top + 1, r.right + 1, r.bottom + 1}));
     button->SetEnabled(false);
-    EXPECT_EQ(Tie(Ink(*button, L"Go")), Tie(RECT{r.left, r.top, r.right + 1, r.bottom + 1}));
+    EXPECT_EQ(Corners(Ink(*button, L"Go")), Corners(RECT{r.left, r.top, r.right + 1, r.bottom + 1}));
     EXPECT_EQ(darkest(), Sys(COLOR_BTNSHADOW));
 }
 

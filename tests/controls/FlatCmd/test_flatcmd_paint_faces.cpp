@@ -1,7 +1,4 @@
-// The flat button's faces read back from its off-screen image: the one-pixel 3D
-// borders, default frame and focus rectangle, the gradient bevels ring by ring,
-// the XP flat look, the container's picture as background, and the XP window face
-// with its rings and rounded window region.
+// The flat button's faces: 3D borders, default frame, focus rectangle, bevels, XP looks, transparency, window region.
 #include "FlatCmdTestSupport.h"
 #include "controls/FlatCmd/FlatCmdColors.h"
 
@@ -13,15 +10,14 @@ using Arrange = std::function<void(FlatCmd&)>;
 
 using FlatCmdPaint = FlatCmdTest;
 
-// Each row's looks name the top edge, the bottom left corner, the right edge and
-// the column inside it as F(ace), L(ight) or D(ark), then the focus rectangle's top
-// line 4 pixels in as F(ace) or X, dotted (one of two neighbours not face).
+// Looks: top edge, bottom left corner, right edge, the column inside it (Face, Light, Dark); focus line (F or X).
 TEST_F(FlatCmdPaint, OnePixelBordersDefaultFrameAndFocusRectangle) {
     constexpr POINT kProbes[] = {{kMidX, 0}, {0, kH - 1}, {kW - 1, kMidY}, {kW - 2, kMidY}};
     const COLORREF face = Sys(COLOR_BTNFACE), light = Sys(COLOR_BTNHIGHLIGHT), dark = Sys(COLOR_BTNSHADOW);
     const auto colour = [&](char look) { return look == 'L' ? light : look == 'D' ? dark : face; };
     const Arrange asIs = [](FlatCmd&) {}, raised = [](FlatCmd&b) { b.SetRAISED(true); };
     const Arrange makeDefault = [this](FlatCmd& b) { form.SetDefaultControl(&b); };
+    // clang-format off
     const std::vector<std::tuple<const char*, Arrange, PaintState, const char*>> cases{
         {"focused, in the XP window style and without RAISED", asIs, {.focus = true}, "FFFFF"},
         {"hovered", asIs, {.over = true}, "LLDFF"},
@@ -29,33 +25,19 @@ TEST_F(FlatCmdPaint, OnePixelBordersDefaultFrameAndFocusRectangle) {
         {"hovered, NoBorderEffect", [](FlatCmd& b) { b.SetNoBorderEffect(true); }, {.over = true}, "FFFFF"},
         {"hovered, BEVEL 0: the one-pixel border", [](FlatCmd& b) { b.SetBEVEL(0); }, {.over = true}, "LLDFF"},
         {"hovered, XP look in the window style, NoBorderEffect: no face",
-         [](FlatCmd& b) {
-             b.SetXPStyle(true);
-             b.SetNoBorderEffect(true);
-         },
-         {.over = true},
-         "FFFFF"},
+            [](FlatCmd& b) { b.SetXPStyle(true); b.SetNoBorderEffect(true); }, {.over = true}, "FFFFF"},
         {"while designed", [this](FlatCmd&) { form.SetUserMode(false); }, {}, "LLDFF"},
         {"default", makeDefault, {}, "LLFDF"},
         {"default, pressed", makeDefault, {.down = true}, "LLLDF"},
         {"focused, RAISED", raised, {.focus = true}, "LLDDF"},
         {"focused, RAISED, pressed", raised, {.down = true, .focus = true}, "DDLFF"},
-        {"focused, RAISED, no border on focus",
-         [](FlatCmd& b) {
-             b.SetRAISED(true);
-             b.SetShowBorderOnFocus(false);
-         },
-         {.focus = true},
-         "LLDFF"},
+        {"focused, RAISED, no border on focus", [](FlatCmd& b) { b.SetRAISED(true); b.SetShowBorderOnFocus(false); },
+            {.focus = true}, "LLDFF"},
         {"focused, not in the XP window style", [](FlatCmd& b) { b.SetXPWinStyle(false); }, {.focus = true}, "FFFFX"},
-        {"focused, no focus rectangle",
-         [](FlatCmd& b) {
-             b.SetXPWinStyle(false);
-             b.SetShowFocusRect(false);
-         },
-         {.focus = true},
-         "FFFFF"},
+        {"focused, no focus rectangle", [](FlatCmd& b) { b.SetXPWinStyle(false); b.SetShowFocusRect(false); },
+            {.focus = true}, "FFFFF"},
     };
+    // clang-format on
     for (const auto& [label, arrange, state, looks] : cases) {
         SCOPED_TRACE(label);
         form.SetDefaultControl(nullptr);
@@ -68,8 +50,7 @@ TEST_F(FlatCmdPaint, OnePixelBordersDefaultFrameAndFocusRectangle) {
     }
 }
 
-// BEVEL 2 at BEVELDEPTH 8 on RGB(100, 120, 192): three rings, boxes stepping by
-// ShiftColor(-8) (blue 192 - 8, 184 - 7, 177 - 7), top and left lines by +8.
+// BEVEL 2 at BEVELDEPTH 8: three rings, boxes stepping by ShiftColor(-8), top and left lines by +8.
 TEST_F(FlatCmdPaint, GradientBevelRings) {
     constexpr COLORREF kBack = RGB(100, 120, 192);
     constexpr COLORREF kDarker[] = {RGB(76, 96, 170), RGB(84, 104, 177), RGB(92, 112, 184)};  // outermost first
@@ -82,7 +63,6 @@ TEST_F(FlatCmdPaint, GradientBevelRings) {
         Paint(*button, {.over = !sunken, .down = sunken});
         for (int i = 0; i < 3; ++i) {
             const COLORREF topLeft = sunken ? kDarker[i] : kLighter[i], bottomRight = sunken ? kLighter[i] : kDarker[i];
-            // The top line stops short of the ring's right column.
             EXPECT_EQ(std::tuple(Pixel(*button, kMidX, i), Pixel(*button, i, kMidY), Pixel(*button, kW - 1 - i, i),
                                  Pixel(*button, kW - 1 - i, kMidY), Pixel(*button, kMidX, kH - 1 - i)),
                       std::tuple(topLeft, topLeft, bottomRight, bottomRight, bottomRight))
@@ -90,16 +70,14 @@ TEST_F(FlatCmdPaint, GradientBevelRings) {
         }
         EXPECT_EQ(Pixel(*button, 3, kMidY), kBack) << "no fourth ring";
     }
-    // The default frame: a raised bevel three steps deeper, +33 and blue down to 162.
+    // The default frame: a raised bevel three steps deeper.
     form.SetDefaultControl(button);
     Paint(*button, {});
     EXPECT_EQ(std::tuple(Pixel(*button, kMidX, 0), Pixel(*button, kW - 1, kMidY)),
               std::tuple(RGB(133, 153, 225), RGB(67, 87, 162)));
 }
 
-// Backgrounds from the selection highlight, or with XPDefaultColors off from the
-// button's own colours (system colours unless set); a frame in the text colour
-// while hovered or always.
+// Backgrounds from the selection highlight, or from the button's own colours; a frame while hovered or always.
 TEST_F(FlatCmdPaint, XPFlatLook) {
     const COLORREF text = Sys(COLOR_BTNTEXT), pressed = XPFlatPressedColor(Sys(COLOR_HIGHLIGHT));
     struct Case {
@@ -128,8 +106,7 @@ TEST_F(FlatCmdPaint, XPFlatLook) {
     }
 }
 
-// The button sits at (40, 40) of the form, whose picture is red under the
-// button's top left 20 x 10 pixels, whatever scale the form's code uses.
+// The form's picture is red under the button's top left 20 x 10 pixels, whatever the form's scale.
 TEST_F(FlatCmdPaint, TransparentBackgroundShowsTheFormPictureUnderTheButton) {
     button->SetXPWinStyle(false);
     button->SetTransparentBG(true);
@@ -150,13 +127,10 @@ TEST_F(FlatCmdPaint, TransparentBackgroundShowsTheFormPictureUnderTheButton) {
     }
 }
 
-// ---- The XP window face on a 60 x 20 button ----
-
 constexpr int kFaceW = 60, kFaceH = 20, kFaceMidX = kFaceW / 2, kFaceMidY = kFaceH / 2;
 constexpr COLORREF kBase = RGB(168, 178, 120);         // RGB(120, 130, 96) lifted by 48: blue by 48/192 of itself
 constexpr COLORREF kPressedBase = RGB(136, 146, 100);  // lowered again by 32: blue 120 - 20
 
-// A pixel and the shifts from a reference colour it shows in two looks.
 struct Probe {
     int x, y, first, second = 0;
 };
@@ -177,10 +151,7 @@ protected:
     }
 };
 
-// Normal and pressed: rows 3..16 at mid width (normal darker by 25 / 20 per row
-// downward, pressed by 15 / 20 per row upward from the bottom, halves rounded to
-// even), one pixel of each edge line that no later line covers, and the frame with
-// the pixel inside each of its corners dark.
+// Normal and pressed (on a 60 x 20 button): the gradient rows, each edge line, and the dark frame and corners.
 TEST_F(FlatCmdXPFace, GradientsEdgeLinesAndFrame) {
     const std::vector<Probe> face{
         {kFaceMidX, 3, -4, -13},  {kFaceMidX, 4, -5, -12},  {kFaceMidX, 5, -6, -11},  {kFaceMidX, 6, -8, -10},
@@ -198,8 +169,7 @@ TEST_F(FlatCmdXPFace, GradientsEdgeLinesAndFrame) {
     }
 }
 
-// The ring's frame (1, 2)-(W - 1, H - 2) in XPColor_Pressed when focused or
-// XPColor_Hover when hovered, with lines shifted from it; hover covers focus.
+// The ring in XPColor_Pressed when focused or XPColor_Hover when hovered, lines shifted from it.
 TEST_F(FlatCmdXPFace, FocusAndHoverRings) {
     const std::vector<Probe> ring{{kFaceMidX, 18, -33, -40}, {kFaceMidX, 1, 65, 200}, {kFaceMidX, 2, 50, 35},
                                   {2, kFaceMidY, 31, 20},    {57, kFaceMidY, 31, 20}, {1, kFaceMidY, 0, 0},
@@ -217,7 +187,6 @@ TEST_F(FlatCmdXPFace, FocusAndHoverRings) {
     }
 }
 
-// Fill, edges and corner pixels shifted from the base, whatever the state.
 TEST_F(FlatCmdXPFace, DisabledFace) {
     button->SetEnabled(false);
     Paint(*button, {.over = true, .down = true, .focus = true});
@@ -233,9 +202,7 @@ TEST_F(FlatCmdXPFace, DisabledFace) {
                   false);
 }
 
-// Each corner of the window loses its outer two pixels and the next row's outer
-// pixel, at the size the resize step set; the region stays when the style is
-// turned off.
+// Each corner loses its outer two pixels and the next row's outer one; the region stays with the style off.
 TEST_F(FlatCmdXPFace, WindowRegionCutsTheCorners) {
     for (const bool off : {false, true}) {
         if (off) {

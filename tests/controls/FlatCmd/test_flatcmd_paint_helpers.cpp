@@ -1,5 +1,4 @@
-// The flat button's colour arithmetic and the drawing helpers that need no button,
-// on worked values.
+// The flat button's colour arithmetic and the drawing helpers that need no button, on worked values.
 #include "FlatCmdTestSupport.h"
 #include "controls/FlatCmd/FlatCmdColors.h"
 #include "controls/FlatCmd/FlatCmdDrawing.h"
@@ -9,8 +8,7 @@ namespace {
 
 using namespace controls::flatcmd;
 
-// ShiftColor moves red and green by the amount and blue by amount/192 of itself,
-// truncated toward zero; the bevels' lighter rings add the amount to all three.
+// ShiftColor moves red and green by the amount, blue by amount/192 of itself (truncated); Add moves all three.
 TEST(FlatCmdColors, ShiftAndAddClampEachComponent) {
     using Shade = COLORREF (*)(COLORREF, int);
     const Shade shift = ShiftColor, add = AddToComponents;
@@ -36,8 +34,7 @@ TEST(FlatCmdColors, XPFlatBackgroundsAndTranslation) {
     EXPECT_EQ(TranslateColor(0x01000005), Sys(COLOR_WINDOW)) << "any value above the plain range";
 }
 
-// The source's left half is the transparent colour, its right half ink; it is
-// copied from (1, 1)-(9, 5) to (2, 3), so ink lands on columns 6..9, rows 3..6.
+// The source's right half is ink; copied from (1, 1)-(9, 5) to (2, 3), ink lands on columns 6..9, rows 3..6.
 TEST(FlatCmdTransparentBlit, LeavesMaskColourPixelsAsTheBackgroundWas) {
     constexpr COLORREF kBackground = RGB(200, 100, 50), kInk = RGB(10, 20, 30);
     for (const COLORREF transparent : {RGB(255, 0, 255), kBlack, kWhite}) {
@@ -54,9 +51,7 @@ TEST(FlatCmdTransparentBlit, LeavesMaskColourPixelsAsTheBackgroundWas) {
     }
 }
 
-// An 80 x 24 button's content area, a 16 x 16 picture and a caption 40 x 12. Left:
-// the block is 16 + 4 + 40 = 60 wide, so it starts at 4 + (73 - 60) \ 2 = 10. Above
-// and below: 32 high in 17 starts at 4 + (-15 \ 2) = -3 (truncated toward zero).
+// A 16 x 16 picture and a 40 x 12 caption: beside, 60 wide in 73 starts at 10; above, 32 high in 17 at -3.
 TEST(FlatCmdLayout, PlacesPictureAndCaptionByPosition) {
     constexpr RECT kContent{4, 4, 77, 21};
     struct Case {
@@ -67,12 +62,12 @@ TEST(FlatCmdLayout, PlacesPictureAndCaptionByPosition) {
                           Case{2, {54, 4, 70, 20}, {10, 6, 50, 18}}, Case{3, {32, 13, 48, 29}, {20, -3, 60, 9}}}) {
         const auto layout = LayoutPictureAndCaption(kContent, {16, 16}, {40, 12}, c.position);
         ASSERT_TRUE(layout) << c.position;
-        EXPECT_EQ(Tie(layout->picture), Tie(c.picture)) << c.position;
-        EXPECT_EQ(Tie(layout->caption), Tie(c.caption)) << c.position;
+        EXPECT_EQ(Corners(layout->picture), Corners(c.picture)) << c.position;
+        EXPECT_EQ(Corners(layout->caption), Corners(c.caption)) << c.position;
     }
 }
 
-// A caption shows its code-page-936 bytes cut after as many bytes as it has characters.
+// A caption shows its code-page bytes cut after as many bytes as it has characters.
 TEST(FlatCmdCaptionCut, CutsTheCodePageBytesToTheCharacterCount) {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"开始投票    ", L"开始投票"}, {L"&OK", L"&OK"}, {L"开a始", L"开a"}, {L"a开", L"a"}, {L"", L""},

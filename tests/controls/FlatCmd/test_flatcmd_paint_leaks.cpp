@@ -1,7 +1,5 @@
-// Painting leaves no GDI object behind: the host's count of objects made through
-// its wrappers and the process's whole count stay where they were.
+// Painting leaves no GDI object behind, counted by the host's wrappers and for the whole process.
 #include "FlatCmdTestSupport.h"
-#include "GdiObjectCount.h"
 
 namespace flatcmd_test {
 namespace {
@@ -10,52 +8,41 @@ using FlatCmdLeaks = FlatCmdTest;
 
 TEST_F(FlatCmdLeaks, TenThousandRepaintsInEveryLook) {
     form.SetPicture(BitmapPicture(200, 200));  // under transparent buttons
-    const std::vector<std::tuple<const char*, std::function<void(FlatCmd&)>, PaintState>> looks{
-        {"3D, BEVEL 4, default",
-         [this](FlatCmd& b) {
-             b.SetBEVEL(4);
-             form.SetDefaultControl(&b);
-         },
-         {.down = true}},
-        {"3D, transparent",
-         [](FlatCmd& b) {
-             b.SetXPWinStyle(false);
-             b.SetTransparentBG(true);
-         },
-         {.over = true}},
-        {"XP flat, hovered",
-         [](FlatCmd& b) {
-             b.SetXPWinStyle(false);
-             b.SetXPStyle(true);
-         },
-         {.over = true}},
-        {"XP window, focused and hovered, bitmap",
-         [](FlatCmd& b) {
-             b.SetXPStyle(true);
-             b.SetPicture(BitmapPicture(kSide, kSide));
-         },
-         {.over = true, .focus = true}},
-        {"bitmap, disabled",
-         [](FlatCmd& b) {
-             b.SetPicture(BitmapPicture(kSide, kSide));
-             b.SetEnabled(false);
-         },
-         {}},
-        {"icon, disabled",
-         [](FlatCmd& b) {
-             b.SetPicture(HalfRedIcon());
-             b.SetEnabled(false);
-         },
-         {}},
+    const auto bitmap = [] { return BitmapPicture(kSide, kSide); };
+    struct Look {
+        const char* label;
+        bool xpWinStyle, xpStyle, transparent, isDefault, enabled;
+        host::PicturePtr (*picture)();
+        PaintState state;
     };
-    for (const auto& [label, arrange, state] : looks) {
+    const Look looks[] = {
+        {"3D, BEVEL 4 (with the default frame)", true, false, false, true, true, nullptr, {.down = true}},
+        {"3D, transparent", false, false, true, false, true, nullptr, {.over = true}},
+        {"XP flat, hovered", false, true, false, false, true, nullptr, {.over = true}},
+        {"XP window, focused and hovered, bitmap",
+         true,
+         true,
+         false,
+         false,
+         true,
+         bitmap,
+         {.over = true, .focus = true}},
+        {"bitmap, disabled", true, false, false, false, false, bitmap, {}},
+        {"icon, disabled", true, false, false, false, false, HalfRedIcon, {}},
+    };
+    for (const Look& look : looks) {
         FlatCmd& b = Place(nullptr, L"Look");
-        arrange(b);
-        Paint(b, state);
-        const auto counts = [] { return std::pair(host::gdi::LiveObjects(), testsupport::CountLiveGdiObjects()); };
-        const auto before = counts();
+        if (look.isDefault) b.SetBEVEL(4);
+        b.SetXPWinStyle(look.xpWinStyle);
+        b.SetXPStyle(look.xpStyle);
+        b.SetTransparentBG(look.transparent);
+        form.SetDefaultControl(look.isDefault ? &b : nullptr);
+        if (look.picture) b.SetPicture(look.picture());
+        b.SetEnabled(look.enabled);
+        Paint(b, look.state);
+        const auto before = GdiCounts();
         for (int i = 0; i < 10000; ++i) b.Refresh();
-        EXPECT_EQ(counts(), before) << label;
+        EXPECT_EQ(GdiCounts(), before) << look.label;
     }
 }
 

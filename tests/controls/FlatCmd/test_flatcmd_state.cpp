@@ -1,5 +1,4 @@
-// The flat button's properties, their announcements and the exchange with the
-// property bag.
+// The flat button's properties, their announcements and the exchange with the property bag.
 #include "FlatCmdTestSupport.h"
 
 namespace flatcmd_test {
@@ -13,8 +12,7 @@ host::PicturePtr Bitmap() { return BitmapPicture(kBitmapSide, kBitmapSide); }
 
 using FlatCmdState = FlatCmdTest;
 
-// Stored are PictureSize 0 against an integer 1 and DefCurHand false against an
-// integer 1; a true XPWinStyle equals its integer 1 and is left out.
+// PictureSize 0 and DefCurHand false differ from their integer 1; a true XPWinStyle equals it.
 TEST_F(FlatCmdState, FreshButtonStoresExactlyWhatDiffersFromTheTypedDefaults) {
     const PropertyBag first = button->Save();
     EXPECT_EQ(first.Keys(), (std::vector<std::wstring>{L"picturesize", L"originalpicsizew", L"originalpicsizeh",
@@ -36,53 +34,32 @@ TEST_F(FlatCmdState, DefCurHandComesBackAsStoredOrTrueWhenAbsent) {
     EXPECT_EQ(Place(&withoutSize, L"NoSize").PictureSize(), 1) << "a bag without PictureSize reads 1";
 }
 
-// Every key is read under its name and written back under it, in order.
 TEST_F(FlatCmdState, EveryKeyIsReadAndWrittenBackInOrder) {
     using V = Variant;
+    // clang-format off
     const std::vector<std::pair<const wchar_t*, Variant>> entries{
-        {L"Caption", V(L"开始投票")},
-        {L"PicturePosition", V::Lng(3)},
-        {L"Picture", V(Bitmap())},
-        {L"PictureWidth", V::Lng(24)},
-        {L"PictureHeight", V::Lng(20)},
-        {L"PictureSize", V::Lng(7)},
-        {L"OriginalPicSizeW", V::Lng(kBitmapSide)},
-        {L"OriginalPicSizeH", V::Lng(kBitmapSide)},
-        {L"PictureHover", V(Bitmap())},
-        {L"Enabled", V::Bool(false)},
-        {L"Font", V(host::Font::Create({.name = L"Arial", .size = 14}))},
-        {L"MouseIcon", V(Bitmap())},
-        {L"MousePointer", V::Int(99)},
-        {L"ShowBorderOnFocus", V::Bool(false)},
-        {L"ShowFocusRect", V::Bool(false)},
-        {L"Raised", V::Bool(true)},
-        {L"URL", V(L"mailto:a@b")},
-        {L"XPStyle", V::Bool(true)},
-        {L"XPColor_Pressed", V::Lng(0x123456)},
-        {L"XPColor_Hover", V::Lng(0x654321)},
-        {L"XPDefaultColors", V::Bool(false)},
-        {L"BackColor", V::Lng(0xFFEEDD)},
-        {L"ForeColor", V::Lng(0x112233)},
-        {L"SoundOver", V(L"over.wav")},
-        {L"SoundClick", V(L"click.wav")},
-        {L"NoBorderEffect", V::Bool(true)},
-        {L"DefCurHand", V::Bool(false)},
-        {L"XPShowBorderAlways", V::Bool(true)},
-        {L"MaskColor", V::Lng(0xFF00FF)},
-        {L"TransparentBG", V::Bool(true)},
-        {L"BEVEL", V::Int(3)},
-        {L"BEVELDEPTH", V::Int(12)},
+        {L"Caption", V(L"开始投票")}, {L"PicturePosition", V::Lng(3)}, {L"Picture", V(Bitmap())},
+        {L"PictureWidth", V::Lng(24)}, {L"PictureHeight", V::Lng(20)}, {L"PictureSize", V::Lng(7)},
+        {L"OriginalPicSizeW", V::Lng(kBitmapSide)}, {L"OriginalPicSizeH", V::Lng(kBitmapSide)},
+        {L"PictureHover", V(Bitmap())}, {L"Enabled", V::Bool(false)},
+        {L"Font", V(host::Font::Create({.name = L"Arial", .size = 14}))}, {L"MouseIcon", V(Bitmap())},
+        {L"MousePointer", V::Int(99)}, {L"ShowBorderOnFocus", V::Bool(false)}, {L"ShowFocusRect", V::Bool(false)},
+        {L"Raised", V::Bool(true)}, {L"URL", V(L"mailto:a@b")}, {L"XPStyle", V::Bool(true)},
+        {L"XPColor_Pressed", V::Lng(0x123456)}, {L"XPColor_Hover", V::Lng(0x654321)},
+        {L"XPDefaultColors", V::Bool(false)}, {L"BackColor", V::Lng(0xFFEEDD)}, {L"ForeColor", V::Lng(0x112233)},
+        {L"SoundOver", V(L"over.wav")}, {L"SoundClick", V(L"click.wav")}, {L"NoBorderEffect", V::Bool(true)},
+        {L"DefCurHand", V::Bool(false)}, {L"XPShowBorderAlways", V::Bool(true)}, {L"MaskColor", V::Lng(0xFF00FF)},
+        {L"TransparentBG", V::Bool(true)}, {L"BEVEL", V::Int(3)}, {L"BEVELDEPTH", V::Int(12)},
         {L"XPWinStyle", V::Bool(false)},
     };
+    // clang-format on
     PropertyBag bag, saved;
     for (const auto& [key, value] : entries) bag.WriteProperty(key, value);
     Host(Place(&bag, L"FlatCmd1")).OnWriteProperties(saved);  // without the host's extent keys
     EXPECT_EQ(saved.SaveText(), bag.SaveText());
 }
 
-// Each key is read with the default it is written against, so a button loaded
-// from an empty bag writes nothing back; it holds the bag's defaults, which are
-// not all a new button's (PictureSize 1 against 0, DefCurHand true).
+// Each key is read against the default it is written against; a new button's defaults differ.
 TEST_F(FlatCmdState, ButtonLoadedFromAnEmptyBagWritesNothingBack) {
     const PropertyBag empty;
     FlatCmd& b = Place(&empty, L"Loaded");
@@ -93,8 +70,7 @@ TEST_F(FlatCmdState, ButtonLoadedFromAnEmptyBagWritesNothingBack) {
               std::tuple(L"Loaded", 1, 16, true, 8));
 }
 
-// Setters announce their bag keys; XPWinStyle then turns TransparentBG off through
-// its setter, and assigning version does nothing.
+// XPWinStyle turns TransparentBG off through its setter; assigning version does nothing.
 TEST_F(FlatCmdState, SettersAnnounceTheirBagKeysInOrder) {
     const std::vector<std::pair<std::function<void(FlatCmd&)>, Log>> cases{
         {[](FlatCmd& b) { b.SetRAISED(true); }, {L"Changed Raised"}},
@@ -115,9 +91,8 @@ TEST_F(FlatCmdState, SettersAnnounceTheirBagKeysInOrder) {
     EXPECT_FALSE(button->TransparentBG());
 }
 
-// Presets 0, 1 and 2 give 16, 32 and the natural size (HIMETRIC to pixels; 32
-// without picture); others keep the sides as set. Mended: removing the picture
-// under the natural-size preset used to fail on the absent picture.
+// Presets 0, 1, 2 give 16, 32, the natural size (32 without picture); others keep the sides.
+// Mended: removing the picture under the natural-size preset failed on the absent picture.
 TEST_F(FlatCmdState, PictureSizePresets) {
     struct Case {
         int32_t preset;
@@ -146,7 +121,6 @@ TEST_F(FlatCmdState, SavedWhileHoveredKeepsTheNormalPicture) {
     EXPECT_EQ(Access::ShownPicture(Place(&bag, L"Copy")), normal);
 }
 
-// The button's font is its own copy: setting it leaves the container's font alone.
 TEST_F(FlatCmdState, FontSetterChangesOnlyTheButtonsOwnFont) {
     const host::FontDesc containerFont = form.GetFont()->Desc();
     button->SetFont(host::Font::Create({.name = L"Arial", .size = 12, .weight = 800, .italic = true}));
