@@ -1,21 +1,9 @@
 #pragma once
-// What the tab strip's tests share: a hidden form holding 200 x 100 pixel strips, a
-// log of what their container sees (TabClick, announced bag keys), and reading
-// back their off-screen images.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <array>
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
+// What the tab strip's tests share: a form of 200 x 100 pixel strips, a log of what their container sees, their images.
+#include "TestKit.h"
 #include "controls/ctlTabs/ctlTabs.h"
 #include "controls/ctlTabs/ctlTabsPaint.h"
-#include "host/values/Error.h"
 #include "host/forms/Form.h"
-#include "host/values/Gdi.h"
 #include "host/values/Units.h"
 
 namespace controls {
@@ -29,24 +17,9 @@ struct ctlTabsTestAccess {
 
 namespace tabs_test {
 
+using namespace testkit;
 using controls::ctlTabs;
-using Log = std::vector<std::wstring>;
-
 constexpr int kW = 200, kH = 100;
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 160, 0);
-constexpr COLORREF kYellow = RGB(255, 255, 0), kBlack = RGB(0, 0, 0);
-
-inline host::OleColor Ole(COLORREF rgb) { return static_cast<host::OleColor>(rgb); }
-inline COLORREF Sys(int index) { return GetSysColor(index); }
-inline std::array<LONG, 4> Corners(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-// The host error number a call raises, 0 for none.
-inline int ErrorOf(const std::function<void()>& call) try {
-    call();
-    return 0;
-} catch (const host::HostError& e) {
-    return e.Number();
-}
 
 class TabsTest : public ::testing::Test {
 protected:
@@ -66,6 +39,12 @@ protected:
         recording += t.PropertyChangedNotice.Connect([this](const std::wstring& k) { log.push_back(L"Changed " + k); });
         return t;
     }
+    // A strip loaded from a bag of the given keys.
+    ctlTabs& Stored(const std::vector<std::pair<const wchar_t*, host::Variant>>& keys) {
+        host::PropertyBag bag;
+        for (const auto& [key, value] : keys) bag.WriteProperty(key, value);
+        return Place(&bag);
+    }
 
     Log log;
     host::Connections recording;
@@ -75,16 +54,5 @@ protected:
 };
 
 inline COLORREF Pixel(ctlTabs& t, int x, int y) { return GetPixel(t.hDC(), x, y); }
-
-// The smallest rectangle of pixels of `ink` within `area` (empty when there is none).
-inline RECT InkBox(HDC dc, const RECT& area, COLORREF ink) {
-    RECT box{area.right, area.bottom, area.left, area.top};
-    for (LONG y = area.top; y < area.bottom; ++y)
-        for (LONG x = area.left; x < area.right; ++x)
-            if (GetPixel(dc, x, y) == ink)
-                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-                       std::max(box.bottom, y + 1)};
-    return box;
-}
 
 }  // namespace tabs_test

@@ -1,6 +1,4 @@
-// The tab strip's input: clicks on the hit areas, the arrow keys at both ends, the
-// pointer over tabs, the focus rectangle, and no GDI object left by repainting.
-#include "GdiObjectCount.h"
+// The tab strip's input: hit areas, arrow keys at both ends, the pointer, the focus rectangle, no GDI object left.
 #include "TabsTestSupport.h"
 
 namespace tabs_test {
@@ -11,9 +9,7 @@ using TabsInput = TabsTest;
 const Log kSelect11{L"Changed TABSELECTED", L"TabClick 1 1"};
 const Log kSelect12{L"Changed TABSELECTED", L"TabClick 1 2"};
 
-// Hit areas in a fresh strip, bounds included: x 0 to 71, y 0 to 21 for tab 1, x 71
-// to 140, y 1 to 20 for tab 2; either button selects, through the control's window.
-// The pointer shows the hand over them.
+// Tab 1 takes x 0-71, y 0-21; tab 2 x 71-140, y 1-20; either button selects; the hand shows over them.
 TEST_F(TabsInput, ClicksOnTheHitAreas) {
     const struct {
         const char* label;
@@ -39,8 +35,7 @@ TEST_F(TabsInput, ClicksOnTheHitAreas) {
         SendMessageW(t.hWnd(), c.press + 1, 0, MAKELPARAM(c.x, c.y));
         EXPECT_EQ(log, c.expected) << c.label;
     }
-    // Mended: with no hit rectangles (a press before any paint) the search used to
-    // read past them.
+    // Mended: with no hit rectangles (a press before any paint) the search read past them.
     controls::ctlTabsTestAccess::ForgetTabRects(*tabs);
     log.clear();
     tabs->OnMouseDown(1, 0, 10, 10);
@@ -62,10 +57,8 @@ TEST_F(TabsInput, ArrowKeysStopAtBothEnds) {
         {"Mended: left on a stored -32768", 2, -32768, VK_LEFT, L"TabClick -32768 -32768", 1},
     };
     for (const auto& k : keys) {
-        host::PropertyBag bag;
-        bag.WriteProperty(L"TABCOUNT", host::Variant::Int(k.tabs));
-        bag.WriteProperty(L"TABSELECTED", host::Variant::Int(k.selected));
-        ctlTabs& t = Place(&bag);
+        ctlTabs& t =
+            Stored({{L"TABCOUNT", host::Variant::Int(k.tabs)}, {L"TABSELECTED", host::Variant::Int(k.selected)}});
         log.clear();
         t.OnKeyDown(k.key, 0);
         t.OnKeyDown(VK_HOME, 0);
@@ -74,8 +67,7 @@ TEST_F(TabsInput, ArrowKeysStopAtBothEnds) {
     }
 }
 
-// The dotted rectangle shows inside the selected tab, inset 2 pixels, only while
-// focused and only when asked for; without it focus changes do not repaint.
+// The dotted rectangle shows inset 2 pixels only while focused and asked for; else focus changes do not repaint.
 TEST_F(TabsInput, FocusRectangleOnlyWhileFocusedAndAskedFor) {
     const auto focusLine = [this] {
         std::vector<COLORREF> line;
@@ -93,19 +85,17 @@ TEST_F(TabsInput, FocusRectangleOnlyWhileFocusedAndAskedFor) {
     EXPECT_EQ(focusLine(), plain) << "focus gone";
 }
 
-// Mended: the brushes were made first and deleted last, so a colour that failed in
-// between left both behind on every repaint.
+// Mended: a colour that failed between making and deleting the brushes left both behind on every repaint.
 TEST_F(TabsInput, ThousandRepaintsLeaveNoGdiObject) {
     tabs->SetUseFocusRect(true);
     tabs->OnGotFocus();
     tabs->SetTabs(5);
-    const auto counts = [] { return std::pair(host::gdi::LiveObjects(), testsupport::CountLiveGdiObjects()); };
-    const auto before = counts();
+    const auto before = GdiCounts();
     for (int i = 0; i < 1000; ++i) {
         if (i == 500) tabs->SetTabColor(0x12345678);
         tabs->OnKeyDown(i % 2 ? VK_LEFT : VK_RIGHT, 0);
     }
-    EXPECT_EQ(counts(), before);
+    EXPECT_EQ(GdiCounts(), before);
 }
 
 }  // namespace

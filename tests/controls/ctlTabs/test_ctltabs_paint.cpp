@@ -1,5 +1,4 @@
-// The tab strip's picture: the fresh strip pixel by pixel, every style's container
-// and first tab, every caption place, and how absurd values draw.
+// The tab strip's picture: the fresh strip, every style's container and first tab, every caption place, absurd values.
 #include <cmath>
 
 #include "TabsTestSupport.h"
@@ -45,8 +44,7 @@ TEST_F(TabsPaint, FreshStrip) {
     EXPECT_NEAR((ink1.left + ink1.right) / 2.0, 34.5, 2) << "centred";
 }
 
-// The container and the first (selected) tab of every style, for 200 x 100 pixels:
-// filled in the active colour, the edge's bottom right corner in shadow.
+// Every style's container and first (selected) tab: filled in the active colour, the bottom right corner in shadow.
 TEST_F(TabsPaint, EveryStylesContainerAndFirstTab) {
     const struct {
         int16_t style;
@@ -60,9 +58,7 @@ TEST_F(TabsPaint, EveryStylesContainerAndFirstTab) {
     };
     const COLORREF face = Sys(COLOR_BTNFACE), light = Sys(COLOR_BTNHIGHLIGHT), shadow = Sys(COLOR_BTNSHADOW);
     for (const auto& row : rows) {
-        host::PropertyBag bag;  // the captions are empty
-        bag.WriteProperty(L"TABSTYLE", host::Variant::Int(row.style));
-        ctlTabs& t = Place(&bag);
+        ctlTabs& t = Stored({{L"TABSTYLE", host::Variant::Int(row.style)}});  // the captions are empty
         const RECT c = row.container, r = Access::tabRects_(t)[0];
         const bool edged = row.style <= 7;
         EXPECT_EQ(Corners(r), Corners(row.tab1)) << row.style;
@@ -76,8 +72,7 @@ TEST_F(TabsPaint, EveryStylesContainerAndFirstTab) {
     EXPECT_EQ(Corners(Access::tabRects_(*tabs)[1]), (std::array<LONG, 4>{130, 1, 199, 20})) << "flush with the edge";
 }
 
-// In a 100 x 50 tab of every style, each caption place keeps the margins of its
-// column and row.
+// In a 100 x 50 tab of every style, each caption place keeps the margins of its column and row.
 TEST_F(TabsPaint, EveryCaptionPlaceInEveryStyle) {
     const std::vector<std::wstring> captions{L"Tab"};
     const auto font = host::Font::Create({.size = 12});
@@ -121,8 +116,7 @@ TEST_F(TabsPaint, EveryCaptionPlaceInEveryStyle) {
     }
 }
 
-// Mended: an untranslatable colour used to fail every repaint (and loading); it
-// draws black and stays stored. Positions past 32 bits used to be the overflow error.
+// Mended: an untranslatable colour failed every repaint (it draws black); positions past 32 bits overflowed.
 TEST_F(TabsPaint, AbsurdValuesGiveDrawingsNotErrors) {
     tabs->SetTabColor(0x12345678);
     tabs->SetTextColorActive(0x7F000000);
@@ -136,9 +130,7 @@ TEST_F(TabsPaint, AbsurdValuesGiveDrawingsNotErrors) {
               0)
         << "Mended";
 
-    host::PropertyBag bag;
-    bag.WriteProperty(L"TABSELECTED", host::Variant::Int(7));
-    ctlTabs& stored = Place(&bag);
+    ctlTabs& stored = Stored({{L"TABSELECTED", host::Variant::Int(7)}});
     EXPECT_EQ(Corners(Access::tabRects_(stored)[0]), (std::array<LONG, 4>{1, 1, 70, 20})) << "every tab inactive";
 }
 

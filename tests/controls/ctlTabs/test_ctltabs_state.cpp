@@ -1,5 +1,4 @@
-// The tab strip's properties: what assignments by name announce and raise, and the
-// exchange with the property bag.
+// The tab strip's properties: what assignments by name announce and raise, and the exchange with the bag.
 #include "TabsTestSupport.h"
 #include "host/forms/PropertyTable.h"
 #include "host/stock/PropertyPage.h"
@@ -12,9 +11,9 @@ using host::Variant;
 
 using TabsState = TabsTest;
 
-// Store, announce, repaint; ignored values change nothing; TabClick carries the
-// value as assigned, after the paint.
+// Store, announce, repaint; ignored values change nothing; TabClick carries the value as assigned, after the paint.
 TEST_F(TabsState, AssignmentsByNameAnnounceAndRaiseInOrder) {
+    // clang-format off
     const struct {
         const char* label;
         const wchar_t* name;
@@ -31,17 +30,13 @@ TEST_F(TabsState, AssignmentsByNameAnnounceAndRaiseInOrder) {
         {"alignment 9 ignored", L"CaptionAlignment", Variant::Lng(9), 2, 1, {}, 1},
         {"tabs 0 ignored", L"Tabs", Variant::Int(0), 2, 1, {}, 1},
         {"more tabs", L"Tabs", Variant::Int(4), 2, 1, {L"Changed TABCOUNT"}, 1},
-        {"fewer tabs than the selected",
-         L"Tabs",
-         Variant::Int(3),
-         5,
-         5,
-         {L"Changed TABCOUNT", L"Changed TABSELECTED", L"TabClick 5 3"},
-         3},
+        {"fewer tabs than the selected", L"Tabs", Variant::Int(3), 5, 5, {L"Changed TABCOUNT", L"Changed TABSELECTED",
+            L"TabClick 5 3"}, 3},
         {"the selected tab again", L"SelectedTab", Variant::Int(2), 2, 2, {L"Changed TABSELECTED", L"TabClick 2 2"}, 2},
         {"tab 0", L"SelectedTab", Variant::Int(0), 2, 2, {L"Changed TABSELECTED", L"TabClick 2 0"}, 1},
         {"tab 9 of 3", L"SelectedTab", Variant::Int(9), 3, 1, {L"Changed TABSELECTED", L"TabClick 1 9"}, 3},
     };
+    // clang-format on
     for (const auto& c : cases) {
         ctlTabs& t = Place(nullptr);
         t.SetTabs(c.tabsBefore);
@@ -58,8 +53,7 @@ TEST_F(TabsState, AssignmentsByNameAnnounceAndRaiseInOrder) {
     }
 }
 
-// New tabs get empty captions; a caption index outside the tabs and a null font
-// fail with nothing changed or announced.
+// New tabs get empty captions; a caption index outside the tabs and a null font fail with nothing changed.
 TEST_F(TabsState, CaptionsAndFonts) {
     tabs->SetTabs(3);
     EXPECT_EQ(std::tuple(tabs->Caption(1), tabs->Caption(2), tabs->Caption(3)), std::tuple(L"Tab 1", L"Tab 2", L""));
@@ -74,7 +68,6 @@ TEST_F(TabsState, CaptionsAndFonts) {
     EXPECT_EQ(tabs->TabFontActive()->Bold(), !tabs->GetFont()->Bold());
 }
 
-// Every key is written; an empty caption is not, and reads back empty.
 TEST_F(TabsState, BagRoundTrip) {
     tabs->SetTabs(3);
     tabs->SetCaption(2, L"");
@@ -91,8 +84,9 @@ TEST_F(TabsState, BagRoundTrip) {
     EXPECT_EQ(copy.Save().SaveText(), saved.SaveText());
 }
 
-// loading_ takes the fields as stored, without the setters' rules.
+// Loading takes the fields as stored, without the setters' rules.
 TEST_F(TabsState, LoadingTakesFieldsAsStored) {
+    // clang-format off
     const struct {
         const char* label;
         std::vector<std::pair<const wchar_t*, Variant>> keys;
@@ -102,26 +96,20 @@ TEST_F(TabsState, LoadingTakesFieldsAsStored) {
     } cases[] = {
         {"only a count: captions empty", {{L"TABCOUNT", Variant::Int(2)}}, 2, 1, 0, L""},
         {"out of range kept", {{L"TABSTYLE", Variant::Int(9)}, {L"TABSELECTED", Variant::Int(7)}}, 2, 7, 9, L""},
-        {"Mended: count 0 loads as 1",
-         {{L"TABCOUNT", Variant::Int(0)}, {L"TABCAPTION1", Variant(L"一")}},
-         1,
-         1,
-         0,
-         L"一"},
+        {"Mended: count 0 loads as 1", {{L"TABCOUNT", Variant::Int(0)}, {L"TABCAPTION1", Variant(L"一")}}, 1, 1, 0,
+            L"一"},
         {"Mended: negative count loads as 1", {{L"TABCOUNT", Variant::Int(-4)}}, 1, 1, 0, L""},
     };
+    // clang-format on
     for (const auto& c : cases) {
-        PropertyBag bag;
-        for (const auto& [key, value] : c.keys) bag.WriteProperty(key, value);
-        ctlTabs& t = Place(&bag);
+        ctlTabs& t = Stored(c.keys);
         EXPECT_EQ(std::tuple(t.Tabs(), t.SelectedTab(), t.Style(), t.Caption(1)),
                   std::tuple(c.tabs, c.selected, c.style, c.caption1))
             << c.label;
     }
 }
 
-// Without font keys both tab fonts are the control's own font object: assigning
-// either changes both.
+// Without font keys both tab fonts are the control's own font object: assigning either changes both.
 TEST_F(TabsState, MissingFontKeysShareTheControlsOwnFont) {
     const PropertyBag empty;
     ctlTabs& t = Place(&empty);
@@ -129,8 +117,7 @@ TEST_F(TabsState, MissingFontKeysShareTheControlsOwnFont) {
     t.SetTabFont(host::Font::Create({.name = L"Arial", .size = 15}));
     EXPECT_EQ(t.TabFontActive()->Name(), L"Arial");
 
-    // Mended: painting used to copy the active font into the control's own font,
-    // and so into a tab font sharing it.
+    // Mended: painting copied the active font into the control's own font, and so into a tab font sharing it.
     PropertyBag activeOnly;
     activeOnly.WriteProperty(L"TABFONTACTIVE", Variant(host::Font::Create({.name = L"Arial", .weight = 700})));
     ctlTabs& shared = Place(&activeOnly);

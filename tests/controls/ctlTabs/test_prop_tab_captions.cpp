@@ -1,5 +1,4 @@
-// The captions page in the host's property-page dialog, driven through its windows:
-// loading, renaming as one types, Add, Delete, Up, Down and Apply.
+// The captions page driven through its windows: loading, renaming as one types, Add, Delete, Up, Down, Apply.
 #include "TabsTestSupport.h"
 #include "controls/ctlTabs/propTabCaptions.h"
 #include "host/forms/PropertyTable.h"
@@ -36,7 +35,6 @@ protected:
     host::TextBox& Text() { return static_cast<host::TextBox&>(*page.Find(L"txtCaption")); }
     void Press(propTabCaptions::Command index) { SendMessageW(page.Find(L"cmd", index)->Hwnd(), BM_CLICK, 0, 0); }
     void Type(wchar_t c) { SendMessageW(Text().Hwnd(), WM_CHAR, c, 0); }
-    // The list's items, or the strip's captions, as "a|b|c".
     std::wstring Items() {
         std::wstring items;
         for (int32_t i = 0; i < List().ListCount(); ++i) items += (i ? L"|" : L"") + List().List(i);
@@ -54,7 +52,6 @@ protected:
     host::PropertyPage& page = dialog.Page();
 };
 
-// Typing renames the selected item at once; the control changes only at Apply.
 TEST_F(CaptionsPage, OpensThenTypingRenamesAndApplyWrites) {
     EXPECT_EQ(dialog.Caption(), L"Tab Captions");
     EXPECT_EQ(Items(), L"Tab 1|Tab 2");
@@ -70,9 +67,9 @@ TEST_F(CaptionsPage, OpensThenTypingRenamesAndApplyWrites) {
     EXPECT_FALSE(ApplyEnabled());
 }
 
-// Buttons that cannot act leave the list and the Changed flag alone; the text box
-// follows the selection.
+// Buttons that cannot act leave the list and the Changed flag alone; the text box follows the selection.
 TEST_F(CaptionsPage, ButtonsAtTheEnds) {
+    // clang-format off
     const struct {
         const char* label;
         int16_t tabs;
@@ -90,6 +87,7 @@ TEST_F(CaptionsPage, ButtonsAtTheEnds) {
         {"Down on the first", 2, 0, propTabCaptions::kDown, L"Tab 2|Tab 1", 1, true},
         {"Up on the last", 2, 1, propTabCaptions::kUp, L"Tab 2|Tab 1", 0, true},
     };
+    // clang-format on
     for (const auto& c : cases) {
         tabs->SetTabs(c.tabs);
         for (int16_t i = 1; i <= c.tabs; ++i) tabs->SetCaption(i, L"Tab " + std::to_wstring(i));
@@ -105,7 +103,6 @@ TEST_F(CaptionsPage, ButtonsAtTheEnds) {
     }
 }
 
-// The count goes first, through the control's rules, then the captions.
 TEST_F(CaptionsPage, ApplyingFewerTabsMovesTheSelectionBeforeTheCaptions) {
     tabs->SetTabs(3);
     tabs->SetSelectedTab(3);
@@ -118,8 +115,7 @@ TEST_F(CaptionsPage, ApplyingFewerTabsMovesTheSelectionBeforeTheCaptions) {
                         L"Changed TABCAPTION2"}));
 }
 
-// Mended: a control without tabs used to make the page select an item of an empty
-// list, and typing then renamed no item.
+// Mended: a control without tabs made the page select an item of an empty list.
 TEST_F(CaptionsPage, ControlWithoutTabsGivesAnEmptyList) {
     NoTabs& none = form.Add(std::make_unique<NoTabs>());
     EXPECT_EQ(ErrorOf([&] { page.SetSelectedControls({&none}); }), 0);
