@@ -1,18 +1,12 @@
 #pragma once
-// Shared by the combo box's tests: a shown form to place combo boxes on, the
-// parts by name, the button picture on show, and mouse messages.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <memory>
-#include <string>
-#include <vector>
-
+// What the combo box's tests share: a shown form, the parts by name, the button picture on show, mouse messages.
+#include "TestKit.h"
 #include "controls/Combo/Combo.h"
 #include "host/forms/Form.h"
-#include "host/values/Error.h"
 
 namespace combo_test {
+
+using namespace testkit;
 
 using controls::Combo;
 using Names = std::vector<std::wstring>;
@@ -40,23 +34,11 @@ inline void Send(HWND window, UINT msg, WPARAM keys = 0, int x = 2, int y = 3) {
 }
 inline void PressButton(const Combo& c) { Send(ImgUp(c).Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON); }
 
-// The host error number a call raises, 0 for none.
-template <class Call>
-int ErrorOf(Call call) {
-    try {
-        call();
-    } catch (const host::HostError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
 class ComboTest : public ::testing::Test {
 protected:
     ComboTest() { form_.Show(); }
 
-    // A combo box asked for the given size in twips, loaded from a bag or else new;
-    // announced_ records what it announces from then on.
+    // A combo box asked for the given size in twips, loaded from a bag or new; announced_ records what it announces.
     Combo& Place(const host::PropertyBag* bag = nullptr, double width = 2000, double height = 300) {
         auto& combo = form_.Add(std::make_unique<Combo>(L"Combo" + std::to_wstring(form_.Children().size())));
         combo.Move(120, 240, width, height);

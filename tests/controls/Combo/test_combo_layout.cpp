@@ -1,5 +1,4 @@
-// The parts in their stacking order and first state, the size the control keeps,
-// and where the parts go for its width and font.
+// The parts in their stacking order and first state, the size the control keeps, and the layout for width and font.
 #include "ComboTestSupport.h"
 
 namespace combo_test {

