@@ -1,23 +1,14 @@
 #pragma once
-// Shared by the option button's tests: a form to place buttons on, the parts by
-// name, the image on show, window messages to the state box, and a log of what
-// the container hears.
-#include <gtest/gtest.h>
-#include <windows.h>
-
+// What the option button's tests share: a form, the parts by name, the image on show, messages, a log of what is heard.
 #include <cmath>
 #include <deque>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include "MessagePump.h"
+#include "TestKit.h"
 #include "controls/Options/Options.h"
 #include "host/forms/Form.h"
 
+using namespace testkit;
 using controls::Options;
-using Log = std::vector<std::wstring>;
 
 template <class Part>
 Part& PartOf(const Options& o, const wchar_t* name, int16_t index = -1) {

@@ -1,7 +1,4 @@
-// What the container hears, in order, from the mouse, the keys and the focus, and
-// the look that follows; the group rule; the hover look and MouseOut.
-#include <functional>
-
+// What the container hears from mouse, keys and focus, and the look that follows; the group rule; hover and MouseOut.
 #include "OptionsTestSupport.h"
 #include "host/stock/PictureBox.h"
 
@@ -19,6 +16,7 @@ void Key(const Options& o, WPARAM key, bool release = true) {
 
 TEST_F(OptionsTest, MouseKeysAndFocusRaiseTheirEventsInOrder) {
     // A selection announces Value twice: the button clears itself with its group first.
+    // clang-format off
     const struct {
         const char* label;
         std::function<void(Options&)> act;
@@ -26,49 +24,23 @@ TEST_F(OptionsTest, MouseKeysAndFocusRaiseTheirEventsInOrder) {
         int image;
         bool grey = false;
     } rows[] = {
-        {"mouse click: no Click event",
-         Click,
-         {L"MouseDown 1 0 45 45", L"MouseUp 1 0 45 45", L"changed Value", L"changed Value"},
-         4},
-        {"Space press and release",
-         [](Options& o) { Key(o, VK_SPACE); },
-         {L"KeyDown 32 0", L"KeyPress 32", L"Click", L"MouseDown 1 0 0 0", L"KeyUp 32 0", L"changed Value",
-          L"changed Value"},
-         4},
+        {"mouse click: no Click event", Click, {L"MouseDown 1 0 45 45", L"MouseUp 1 0 45 45", L"changed Value",
+            L"changed Value"}, 4},
+        {"Space press and release", [](Options& o) { Key(o, VK_SPACE); }, {L"KeyDown 32 0", L"KeyPress 32", L"Click",
+            L"MouseDown 1 0 0 0", L"KeyUp 32 0", L"changed Value", L"changed Value"}, 4},
         {"other key: KeyDown only", [](Options& o) { Key(o, 'A'); }, {L"KeyDown 65 0"}, 0},
         {"focus comes: hover look", [](Options& o) { Send(o, WM_SETFOCUS); }, {L"MouseMove 0 0 0 0"}, 1},
-        {"focus comes and goes: hover look again",
-         [](Options& o) {
-             Send(o, WM_SETFOCUS);
-             Send(o, WM_KILLFOCUS);
-         },
-         {L"MouseMove 0 0 0 0", L"MouseMove 0 0 0 0"},
-         1},
+        {"focus comes and goes: hover look again", [](Options& o) { Send(o, WM_SETFOCUS); Send(o, WM_KILLFOCUS); },
+            {L"MouseMove 0 0 0 0", L"MouseMove 0 0 0 0"}, 1},
         // Mended: a Space held while the focus left kept the hover look (and MouseOut) off.
-        {"Space held while the focus leaves",
-         [](Options& o) {
-             Key(o, VK_SPACE, false);
-             Send(o, WM_KILLFOCUS);
-         },
-         {L"KeyDown 32 0", L"KeyPress 32", L"Click", L"MouseDown 1 0 0 0", L"MouseMove 0 0 0 0"},
-         1},
-        {"disabled: no hover look",
-         [](Options& o) {
-             o.SetEnabled(false);
-             Send(o, WM_MOUSEMOVE, 0, 4, 4);
-         },
-         {L"changed Enabled"},
-         3,
-         true},
-        {"selected and disabled",
-         [](Options& o) {
-             o.SetEnabled(false);
-             o.SetValue(true);
-         },
-         {L"changed Enabled", L"changed Value"},
-         7,
-         true},
+        {"Space held while the focus leaves", [](Options& o) { Key(o, VK_SPACE, false); Send(o, WM_KILLFOCUS); },
+            {L"KeyDown 32 0", L"KeyPress 32", L"Click", L"MouseDown 1 0 0 0", L"MouseMove 0 0 0 0"}, 1},
+        {"disabled: no hover look", [](Options& o) { o.SetEnabled(false); Send(o, WM_MOUSEMOVE, 0, 4, 4); },
+            {L"changed Enabled"}, 3, true},
+        {"selected and disabled", [](Options& o) { o.SetEnabled(false); o.SetValue(true); }, {L"changed Enabled",
+            L"changed Value"}, 7, true},
     };
+    // clang-format on
     PointerAway();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
@@ -81,8 +53,7 @@ TEST_F(OptionsTest, MouseKeysAndFocusRaiseTheirEventsInOrder) {
     }
 }
 
-// Buttons 0 to 2 share the form and Group; one has the other Group and one sits
-// in another container. Values set from code clear nobody.
+// Three buttons share the form and Group, one has the other Group, one another container; code clears nobody.
 TEST_F(OptionsTest, ClickSelectsAndClearsOnlyItsGroupInItsContainer) {
     auto& box = form_.Add(std::make_unique<host::PictureBox>(L"Picture1"));
     Options* group[] = {&PlaceInGroup(), &PlaceInGroup(), &PlaceInGroup()};

@@ -1,13 +1,5 @@
-// Where the parts sit, the property bag, refusing a missing font, placing by
-// design text, and no GDI objects left behind by hovering and painting.
-#include <algorithm>
-#include <vector>
-
-#include "GdiObjectCount.h"
+// Where the parts sit, the property bag, refusing missing values, and no GDI objects left by hovering and painting.
 #include "OptionsTestSupport.h"
-#include "host/forms/FormBuilder.h"
-#include "host/values/Error.h"
-#include "host/values/Gdi.h"
 
 namespace {
 
@@ -44,7 +36,6 @@ TEST_F(OptionsTest, LayoutFollowsTheIcon) {
     }
 }
 
-// Through the bag's text form into a new button, which then stores the same.
 TEST_F(OptionsTest, BagRoundTripsEveryKeyWithTheIconAlwaysStored) {
     using Keys = std::vector<std::wstring>;
     for (bool set : {false, true}) {
@@ -74,13 +65,8 @@ TEST_F(OptionsTest, MissingValuesAreRefusedOrReadAsBefore) {
     Options& button = Place();
     const host::FontPtr font = button.Font();
     const Log& log = Record({&button});
-    int error = 0;
-    try {
-        button.SetFont(nullptr);
-    } catch (const host::HostError& e) {
-        error = e.Number();
-    }
-    EXPECT_EQ(error, 91) << "Mended: a null font is refused before anything changes";
+    EXPECT_EQ(ErrorOf([&] { button.SetFont(nullptr); }), host::err::ObjectNotSet)
+        << "Mended: a null font is refused before anything changes";
     EXPECT_EQ(button.Font(), font);
     EXPECT_TRUE(log.empty());
     button.SetIcon(nullptr);
@@ -89,17 +75,6 @@ TEST_F(OptionsTest, MissingValuesAreRefusedOrReadAsBefore) {
     // Mended: one caption default on both sides, and a bag without a caption still reads "Option1".
     const host::PropertyBag old;
     EXPECT_EQ(Place(nullptr, &old).Caption(), L"Option1");
-}
-
-TEST_F(OptionsTest, DesignTextPlacesAButtonWithItsBag) {
-    host::Form form(L"Designed");
-    host::BuildForm(form,
-                    host::ParseDesignData(L"Begin Form Designed\n  Begin Options Choice\n    Width = 1800\n"
-                                          L"    Caption = \"甲\"\n    Group = True\n    Value = True\n  End\nEnd\n"));
-    const auto& button = dynamic_cast<const Options&>(*form.FindControl(L"Choice"));
-    EXPECT_EQ(button.Caption(), L"甲");
-    EXPECT_TRUE(button.Group());
-    EXPECT_EQ(ShownImage(button), 4);
 }
 
 TEST_F(OptionsTest, HoverCyclesAndRepaintsLeaveNoGdiObjects) {
