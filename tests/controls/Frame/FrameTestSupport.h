@@ -1,12 +1,6 @@
 #pragma once
-// Shared by the frame's tests: a hidden form to place frames on, the frame's
-// parts by name, and the icon the tests give it.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <memory>
-#include <string>
-
+// What the frame's tests share: a hidden form to place frames on, the frame's parts by name, and an icon.
+#include "TestKit.h"
 #include "controls/Frame/Frame.h"
 #include "host/forms/Form.h"
 
@@ -16,9 +10,7 @@ inline host::LineControl& LineOf(const controls::Frame& frame, int number) {
 inline host::Label& CaptionLabel(const controls::Frame& f) { return dynamic_cast<host::Label&>(*f.Find(L"lbl")); }
 
 // A 16 x 16 pixel bitmap picture.
-inline host::PicturePtr Icon16() {
-    return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(CreateBitmap(16, 16, 1, 32, nullptr)));
-}
+inline host::PicturePtr Icon16() { return testkit::BitmapPicture(16, 16); }
 
 class FrameTest : public ::testing::Test {
 protected:

@@ -1,10 +1,7 @@
-// What lies in front of what, which lines are dark, and where the layout pass puts
-// the outline, the caption and the icon, whatever the pass before did.
+// What lies in front of what, which lines are dark, and where each layout pass puts the outline, caption and icon.
 #include <array>
 #include <ostream>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "FrameTestSupport.h"
 
@@ -19,42 +16,26 @@ using Outline = std::array<Ends, 10>;  // Line1 to Line10
 
 // The 3000 x 1500 outline, its top edge broken for a caption or an icon up to gapEnd.
 Outline Captioned3000x1500(double gapEnd) {
-    return {{{0, 200, 0, 1500},
-             {0, 1470, 3000, 1470},
-             {2970, 1500, 2970, 200},
-             {0, 200, 210, 200},
-             {9, 225, 9, 1470},
-             {0, 1490, 3000, 1490},
-             {10, 215, 210, 215},
-             {2990, 1500, 2990, 190},
-             {gapEnd, 200, 2980, 200},
-             {gapEnd, 215, 2970, 215}}};
+    // clang-format off
+    return {{{0, 200, 0, 1500}, {0, 1470, 3000, 1470}, {2970, 1500, 2970, 200}, {0, 200, 210, 200}, {9, 225, 9, 1470},
+        {0, 1490, 3000, 1490}, {10, 215, 210, 215}, {2990, 1500, 2990, 190}, {gapEnd, 200, 2980, 200}, {gapEnd, 215,
+        2970, 215}}};
+    // clang-format on
 }
 // With neither caption nor icon the top edge moves up and runs unbroken.
 Outline Bare3000x1500(double) {
-    return {{{0, 100, 0, 1500},
-             {0, 1470, 3000, 1470},
-             {2970, 1500, 2970, 100},
-             {0, 100, 210, 100},
-             {9, 115, 9, 1470},
-             {0, 1490, 3000, 1490},
-             {10, 115, 210, 115},
-             {2990, 1500, 2990, 90},
-             {210, 100, 2980, 100},
-             {210, 115, 2970, 115}}};
+    // clang-format off
+    return {{{0, 100, 0, 1500}, {0, 1470, 3000, 1470}, {2970, 1500, 2970, 100}, {0, 100, 210, 100}, {9, 115, 9, 1470},
+        {0, 1490, 3000, 1490}, {10, 115, 210, 115}, {2990, 1500, 2990, 90}, {210, 100, 2980, 100}, {210, 115, 2970,
+        115}}};
+    // clang-format on
 }
 // Narrower than its caption: the top lines right of the caption run backwards.
 Outline Captioned600x900(double gapEnd) {
-    return {{{0, 200, 0, 900},
-             {0, 870, 600, 870},
-             {570, 900, 570, 200},
-             {0, 200, 210, 200},
-             {9, 225, 9, 870},
-             {0, 890, 600, 890},
-             {10, 215, 210, 215},
-             {590, 900, 590, 190},
-             {gapEnd, 200, 580, 200},
-             {gapEnd, 215, 570, 215}}};
+    // clang-format off
+    return {{{0, 200, 0, 900}, {0, 870, 600, 870}, {570, 900, 570, 200}, {0, 200, 210, 200}, {9, 225, 9, 870}, {0,
+        890, 600, 890}, {10, 215, 210, 215}, {590, 900, 590, 190}, {gapEnd, 200, 580, 200}, {gapEnd, 215, 570, 215}}};
+    // clang-format on
 }
 
 // One frame takes the looks in turn, so that each pass follows another look.
@@ -100,8 +81,7 @@ TEST_F(FrameTest, LayoutPlacesOutlineCaptionAndIconForTheCurrentLookOnly) {
     }
 }
 
-// Of the frame's own parts the dark outline lies over the light one, and the
-// caption over the top lines right of it.
+// The dark outline lies over the light one, and the caption over the top lines right of it.
 TEST_F(FrameTest, PartsLieInOrderWithTheDarkOutlineOutsideTheLightOne) {
     controls::Frame& frame = Place(3000, 1500);
     std::vector<std::wstring> names;

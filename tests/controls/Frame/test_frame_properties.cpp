@@ -1,9 +1,5 @@
-// The frame's properties: caption colours, the property bag, and where it raises
-// MouseMove.
-#include <functional>
-#include <string>
+// The frame's properties: caption colours, the property bag, and where it raises MouseMove.
 #include <tuple>
-#include <vector>
 
 #include "FrameTestSupport.h"
 
@@ -13,39 +9,20 @@ constexpr host::OleColor kBlue = RGB(0, 0, 255);
 
 TEST_F(FrameTest, CaptionColourLastsUntilTheNextLayoutPass) {
     using Frame = controls::Frame;
+    // clang-format off
     const struct {
         const char* label;
         std::function<void(Frame&)> act;
         host::OleColor caption;
     } cases[] = {
         {"fore colour while enabled", [](Frame& f) { f.SetForeColor(kBlue); }, kBlue},
-        {"fore colour while disabled",
-         [](Frame& f) {
-             f.SetEnabled(false);
-             f.SetForeColor(kBlue);
-         },
-         RGB(161, 161, 146)},
+        {"fore colour while disabled", [](Frame& f) { f.SetEnabled(false); f.SetForeColor(kBlue); }, RGB(161, 161, 146)},
         {"disabled", [](Frame& f) { f.SetEnabled(false); }, RGB(153, 153, 153)},
-        {"enabled again",
-         [](Frame& f) {
-             f.SetForeColor(kBlue);
-             f.SetEnabled(false);
-             f.SetEnabled(true);
-         },
-         0},
-        {"resized after a fore colour",
-         [](Frame& f) {
-             f.SetForeColor(kBlue);
-             f.SetWidth(4000);
-         },
-         0},
-        {"caption given while disabled",
-         [](Frame& f) {
-             f.SetEnabled(false);
-             f.SetCaption(L"X");
-         },
-         0},
+        {"enabled again", [](Frame& f) { f.SetForeColor(kBlue); f.SetEnabled(false); f.SetEnabled(true); }, 0},
+        {"resized after a fore colour", [](Frame& f) { f.SetForeColor(kBlue); f.SetWidth(4000); }, 0},
+        {"caption given while disabled", [](Frame& f) { f.SetEnabled(false); f.SetCaption(L"X"); }, 0},
     };
+    // clang-format on
     for (auto& c : cases) {
         Frame& frame = Place(3000, 1500);
         c.act(frame);
@@ -53,8 +30,7 @@ TEST_F(FrameTest, CaptionColourLastsUntilTheNextLayoutPass) {
     }
 }
 
-// Through the bag's text form into a new frame, which then stores the same and
-// places its caption the same: an empty icon is stored and read back as none.
+// An empty icon is stored and read back as none.
 TEST_F(FrameTest, BagRoundTripsWithTheIconAlwaysStored) {
     for (bool set : {false, true}) {
         SCOPED_TRACE(set ? "every property set" : "new");

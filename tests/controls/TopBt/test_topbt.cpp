@@ -1,21 +1,12 @@
-// The title-bar button: what it shows in each state, its one size, the events
-// that presses raise, and the property bag.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
-
+// The title-bar button: what it shows in each state, its one size, the events presses raise, and the property bag.
 #include "Artwork.h"
+#include "TestKit.h"
 #include "controls/TopBt/TopBt.h"
 #include "host/forms/Form.h"
 
 namespace {
 
-using Log = std::vector<std::wstring>;
+using testkit::Log;
 
 class TopBtTest : public testing::Test {
 protected:
@@ -62,40 +53,20 @@ TEST_F(TopBtTest, EachGlyphShowsItsNormalPressedAndDisabledPicture) {
 
 TEST_F(TopBtTest, WritesShowTheLookOfTheGlyphAndStateWrittenLast) {
     using B = controls::TopBt;
+    // clang-format off
     const struct {
         const char* label;
         std::function<void(B&)> writes;
         const wchar_t* shown;
     } cases[] = {
-        {"value while disabled: the normal look",
-         [](B& b) {
-             b.SetEnabled(false);
-             b.SetValue(2);
-         },
-         kTopBt2Normal},
-        {"then disabled again",
-         [](B& b) {
-             b.SetEnabled(false);
-             b.SetValue(2);
-             b.SetEnabled(false);
-         },
-         kTopBt2Disabled},
+        {"value while disabled: the normal look", [](B& b) { b.SetEnabled(false); b.SetValue(2); }, kTopBt2Normal},
+        {"then disabled again", [](B& b) { b.SetEnabled(false); b.SetValue(2); b.SetEnabled(false); }, kTopBt2Disabled},
         {"unknown value 7 keeps the picture, disabled too",
-         [](B& b) {
-             b.SetValue(1);
-             b.SetValue(7);
-             b.SetEnabled(false);
-         },
-         kTopBt1Normal},
-        {"so do -1 and 4",
-         [](B& b) {
-             b.SetValue(1);
-             b.SetValue(-1);
-             b.SetValue(4);
-             b.SetEnabled(false);
-         },
-         kTopBt1Normal},
+            [](B& b) { b.SetValue(1); b.SetValue(7); b.SetEnabled(false); }, kTopBt1Normal},
+        {"so do -1 and 4", [](B& b) { b.SetValue(1); b.SetValue(-1); b.SetValue(4); b.SetEnabled(false); },
+            kTopBt1Normal},
     };
+    // clang-format on
     for (const auto& c : cases) {
         Place();
         c.writes(*button);
@@ -114,6 +85,7 @@ TEST_F(TopBtTest, KeepsItsSizeWhateverIsAsked) {
 
 TEST_F(TopBtTest, PressesShowTheirLooksAndRaiseTheirEvents) {
     // afterFirst: the picture after the first message; after the last the picture before it is back.
+    // clang-format off
     const struct {
         const char* label;
         int32_t value;
@@ -121,30 +93,17 @@ TEST_F(TopBtTest, PressesShowTheirLooksAndRaiseTheirEvents) {
         const wchar_t* afterFirst;
         Log events;
     } cases[] = {
-        {"right press: no look, only MouseUp",
-         1,
-         {{WM_RBUTTONDOWN, MK_RBUTTON}, {WM_RBUTTONUP, 0}},
-         kTopBt1Normal,
-         {L"MouseUp 2"}},
-        {"middle press: no click",
-         2,
-         {{WM_MBUTTONDOWN, MK_MBUTTON}, {WM_MBUTTONUP, 0}},
-         kTopBt2Pressed,
-         {L"MouseDown 4", L"MouseUp 4"}},
-        {"a right press while the left is down cancels the click",
-         0,
-         {{WM_LBUTTONDOWN, MK_LBUTTON},
-          {WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON},
-          {WM_RBUTTONUP, MK_LBUTTON},
-          {WM_LBUTTONUP, 0}},
-         kTopBt0Pressed,
-         {L"MouseDown 1", L"MouseUp 2", L"MouseUp 1"}},
-        {"left click on an unknown glyph: no look of its own",
-         7,
-         {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}},
-         kTopBt0Normal,
-         {L"MouseDown 1", L"MouseUp 1", L"Click"}},
+        {"right press: no look, only MouseUp", 1, {{WM_RBUTTONDOWN, MK_RBUTTON}, {WM_RBUTTONUP, 0}}, kTopBt1Normal,
+            {L"MouseUp 2"}},
+        {"middle press: no click", 2, {{WM_MBUTTONDOWN, MK_MBUTTON}, {WM_MBUTTONUP, 0}}, kTopBt2Pressed,
+            {L"MouseDown 4", L"MouseUp 4"}},
+        {"a right press while the left is down cancels the click", 0, {{WM_LBUTTONDOWN, MK_LBUTTON},
+            {WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON}, {WM_RBUTTONUP, MK_LBUTTON}, {WM_LBUTTONUP, 0}}, kTopBt0Pressed,
+            {L"MouseDown 1", L"MouseUp 2", L"MouseUp 1"}},
+        {"left click on an unknown glyph: no look of its own", 7, {{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}},
+            kTopBt0Normal, {L"MouseDown 1", L"MouseUp 1", L"Click"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         Place();

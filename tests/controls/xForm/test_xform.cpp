@@ -1,17 +1,9 @@
-// The title bar: where its pieces lie, its caption (shown twice and given to the
-// window), its property bag, and presses on the bar handed to the system as
-// presses on the window's caption, so that the window moves with the pointer.
-#include <gtest/gtest.h>
-#include <windows.h>
+// The title bar: its pieces, its caption (shown twice and given to the window), its bag, and presses that move the
+// window.
 #include <commctrl.h>
-
-#include <chrono>
-#include <memory>
 #include <set>
-#include <string>
-#include <vector>
 
-#include "MessagePump.h"
+#include "TestKit.h"
 #include "controls/xForm/xForm.h"
 #include "host/forms/Form.h"
 #include "host/stock/Label.h"
@@ -31,34 +23,21 @@ std::wstring LabelText(const controls::xForm& bar, const wchar_t* name) {
 
 TEST(XForm, PiecesLieCaptionFirstAndFitTheSizeWithoutNegativeLengths) {
     // A width of 0 stands for the size as placed, 6420 x 4365.
+    // clang-format off
     const struct {
         const char* label;
         double width, height;
         std::vector<Place> places;
     } cases[] = {
         {"as placed", 0, 0, {{L"Image7", 5085, 0, 1335, 420}, {L"Image4", 75, 4305, 6270, 60}}},
-        {"9000 x 9000",
-         9000,
-         9000,
-         {{L"Image1", 0, 0, 600, 420},
-          {L"Image8", 600, 0, 7065, 420},
-          {L"Image7", 7665, 0, 1335, 420},
-          {L"Image2", 0, 420, 75, 8520},
-          {L"Image6", 8925, 420, 75, 8520},
-          {L"Image3", 0, 8940, 75, 60},
-          {L"Image4", 75, 8940, 8850, 60},
-          {L"Image5", 8925, 8940, 75, 60}}},
-        {"smaller than the fixed pieces: stretched ones get nothing",
-         1200,
-         300,
-         {{L"Image8", 600, 0, 0, 420},
-          {L"Image7", -135, 0, 1335, 420},
-          {L"Image2", 0, 420, 75, 0},
-          {L"Image6", 1125, 420, 75, 0},
-          {L"Image3", 0, 240, 75, 60},
-          {L"Image4", 75, 240, 1050, 60},
-          {L"Image5", 1125, 240, 75, 60}}},
+        {"9000 x 9000", 9000, 9000, {{L"Image1", 0, 0, 600, 420}, {L"Image8", 600, 0, 7065, 420},
+            {L"Image7", 7665, 0, 1335, 420}, {L"Image2", 0, 420, 75, 8520}, {L"Image6", 8925, 420, 75, 8520},
+            {L"Image3", 0, 8940, 75, 60}, {L"Image4", 75, 8940, 8850, 60}, {L"Image5", 8925, 8940, 75, 60}}},
+        {"smaller than the fixed pieces: stretched ones get nothing", 1200, 300, {{L"Image8", 600, 0, 0, 420},
+            {L"Image7", -135, 0, 1335, 420}, {L"Image2", 0, 420, 75, 0}, {L"Image6", 1125, 420, 75, 0},
+            {L"Image3", 0, 240, 75, 60}, {L"Image4", 75, 240, 1050, 60}, {L"Image5", 1125, 240, 75, 60}}},
     };
+    // clang-format on
     host::Form form(L"Form1");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -141,8 +120,7 @@ protected:
         SetWindowSubclass(form.hWnd(), Watch, 1, reinterpret_cast<DWORD_PTR>(this));
     }
 
-    // Counts the window's caption presses, keeping them from it unless a move is
-    // wanted; inside the system's move loop, drags the pointer by (40, 30) and lets go.
+    // Counts caption presses, kept from the window unless a move is wanted; in the move loop, drags by (40, 30).
     static LRESULT CALLBACK Watch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
         auto* self = reinterpret_cast<XFormDrag*>(data);
         if (msg == WM_NCLBUTTONDOWN && wParam == HTCAPTION && (++self->captionPresses, !self->letMove)) return 0;
@@ -152,8 +130,7 @@ protected:
             SetCursorPos(p.x + 40, p.y + 30);
             SendMouse(MOUSEEVENTF_MOVE);
             SendMouse(self->release);
-            // After the release the window no longer follows; should it still, a
-            // left release ends the move a little later.
+            // After the release the window no longer follows; should it still, a left release ends the move later.
             SetCursorPos(p.x + 60, p.y + 50);
             SendMouse(MOUSEEVENTF_MOVE);
             SetTimer(hwnd, kSafetyRelease, 300, [](HWND w, UINT, UINT_PTR id, DWORD) {
