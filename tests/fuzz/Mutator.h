@@ -1,7 +1,6 @@
 #pragma once
-// Inputs for the fuzz test: the texts and files the host reads, their corpus files,
-// and random edits of them that depend only on a seed and an input number, so any
-// input of a run can be made again without running the ones before it.
+// Inputs for the fuzz test: the texts and files the host reads, their corpus files, and random edits that depend only
+// on a seed and an input number, so any input of a run can be made again on its own.
 #include <cstdint>
 #include <filesystem>
 #include <random>
@@ -30,8 +29,7 @@ std::string Preview(const Input& input);
 
 class Mutator {
 public:
-    // A good input to start edits from. (Past failures are not: a campaign would
-    // only find them again.)
+    // A good input to start edits from (not a past failure: a campaign would only find it again).
     void AddSeed(Input seed) { seeds_.push_back(std::move(seed)); }
     // Input number `index` of the run with `seed`: a seed input with a few random edits.
     Input Make(uint64_t seed, uint64_t index) const;

@@ -1,9 +1,6 @@
-// Host readers and picture loaders, fed the corpus of past failures and seeded
-// random edits of good inputs. Fails on a crash, a non-host exception, an error
-// without its line, a slow input, runaway memory, GDI growth over repeated builds,
-// or a bag or literal that does not survive its own saving. tools/fuzz steers
-// longer runs with FUZZ_SECONDS, FUZZ_SEED, FUZZ_START, FUZZ_SAVE, FUZZ_PROGRESS
-// and FUZZ_DUMP.
+// The host's readers and picture loaders fed past failures and seeded random edits of good inputs: any crash, foreign
+// exception, error without its line, slow input, runaway memory, GDI growth or failed round trip fails. tools/fuzz
+// steers longer runs with FUZZ_SECONDS, FUZZ_SEED, FUZZ_START, FUZZ_SAVE, FUZZ_PROGRESS and FUZZ_DUMP.
 #include <gtest/gtest.h>
 #include <windows.h>
 

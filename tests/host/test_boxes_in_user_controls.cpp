@@ -1,4 +1,5 @@
 // Parts built into a user control before it has a window: their windows come with its own, keeping what was set.
+#include <windows.h>
 #include <commctrl.h>
 
 #include "HostTestKit.h"

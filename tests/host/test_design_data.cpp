@@ -55,19 +55,19 @@ TEST(DesignData, MalformedTextNamesTheLine) {
         int line;
         std::wstring text;
     };
+    // clang-format off
     const Row rows[] = {
         {"property before any Begin", 2, L"' header\nCaption = \"x\"\nBegin Form Form1\nEnd\n"},
         {"End without Begin", 3, L"Begin Form Form1\nEnd\nEnd\n"},
         {"missing Ends name the innermost open Begin", 3,
-         L"Begin Form F\n  Caption = \"x\"\n  Begin Label L\n    Left = 1"},
+            L"Begin Form F\n  Caption = \"x\"\n  Begin Label L\n    Left = 1"},
         {"Begin without a name", 2, L"Begin Form Form1\n  Begin Label\n  End\nEnd\n"},
         {"duplicate control name in another branch", 7,
-         L"Begin Form F\n  Begin Frame A\n    Begin Label x\n    End\n  End\n  Begin Frame B\n    Begin Label X\n"
-         L"    End\n  End\nEnd\n"},
+            L"Begin Form F\n  Begin Frame A\n    Begin Label x\n    End\n  End\n  Begin Frame B\n    Begin Label X\n" L"    End\n  End\nEnd\n"},
         {"control array member repeated", 5,
-         L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n    Index = 0\n  End\nEnd\n"},
+            L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n    Index = 0\n  End\nEnd\n"},
         {"control array mixed with a plain control", 5,
-         L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n  End\nEnd\n"},
+            L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n  End\nEnd\n"},
         {"duplicate key in one node", 4, L"Begin Form Form1\n  Left = 1\n  Top = 2\n  LEFT = 3\nEnd\n"},
         {"bad literal", 3, L"Begin Form Form1\n  Caption = \"ok\"\n  Left = 12 twips\nEnd\n"},
         {"line without equals sign", 2, L"Begin Form Form1\n  Caption\nEnd\n"},
@@ -76,6 +76,7 @@ TEST(DesignData, MalformedTextNamesTheLine) {
         {"NUL in a key", 2, L"Begin Form Form1\nA\0B\nEnd\n"s},
         {"byte-order mark in a control name", 2, L"Begin Form Form1\n  Begin Label \xFEFFx\n  End\nEnd\n"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         const TextFormatError e = FormatErrorOf([&] { ParseDesignData(row.text); });
         EXPECT_EQ(row.line, e.Line()) << row.label;

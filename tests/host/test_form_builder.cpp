@@ -103,26 +103,28 @@ TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
         int line;
         const wchar_t* mentions;
     };
+    // clang-format off
     const Row rows[] = {
         {"unknown kind", L"Begin Form f\n  Begin Gizmo g\n  End\nEnd\n", 2, L"Gizmo"},
         {"bad colour", L"Begin Form f\n  Begin Label x\n    BackColor = &H80000050&\n  End\nEnd\n", 3, L"'x'"},
         {"unknown property", L"Begin Form f\n  Begin Label x\n    Colour = 1\n  End\nEnd\n", 3, L"Colour"},
-        {"a control inside a text box", L"Begin Form f\n  Begin TextBox t\n    Begin Label x\n    End\n  End\nEnd\n", 3,
-         L"'t'"},
+        {"a control inside a text box", L"Begin Form f\n  Begin TextBox t\n    Begin Label x\n    End\n  End\nEnd\n",
+            3, L"'t'"},
         {"a default that is no Boolean",
-         L"Begin Form f\n  Begin CommandButton b\n    Caption = \"OK\"\n    Default = \"yes\"\n  End\nEnd\n", 4,
-         L"'b'"},
+            L"Begin Form f\n  Begin CommandButton b\n    Caption = \"OK\"\n    Default = \"yes\"\n  End\nEnd\n", 4,
+            L"'b'"},
         {"unknown form property", L"Begin Form f\n  Caption = \"f\"\n  Colour = 1\nEnd\n", 3, L"Colour"},
         {"not a form", L"Begin Label x\nEnd\n", 1, L"Form"},
         {"Mended: a carriage return in a user control's key",
-         L"Begin Form f\n  Begin Journaling uc\n    Caption = \"x\"\n    XP\rStyle = True\n  End\nEnd\n", 4,
-         L"XP?Style"},
+            L"Begin Form f\n  Begin Journaling uc\n    Caption = \"x\"\n    XP\rStyle = True\n  End\nEnd\n", 4,
+            L"XP?Style"},
         {"Mended: a user control's key after a byte-order mark",
-         L"Begin Form f\n  Begin Journaling uc\n    \xFEFFXPStyle = True\n  End\nEnd\n", 3, L"?XPStyle"},
+            L"Begin Form f\n  Begin Journaling uc\n    \xFEFFXPStyle = True\n  End\nEnd\n", 3, L"?XPStyle"},
         {"a stored key the control refuses, on its own line",
-         L"Begin Form f\n  Begin Journaling uc\n    Caption = \"x\"\n    Value = \"many\"\n  End\nEnd\n", 4,
-         L"Value: Type mismatch"},
+            L"Begin Form f\n  Begin Journaling uc\n    Caption = \"x\"\n    Value = \"many\"\n  End\nEnd\n", 4,
+            L"Value: Type mismatch"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         Form form(L"Broken");
         const TextFormatError e = FormatErrorOf([&] { Build(form, row.text); });

@@ -49,8 +49,7 @@ TEST(PropertyBag, KeysAreLowerCaseKeepTheirOrderAndMustBeSavable) {
     EXPECT_TRUE(bag.ReadProperty(L"PICTURESIZE").SameAs(Variant::Int(2)));
     EXPECT_EQ(L"\u00C4bc_\u0130", ToLowerKey(L"\u00C4BC_\u0130")) << "only ASCII letters fold";
     // clang-format off
-    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines",
-                                     L"XP\rStyle", L"\xFEFF" L"a", L"a\x85", L"half\xD800"})
+    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines", L"XP\rStyle", L"\xFEFF" L"a", L"a\x85", L"half\xD800"})
         // clang-format on
         EXPECT_EQ(err::InvalidProcedureCall, ErrorOf([&] { bag.WriteProperty(unsavable, Variant::Int(1)); }))
             << testing::PrintToString(std::wstring(unsavable));
@@ -97,6 +96,7 @@ TEST(PropertyBag, MalformedTextNamesTheLine) {
         int line;
         std::wstring text;
     };
+    // clang-format off
     const Row rows[] = {
         {"no equals sign", 2, L"caption = \"ok\"\ncaption \"x\"\n"},
         {"empty name after a comment", 3, L"' a comment\r\nbevel = 2\r\n = 5\r\n"},
@@ -104,12 +104,11 @@ TEST(PropertyBag, MalformedTextNamesTheLine) {
         {"bad value", 2, L"a = 1\nbevel = 40000%\n"},
         {"NUL inside a line", 1, L"caption = \0x"s},
         // Mended: such keys loaded, and saving wrote what loading reads as another key.
-        {"Mended: a key after a second byte-order mark", 1,
-         L"\xFEFF\xFEFF"
-         L"a = 1\na = 2\n"},
+        {"Mended: a key after a second byte-order mark", 1, L"\xFEFF\xFEFF" L"a = 1\na = 2\n"},
         {"Mended: a carriage return inside a key", 2, L"a = 1\nXP\rStyle = True\n"},
         {"Mended: a control character or lone surrogate in a key", 1, L"a\x01b\xDC00 = 1\n"},
     };
+    // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(row.line, FormatErrorOf([&] { PropertyBag::LoadText(row.text); }).Line()) << row.label;
 }

@@ -78,21 +78,16 @@ TEST(PropertyPage, PublishedPropertiesByNameAndForABrowser) {
                                          {L"Count", PropertyType::Integer, false, false, L""}}));
     EXPECT_EQ(CallByNameGet(control, L"COUNT").ToInteger(), 2);
     EXPECT_EQ(CallByNameGet(control, L"Left").ToDouble(), 0) << "the host's own properties stay";
-    const struct {
-        const char* label;
-        std::function<void()> call;
-        int error;
-    } misuse[] = {
+    // clang-format off
+    const struct { const char* label; std::function<void()> call; int error; } misuse[] = {
         {"unknown name", [&] { CallByNameGet(control, L"Tabs"); }, err::PropertyNotFound},
         {"indexed without index", [&] { CallByNameGet(control, L"Caption"); }, err::WrongArguments},
         {"index on a plain one", [&] { CallByNameGet(control, L"Count", {Variant::Int(1)}); }, err::WrongArguments},
-        {"two indexes",
-         [&] {
-             CallByNameLet(control, L"Caption", Variant(L"x"), {Variant::Int(1), Variant::Int(1)});
-         },
-         err::WrongArguments},
+        {"two indexes", [&] { CallByNameLet(control, L"Caption", Variant(L"x"), {Variant::Int(1), Variant::Int(1)}); },
+            err::WrongArguments},
         {"read-only", [&] { CallByNameLet(control, L"Count", Variant::Int(3)); }, err::PropertyReadOnly},
         {"index overflow", [&] { CallByNameGet(control, L"Caption", {Variant::Lng(40000)}); }, err::Overflow},
     };
+    // clang-format on
     for (const auto& m : misuse) EXPECT_EQ(ErrorOf(m.call), m.error) << m.label;
 }

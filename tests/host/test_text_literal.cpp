@@ -102,14 +102,16 @@ TEST(TextLiteral, NestingIsCappedWithAnErrorNamingTheLine) {
         int line;
         const wchar_t* mentions;
     };
+    // clang-format off
     const Row rows[] = {
         {"literal", [&] { ParseLiteral(deep, kLine); }, kLine, L"nested"},
         {"bag", [&] { PropertyBag::LoadText(L"a = 1\nfont = " + deep); }, 2, L"nested"},
         {"design data", [&] { ParseDesignData(L"Begin Form f\n  Caption = \"x\"\n  Font = " + deep + L"\nEnd\n"); }, 3,
-         L"nested"},
+            L"nested"},
         {"two levels", [&] { ParseLiteral(L"Font(\"a\", Font(\"a\", 9, 400, 134), 400, 134)", kLine); }, kLine,
-         L"font size"},
+            L"font size"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         const TextFormatError e = hosttest::FormatErrorOf(row.parse);
         EXPECT_EQ(row.line, e.Line()) << row.label;

@@ -131,39 +131,25 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
         std::vector<Message> input;
         Entries expected;
     };
+    // clang-format off
     const Row rows[] = {
-        {"press and release on the label",
-         true,
-         {{WM_LBUTTONDOWN, kLeft, 40, 25}, {WM_LBUTTONUP, 0, 41, 26}},
-         {L"lbl.MouseDown 1 at 30,15", L"lbl.MouseUp 1", L"lbl.Click"}},
-        {"released outside",
-         true,
-         {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_MOUSEMOVE, kLeft, 120, 120}, {WM_LBUTTONUP, 0, 120, 120}},
-         {L"lbl.MouseDown 1 at 5,5", L"lbl.MouseUp 1"}},
-        {"double click",
-         true,
-         {{WM_LBUTTONDOWN, kLeft, 15, 15},
-          {WM_LBUTTONUP, 0, 15, 15},
-          {WM_LBUTTONDBLCLK, kLeft, 15, 15},
-          {WM_LBUTTONUP, 0, 15, 15}},
-         {L"lbl.MouseDown 1 at 5,5", L"lbl.MouseUp 1", L"lbl.Click", L"lbl.DblClick", L"lbl.MouseUp 1"}},
-        {"on the shape, released over the image",
-         true,
-         {{WM_LBUTTONDOWN, kLeft, 5, 55}, {WM_LBUTTONUP, 0, 60, 40}},
-         {L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
-        {"on a disabled label",
-         false,
-         {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
-         {L"pic.MouseDown 1 at 15,15", L"pic.MouseUp 1", L"pic.Click"}},
+        {"press and release on the label", true, {{WM_LBUTTONDOWN, kLeft, 40, 25}, {WM_LBUTTONUP, 0, 41, 26}},
+            {L"lbl.MouseDown 1 at 30,15", L"lbl.MouseUp 1", L"lbl.Click"}},
+        {"released outside", true, {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_MOUSEMOVE, kLeft, 120, 120},
+            {WM_LBUTTONUP, 0, 120, 120}}, {L"lbl.MouseDown 1 at 5,5", L"lbl.MouseUp 1"}},
+        {"double click", true, {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15},
+            {WM_LBUTTONDBLCLK, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}}, {L"lbl.MouseDown 1 at 5,5",
+            L"lbl.MouseUp 1", L"lbl.Click", L"lbl.DblClick", L"lbl.MouseUp 1"}},
+        {"on the shape, released over the image", true, {{WM_LBUTTONDOWN, kLeft, 5, 55}, {WM_LBUTTONUP, 0, 60, 40}},
+            {L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
+        {"on a disabled label", false, {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_LBUTTONUP, 0, 15, 15}},
+            {L"pic.MouseDown 1 at 15,15", L"pic.MouseUp 1", L"pic.Click"}},
         // Mended: the label kept the mouse (and the capture) until some later release.
-        {"a release that never came, then a click elsewhere",
-         true,
-         {{WM_LBUTTONDOWN, kLeft, 15, 15},
-          {WM_MOUSEMOVE, 0, 120, 120},
-          {WM_LBUTTONDOWN, kLeft, 5, 55},
-          {WM_LBUTTONUP, 0, 5, 55}},
-         {L"lbl.MouseDown 1 at 5,5", L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
+        {"a release that never came, then a click elsewhere", true, {{WM_LBUTTONDOWN, kLeft, 15, 15},
+            {WM_MOUSEMOVE, 0, 120, 120}, {WM_LBUTTONDOWN, kLeft, 5, 55}, {WM_LBUTTONUP, 0, 5, 55}},
+            {L"lbl.MouseDown 1 at 5,5", L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         label.SetEnabled(row.labelEnabled);
         Journal().clear();
@@ -179,12 +165,14 @@ TEST_F(WindowlessTest, ChangesRepaintTheAreasTheyTouch) {
         std::function<void()> change;
         std::vector<POINT> repainted;
     };
+    // clang-format off
     const Row rows[] = {
         {"moved", [&] { PlaceInPixels(label, 90, 60, 40, 20); }, {{12, 12}, {100, 70}}},
         {"new caption", [&] { label.SetCaption(L"new"); }, {{100, 70}}},
         {"picture taken away", [&] { image.SetPicture(LoadPicture()); }, {{60, 40}}},
         {"new fill", [&] { shape.SetFillColor(Ole(kBlue)); }, {{5, 55}}},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         UpdateWindow(pic.Hwnd());

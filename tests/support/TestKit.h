@@ -11,6 +11,7 @@
 
 #include "GdiObjectCount.h"
 #include "MessagePump.h"
+#include "host/values/Color.h"
 #include "host/values/Error.h"
 #include "host/values/Gdi.h"
 #include "host/values/Picture.h"

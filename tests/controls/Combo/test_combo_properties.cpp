@@ -13,12 +13,7 @@ void AddThree(Combo& c) {
 
 TEST_F(ComboTest, SettersAnnounceTheirKeys) {
     // clang-format off
-    const struct {
-        const char* label;
-        Act set;
-        Names announced;
-        int error;
-    } rows[] = {
+    const struct { const char* label; Act set; Names announced; int error; } rows[] = {
         {"text", [](Combo& c) { c.SetTEXT(L"abc"); }, {L"Text"}, 0},
         {"font", [](Combo& c) { c.SetFont(host::Font::Create()); }, {L"Font"}, 0},
         {"Mended: no font is refused", [](Combo& c) { c.SetFont(nullptr); }, {}, err::ObjectNotSet},
@@ -48,13 +43,7 @@ void ChooseSecondInTheList(Combo& combo) {
 
 TEST_F(ComboTest, ChoosingAnItemPutsItsTextInTheFieldAndNoneKeepsTheText) {
     // clang-format off
-    const struct {
-        const char* label;
-        Act act;
-        std::wstring text;
-        int16_t index, count;
-        int changes;
-    } rows[] = {
+    const struct { const char* label; Act act; std::wstring text; int16_t index, count; int changes; } rows[] = {
         {"the second item through the list", ChooseSecondInTheList, L"two", 1, 3, 1},
         {"an index", [](Combo& c) { c.SetListIndex(2); }, L"three", 2, 3, 1},
         {"Mended: index -1 clears the choice and keeps the text",

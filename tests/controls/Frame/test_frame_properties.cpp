@@ -10,13 +10,10 @@ constexpr host::OleColor kBlue = RGB(0, 0, 255);
 TEST_F(FrameTest, CaptionColourLastsUntilTheNextLayoutPass) {
     using Frame = controls::Frame;
     // clang-format off
-    const struct {
-        const char* label;
-        std::function<void(Frame&)> act;
-        host::OleColor caption;
-    } cases[] = {
+    const struct { const char* label; std::function<void(Frame&)> act; host::OleColor caption; } cases[] = {
         {"fore colour while enabled", [](Frame& f) { f.SetForeColor(kBlue); }, kBlue},
-        {"fore colour while disabled", [](Frame& f) { f.SetEnabled(false); f.SetForeColor(kBlue); }, RGB(161, 161, 146)},
+        {"fore colour while disabled", [](Frame& f) { f.SetEnabled(false); f.SetForeColor(kBlue); },
+            RGB(161, 161, 146)},
         {"disabled", [](Frame& f) { f.SetEnabled(false); }, RGB(153, 153, 153)},
         {"enabled again", [](Frame& f) { f.SetForeColor(kBlue); f.SetEnabled(false); f.SetEnabled(true); }, 0},
         {"resized after a fore colour", [](Frame& f) { f.SetForeColor(kBlue); f.SetWidth(4000); }, 0},

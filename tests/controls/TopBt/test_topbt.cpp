@@ -54,11 +54,7 @@ TEST_F(TopBtTest, EachGlyphShowsItsNormalPressedAndDisabledPicture) {
 TEST_F(TopBtTest, WritesShowTheLookOfTheGlyphAndStateWrittenLast) {
     using B = controls::TopBt;
     // clang-format off
-    const struct {
-        const char* label;
-        std::function<void(B&)> writes;
-        const wchar_t* shown;
-    } cases[] = {
+    const struct { const char* label; std::function<void(B&)> writes; const wchar_t* shown; } cases[] = {
         {"value while disabled: the normal look", [](B& b) { b.SetEnabled(false); b.SetValue(2); }, kTopBt2Normal},
         {"then disabled again", [](B& b) { b.SetEnabled(false); b.SetValue(2); b.SetEnabled(false); }, kTopBt2Disabled},
         {"unknown value 7 keeps the picture, disabled too",

@@ -125,12 +125,7 @@ TEST_F(TabsState, MissingFontKeysShareTheControlsOwnFont) {
     EXPECT_EQ(shared.TabFont()->Desc(), host::FontDesc{});
 }
 
-TEST_F(TabsState, PublishesEveryPropertyWithItsHelpText) {
-    const std::vector<host::PropertyInfo> infos = tabs->Published()->Infos();
-    ASSERT_EQ(infos.size(), 16u);
-    EXPECT_EQ(infos[7], (host::PropertyInfo{L"Caption", host::PropertyType::String, true, true,
-                                            L"Returns/Sets captions for each tab"}));
-    EXPECT_EQ(infos[14].help, L"ScaleMode always returns 1 (Twips) on this control");
+TEST_F(TabsState, ScaleModeIsAlwaysTwipsAndTheDeviceContextReadOnly) {
     EXPECT_EQ(host::CallByNameGet(*tabs, L"scalemode").ToLong(), 1);
     EXPECT_EQ(ErrorOf([&] { host::CallByNameLet(*tabs, L"hDC", Variant::Lng(0)); }), host::err::PropertyReadOnly);
 }

@@ -1,5 +1,6 @@
 // The title bar: its pieces, its caption (shown twice and given to the window), its bag, and presses that move the
 // window.
+#include <windows.h>
 #include <commctrl.h>
 #include <set>
 
@@ -24,11 +25,7 @@ std::wstring LabelText(const controls::xForm& bar, const wchar_t* name) {
 TEST(XForm, PiecesLieCaptionFirstAndFitTheSizeWithoutNegativeLengths) {
     // A width of 0 stands for the size as placed, 6420 x 4365.
     // clang-format off
-    const struct {
-        const char* label;
-        double width, height;
-        std::vector<Place> places;
-    } cases[] = {
+    const struct { const char* label; double width, height; std::vector<Place> places; } cases[] = {
         {"as placed", 0, 0, {{L"Image7", 5085, 0, 1335, 420}, {L"Image4", 75, 4305, 6270, 60}}},
         {"9000 x 9000", 9000, 9000, {{L"Image1", 0, 0, 600, 420}, {L"Image8", 600, 0, 7065, 420},
             {L"Image7", 7665, 0, 1335, 420}, {L"Image2", 0, 420, 75, 8520}, {L"Image6", 8925, 420, 75, 8520},
