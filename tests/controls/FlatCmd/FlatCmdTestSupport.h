@@ -1,6 +1,6 @@
 #pragma once
-// What the flat button's tests share: its run-time state, a log of what its container sees, a form of buttons, its
-// image.
+// What the flat button's tests share: its run-time state, a log of what its container sees, and its image.
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -40,6 +40,7 @@ namespace flatcmd_test {
 
 using namespace testkit;
 using controls::FlatCmd;
+using testkit::kWhite;  // over the control's own name for the same colour
 using Access = controls::FlatCmdTestAccess;
 
 // "MouseDown 1 0 5 5": a name and its arguments.

@@ -1,5 +1,4 @@
-// The title bar: its pieces, its caption (shown twice and given to the window), its bag, and presses that move the
-// window.
+// The title bar: its pieces, its caption (shown twice and given to the window), its bag, presses that move it.
 #include <windows.h>
 #include <commctrl.h>
 #include <set>
