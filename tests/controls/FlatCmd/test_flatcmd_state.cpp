@@ -22,18 +22,6 @@ TEST_F(FlatCmdState, FreshButtonStoresExactlyWhatDiffersFromTheTypedDefaults) {
     EXPECT_FALSE(button->Save().Contains(L"PictureSize"));
 }
 
-TEST_F(FlatCmdState, DefCurHandComesBackAsStoredOrTrueWhenAbsent) {
-    for (const std::optional<bool> stored : {std::optional(true), std::optional(false), std::optional<bool>()}) {
-        PropertyBag bag;
-        if (stored) bag.WriteProperty(L"DefCurHand", Variant::Bool(*stored));
-        FlatCmd& b = Place(&bag, L"Hand");
-        EXPECT_EQ(b.Save().ReadProperty(L"DefCurHand", Variant::Int(1)).ToBool(), stored.value_or(true));
-    }
-    PropertyBag withoutSize;
-    withoutSize.WriteProperty(L"Caption", Variant(L"x"));
-    EXPECT_EQ(Place(&withoutSize, L"NoSize").PictureSize(), 1) << "a bag without PictureSize reads 1";
-}
-
 TEST_F(FlatCmdState, EveryKeyIsReadAndWrittenBackInOrder) {
     using V = Variant;
     // clang-format off
@@ -59,7 +47,7 @@ TEST_F(FlatCmdState, EveryKeyIsReadAndWrittenBackInOrder) {
     EXPECT_EQ(saved.SaveText(), bag.SaveText());
 }
 
-// Each key is read against the default it is written against; a new button's defaults differ.
+// Each key is read against the default it is written against (so DefCurHand is true and PictureSize 1 when absent).
 TEST_F(FlatCmdState, ButtonLoadedFromAnEmptyBagWritesNothingBack) {
     const PropertyBag empty;
     FlatCmd& b = Place(&empty, L"Loaded");
