@@ -132,9 +132,17 @@ TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
         EXPECT_NE(std::wstring::npos, e.Description().find(row.mentions)) << testing::PrintToString(e.Description());
     }
 
-    // A tree made in code, past the parser's checks, still gets the line.
-    DesignNode uc{L"Journaling", L"uc", 2, {{L"XP\rStyle", Variant::Bool(true)}}, {3}, {}};
-    DesignNode root{L"Form", L"f", 1, {}, {}, {uc}};
-    Form form(L"Made");
-    EXPECT_EQ(3, FormatErrorOf([&] { BuildForm(form, root); }).Line());
+    // Trees made in code, past the parser's checks, still get the line; names compare without case.
+    const DesignNode badKey{L"Journaling", L"uc", 2, {{L"XP\rStyle", Variant::Bool(true)}}, {3}, {}};
+    const DesignNode inBox{L"PictureBox", L"p", 2, {}, {}, {{L"Label", L"x", 3, {}, {}, {}}}};
+    const DesignNode member{L"Label", L"a", 2, {{L"Index", Variant::Int(1)}}, {3}, {}};
+    const std::pair<const char*, std::vector<DesignNode>> trees[] = {
+        {"a refused key", {badKey}},
+        {"a second name in another container", {inBox, {L"Label", L"X", 3, {}, {}, {}}}},
+        {"two array members with one index", {member, {L"Label", L"a", 3, {{L"Index", Variant::Int(1)}}, {4}, {}}}},
+    };
+    for (const auto& [label, children] : trees) {
+        Form form(L"Made");
+        EXPECT_EQ(3, FormatErrorOf([&] { BuildForm(form, {L"Form", L"f", 1, {}, {}, children}); }).Line()) << label;
+    }
 }
