@@ -63,7 +63,8 @@ TEST(DesignData, MalformedTextNamesTheLine) {
             L"Begin Form F\n  Caption = \"x\"\n  Begin Label L\n    Left = 1"},
         {"Begin without a name", 2, L"Begin Form Form1\n  Begin Label\n  End\nEnd\n"},
         {"duplicate control name in another branch", 7,
-            L"Begin Form F\n  Begin Frame A\n    Begin Label x\n    End\n  End\n  Begin Frame B\n    Begin Label X\n" L"    End\n  End\nEnd\n"},
+            L"Begin Form F\n  Begin Frame A\n    Begin Label x\n    End\n  End\n  Begin Frame B\n"
+            L"    Begin Label X\n    End\n  End\nEnd\n"},
         {"control array member repeated", 5,
             L"Begin Form F\n  Begin Image i\n    Index = 0\n  End\n  Begin Image i\n    Index = 0\n  End\nEnd\n"},
         {"control array mixed with a plain control", 5,

@@ -49,7 +49,8 @@ TEST(PropertyBag, KeysAreLowerCaseKeepTheirOrderAndMustBeSavable) {
     EXPECT_TRUE(bag.ReadProperty(L"PICTURESIZE").SameAs(Variant::Int(2)));
     EXPECT_EQ(L"\u00C4bc_\u0130", ToLowerKey(L"\u00C4BC_\u0130")) << "only ASCII letters fold";
     // clang-format off
-    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines", L"XP\rStyle", L"\xFEFF" L"a", L"a\x85", L"half\xD800"})
+    for (const wchar_t* unsavable : {L"", L" lead", L"trail\t", L"a=b", L"'quote", L"#hash", L"two\nlines",
+                                     L"XP\rStyle", L"\xFEFF" L"a", L"a\x85", L"half\xD800"})
         // clang-format on
         EXPECT_EQ(err::InvalidProcedureCall, ErrorOf([&] { bag.WriteProperty(unsavable, Variant::Int(1)); }))
             << testing::PrintToString(std::wstring(unsavable));

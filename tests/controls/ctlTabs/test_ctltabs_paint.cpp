@@ -86,20 +86,11 @@ TEST_F(TabsPaint, EveryCaptionPlaceInEveryStyle) {
     const double th = metrics.tmHeight;
     for (int16_t style = 0; style <= 7; ++style) {
         for (int16_t place = 0; place <= 8; ++place) {
-            const controls::tabs::Look look{.size = {300, 200},
-                                            .tabWidth = 100,
-                                            .tabHeight = 50,
-                                            .tabs = 1,
-                                            .selected = 1,
-                                            .style = style,
-                                            .captionAlignment = place,
-                                            .captions = &captions,
-                                            .font = font.get(),
-                                            .fontActive = font.get(),
-                                            .back = kYellow,
-                                            .tab = kGreen,
-                                            .tabActive = kBlue,
-                                            .textActive = kRed};
+            // clang-format off
+            const controls::tabs::Look look{.size = {300, 200}, .tabWidth = 100, .tabHeight = 50, .tabs = 1,
+                .selected = 1, .style = style, .captionAlignment = place, .captions = &captions, .font = font.get(),
+                .fontActive = font.get(), .back = kYellow, .tab = kGreen, .tabActive = kBlue, .textActive = kRed};
+            // clang-format on
             const RECT full = controls::tabs::PaintTabs(dc, look)[0];
             const RECT ink = InkBox(dc, full, kRed);
             const std::string label = "style " + std::to_string(style) + " place " + std::to_string(place);
