@@ -50,13 +50,8 @@ TEST(DesignData, BuildsTheTreeInFileOrder) {
 }
 
 TEST(DesignData, MalformedTextNamesTheLine) {
-    struct Row {
-        const char* label;
-        int line;
-        std::wstring text;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; int line; std::wstring text; } rows[] = {
         {"property before any Begin", 2, L"' header\nCaption = \"x\"\nBegin Form Form1\nEnd\n"},
         {"End without Begin", 3, L"Begin Form Form1\nEnd\nEnd\n"},
         {"missing Ends name the innermost open Begin", 3,
@@ -78,7 +73,7 @@ TEST(DesignData, MalformedTextNamesTheLine) {
         {"byte-order mark in a control name", 2, L"Begin Form Form1\n  Begin Label \xFEFFx\n  End\nEnd\n"},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         const TextFormatError e = FormatErrorOf([&] { ParseDesignData(row.text); });
         EXPECT_EQ(row.line, e.Line()) << row.label;
         EXPECT_TRUE(e.Description().starts_with(L"line " + std::to_wstring(row.line) + L": ")) << row.label;

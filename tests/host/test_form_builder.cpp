@@ -67,7 +67,7 @@ TEST(FormBuilder, BooleansFollowTheHostsConversion) {
     };
     const Row rows[] = {
         {L"-1", true, false}, {L"0", false, false}, {L"\"True\"", true, false}, {L"\"maybe\"", false, true}};
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(row.literal)));
         Form form(L"Booleans");
         const std::wstring text = std::wstring(L"Begin Form f\n  Begin Label x\n    Visible = ") + row.literal +
@@ -97,14 +97,8 @@ TEST(FormBuilder, ControlArraysShareANameAndDifferInIndex) {
 }
 
 TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
-    struct Row {
-        const char* label;
-        const wchar_t* text;
-        int line;
-        const wchar_t* mentions;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; const wchar_t* text; int line; const wchar_t* mentions; } rows[] = {
         {"unknown kind", L"Begin Form f\n  Begin Gizmo g\n  End\nEnd\n", 2, L"Gizmo"},
         {"bad colour", L"Begin Form f\n  Begin Label x\n    BackColor = &H80000050&\n  End\nEnd\n", 3, L"'x'"},
         {"unknown property", L"Begin Form f\n  Begin Label x\n    Colour = 1\n  End\nEnd\n", 3, L"Colour"},
@@ -125,7 +119,7 @@ TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
             L"Value: Type mismatch"},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         Form form(L"Broken");
         const TextFormatError e = FormatErrorOf([&] { Build(form, row.text); });
         EXPECT_EQ(row.line, e.Line()) << row.label;

@@ -9,14 +9,8 @@ using namespace std::literals;
 
 TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
     FontPtr font = Font::Create();
-    struct Row {
-        const char* label;
-        Variant value;
-        Variant defaultValue;
-        bool stored;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; Variant value; Variant defaultValue; bool stored; } rows[] = {
         {"Boolean true, Integer default 1", Variant::Bool(true), Variant::Int(1), false},
         {"Boolean false, Integer default 1", Variant::Bool(false), Variant::Int(1), true},
         {"Integer 1, Boolean default true (-1)", Variant::Int(1), Variant::Bool(true), true},
@@ -31,7 +25,7 @@ TEST(PropertyBag, StoresNothingThatEqualsTheConvertedDefault) {
         {"Empty, Integer default 0", Variant(), Variant::Int(0), true},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         PropertyBag bag;
         bag.WriteProperty(L"Key", Variant(L"previous"));
         bag.WriteProperty(L"Key", row.value, row.defaultValue);
@@ -92,13 +86,8 @@ TEST(PropertyBag, LoadTextTakesTheFirstEqualsSignOutsideQuotes) {
 }
 
 TEST(PropertyBag, MalformedTextNamesTheLine) {
-    struct Row {
-        const char* label;
-        int line;
-        std::wstring text;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; int line; std::wstring text; } rows[] = {
         {"no equals sign", 2, L"caption = \"ok\"\ncaption \"x\"\n"},
         {"empty name after a comment", 3, L"' a comment\r\nbevel = 2\r\n = 5\r\n"},
         {"duplicate key in other case", 4, L"caption = \"a\"\n\nbevel = 1\nCAPTION = \"b\"\n"},
@@ -110,7 +99,7 @@ TEST(PropertyBag, MalformedTextNamesTheLine) {
         {"Mended: a control character or lone surrogate in a key", 1, L"a\x01b\xDC00 = 1\n"},
     };
     // clang-format on
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_EQ(row.line, FormatErrorOf([&] { PropertyBag::LoadText(row.text); }).Line()) << row.label;
 }
 

@@ -20,12 +20,8 @@ const std::wstring kUnsafe = L"\r\n\0\x7F\xFEFF\xD800\xDC00"s;
 }  // namespace
 
 TEST(TextLiteral, EveryTypeRoundTripsExactly) {
-    struct Row {
-        const char* label;
-        Variant value;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; Variant value; } rows[] = {
         {"Integer min", Variant::Int(-32768)}, {"Long that fits an Integer", Variant::Lng(5)},
         {"Long min", Variant::Lng(std::numeric_limits<int32_t>::min())}, {"Single 0.1", Variant::Sng(0.1f)},
         {"Double third", Variant::Dbl(1.0 / 3)},
@@ -36,7 +32,7 @@ TEST(TextLiteral, EveryTypeRoundTripsExactly) {
         {"lone surrogates", Variant(L"\xD800x\xDC00"s)}, {"surrogate pair", Variant(L"\xD83D\xDE00"s)},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         std::wstring text = FormatLiteral(row.value);
         EXPECT_EQ(std::wstring::npos, text.find_first_of(kUnsafe)) << testing::PrintToString(text);
@@ -45,12 +41,8 @@ TEST(TextLiteral, EveryTypeRoundTripsExactly) {
 }
 
 TEST(TextLiteral, ParsesHandWrittenForms) {
-    struct Row {
-        const wchar_t* text;
-        Variant expected;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const wchar_t* text; Variant expected; } rows[] = {
         {L"  -7  ", Variant::Int(-7)}, {L"70000", Variant::Lng(70000)}, {L"3000000000", Variant::Dbl(3e9)},
         {L"12&", Variant::Lng(12)}, {L"12%", Variant::Int(12)}, {L"&HFF", Variant::Int(255)},
         {L"&H8000000F&", Variant::Lng(static_cast<int32_t>(0x8000000Fu))}, {L"&HFFFF", Variant::Int(-1)},
@@ -59,7 +51,7 @@ TEST(TextLiteral, ParsesHandWrittenForms) {
         {L"\"'# = \"", Variant(L"'# = ")},
     };
     // clang-format on
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_TRUE(ParseLiteral(row.text, kLine).SameAs(row.expected))
             << testing::PrintToString(std::wstring(row.text));
 }
@@ -96,14 +88,8 @@ TEST(TextLiteral, NestingIsCappedWithAnErrorNamingTheLine) {
     std::wstring deep;
     for (int i = 0; i < 5000; ++i) deep += L"Font(\"a\", ";
     deep += L"9";
-    struct Row {
-        const char* label;
-        std::function<void()> parse;
-        int line;
-        const wchar_t* mentions;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; std::function<void()> parse; int line; const wchar_t* mentions; } rows[] = {
         {"literal", [&] { ParseLiteral(deep, kLine); }, kLine, L"nested"},
         {"bag", [&] { PropertyBag::LoadText(L"a = 1\nfont = " + deep); }, 2, L"nested"},
         {"design data", [&] { ParseDesignData(L"Begin Form f\n  Caption = \"x\"\n  Font = " + deep + L"\nEnd\n"); }, 3,
@@ -112,7 +98,7 @@ TEST(TextLiteral, NestingIsCappedWithAnErrorNamingTheLine) {
             L"font size"},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         const TextFormatError e = hosttest::FormatErrorOf(row.parse);
         EXPECT_EQ(row.line, e.Line()) << row.label;
         EXPECT_NE(std::wstring::npos, e.Problem().find(row.mentions))

@@ -9,14 +9,8 @@ TEST(Units, ScaleConvertsBetweenModesWithTheScreensFactors) {
     HDC screen = GetDC(nullptr);
     const double tppx = 1440.0 / GetDeviceCaps(screen, LOGPIXELSX), tppy = 1440.0 / GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    struct Row {
-        const char* label;
-        double value;
-        ScaleMode from, to;
-        double x, y;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; double value; ScaleMode from, to; double x, y; } rows[] = {
         {"twips to pixels", 1500, ScaleMode::Twips, ScaleMode::Pixels, 1500 / tppx, 1500 / tppy},
         {"an inch of twips in HIMETRIC", 1440, ScaleMode::Twips, ScaleMode::Himetric, 2540, 2540},
         {"points to twips", 9, ScaleMode::Points, ScaleMode::Twips, 180, 180},
@@ -24,7 +18,7 @@ TEST(Units, ScaleConvertsBetweenModesWithTheScreensFactors) {
         {"centimetres to millimetres", 1, ScaleMode::Centimeters, ScaleMode::Millimeters, 10, 10},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         EXPECT_NEAR(row.x, ScaleX(row.value, row.from, row.to), 1e-9);
         EXPECT_NEAR(row.y, ScaleY(row.value, row.from, row.to), 1e-9);

@@ -5,14 +5,8 @@ using namespace host;
 using namespace hosttest;
 
 TEST(VariantConversion, ToBoolFollowsTheHostRules) {
-    struct Row {
-        const char* label;
-        Variant value;
-        bool expected;
-        int error;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; Variant value; bool expected; int error; } rows[] = {
         {"Integer -1", Variant::Int(-1), true, kNoError}, {"Integer 1", Variant::Int(1), true, kNoError},
         {"Integer 0", Variant::Int(0), false, kNoError}, {"Double 0.5", Variant::Dbl(0.5), true, kNoError},
         {"\" TRUE \"", Variant(L" TRUE "), true, kNoError}, {"\"false\"", Variant(L"false"), false, kNoError},
@@ -22,7 +16,7 @@ TEST(VariantConversion, ToBoolFollowsTheHostRules) {
         {"Nothing", Variant::Nothing(), false, err::ObjectNotSet},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         bool result = row.expected;  // an error leaves it so
         EXPECT_EQ(row.error, ErrorOf([&] { result = row.value.ToBool(); }));
@@ -31,15 +25,8 @@ TEST(VariantConversion, ToBoolFollowsTheHostRules) {
 }
 
 TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
-    struct Row {
-        const char* label;
-        Variant value;
-        int32_t expected;
-        int integerError;
-        int longError;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; Variant value; int32_t expected; int integerError; int longError; } rows[] = {
         {"0.5", Variant::Dbl(0.5), 0, kNoError, kNoError}, {"-2.5", Variant::Dbl(-2.5), -2, kNoError, kNoError},
         {"text 2.5", Variant(L"2.5"), 2, kNoError, kNoError}, {"hex text", Variant(L" &H10 "), 16, kNoError, kNoError},
         {"32767.5", Variant::Dbl(32767.5), 32768, err::Overflow, kNoError},
@@ -50,7 +37,7 @@ TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
         {"Font", Variant(Font::Create()), 0, err::TypeMismatch, err::TypeMismatch},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         auto asInteger = static_cast<int16_t>(row.expected);  // an error leaves them so
         int32_t asLong = row.expected;
@@ -62,19 +49,15 @@ TEST(VariantConversion, WholeNumbersRoundHalfToEvenAndOverflow) {
 }
 
 TEST(VariantConversion, ToStringUsesTheHostShortForm) {
-    struct Row {
-        Variant value;
-        const wchar_t* expected;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { Variant value; const wchar_t* expected; } rows[] = {
         {Variant::Bool(true), L"True"}, {Variant::Int(-5), L"-5"}, {Variant::Dbl(2), L"2"},
         {Variant::Dbl(1.0 / 3), L"0.333333333333333"}, {Variant::Dbl(1234567890123456.0), L"1.23456789012346E+15"},
         {Variant::Dbl(1.5e-5), L"1.5E-05"}, {Variant::Sng(0.1f), L"0.1"}, {Variant::Sng(12345678.0f), L"1.234568E+07"},
         {Variant(), L""},
     };
     // clang-format on
-    for (const Row& row : rows) EXPECT_EQ(row.expected, row.value.ToString()) << static_cast<int>(row.value.Type());
+    for (const auto& row : rows) EXPECT_EQ(row.expected, row.value.ToString()) << static_cast<int>(row.value.Type());
 }
 
 TEST(HostNumbers, ValReadsTheLeadingNumber) {
@@ -88,7 +71,7 @@ TEST(HostNumbers, ValReadsTheLeadingNumber) {
         {L"&H8000&", 32768}, {L"&H10000", 65536},   {L"&O17", 15},   {L"&H", 0},    {L"1e-400", 0},
         {L"1,5", 1},         {L"- 1", 0},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         EXPECT_DOUBLE_EQ(row.expected, Val(row.text)) << testing::PrintToString(std::wstring(row.text));
     EXPECT_EQ(err::Overflow, ErrorOf([] { Val(L"1e400"); }));
 }

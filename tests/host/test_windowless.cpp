@@ -77,7 +77,7 @@ TEST_F(WindowlessTest, FrontChildrenWinWhereTheyOverlap) {
         {"shape alone", 5, 55, kRed},
         {"nothing", 120, 20, kWhite},
     };
-    for (const Row& row : rows) EXPECT_EQ(row.expected, Painted(row.x, row.y)) << row.label;
+    for (const auto& row : rows) EXPECT_EQ(row.expected, Painted(row.x, row.y)) << row.label;
 }
 
 TEST_F(WindowlessTest, TransparentLabelsShowWhatIsUnder) {
@@ -125,14 +125,8 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
         int x, y;
     };
     constexpr WPARAM kLeft = MK_LBUTTON;
-    struct Row {
-        const char* label;
-        bool labelEnabled;
-        std::vector<Message> input;
-        Entries expected;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; bool labelEnabled; std::vector<Message> input; Entries expected; } rows[] = {
         {"press and release on the label", true, {{WM_LBUTTONDOWN, kLeft, 40, 25}, {WM_LBUTTONUP, 0, 41, 26}},
             {L"lbl.MouseDown 1 at 30,15", L"lbl.MouseUp 1", L"lbl.Click"}},
         {"released outside", true, {{WM_LBUTTONDOWN, kLeft, 15, 15}, {WM_MOUSEMOVE, kLeft, 120, 120},
@@ -150,7 +144,7 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
             {L"lbl.MouseDown 1 at 5,5", L"pic.MouseDown 1 at 5,55", L"pic.MouseUp 1", L"pic.Click"}},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         label.SetEnabled(row.labelEnabled);
         Journal().clear();
         for (const Message& m : row.input) SendMessageW(pic.Hwnd(), m.msg, m.keys, MAKELPARAM(m.x, m.y));
@@ -160,20 +154,15 @@ TEST_F(WindowlessTest, MouseInputGoesToTheFrontControlThatTakesIt) {
 
 TEST_F(WindowlessTest, ChangesRepaintTheAreasTheyTouch) {
     form.Show();
-    struct Row {
-        const char* label;
-        std::function<void()> change;
-        std::vector<POINT> repainted;
-    };
     // clang-format off
-    const Row rows[] = {
+    const struct { const char* label; std::function<void()> change; std::vector<POINT> repainted; } rows[] = {
         {"moved", [&] { PlaceInPixels(label, 90, 60, 40, 20); }, {{12, 12}, {100, 70}}},
         {"new caption", [&] { label.SetCaption(L"new"); }, {{100, 70}}},
         {"picture taken away", [&] { image.SetPicture(LoadPicture()); }, {{60, 40}}},
         {"new fill", [&] { shape.SetFillColor(Ole(kBlue)); }, {{5, 55}}},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         UpdateWindow(pic.Hwnd());
         row.change();
@@ -200,7 +189,7 @@ TEST_F(WindowlessTest, ShapesAndLinesDrawInsideTheirPlace) {
         {"circle", Shape::Kind::Circle, kWhite, kRed, kWhite, kWhite},
         {"rounded square", Shape::Kind::RoundedSquare, kWhite, kRed, kWhite, kRed},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.label);
         shape.SetShape(row.kind);
         EXPECT_EQ(row.corner, Painted(0, 0));
