@@ -4,6 +4,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "host/values/Breakdown.h"
 #include "host/values/Error.h"
 #include "host/values/Text.h"
 #include "host/design/PropertyBag.h"
@@ -201,6 +202,7 @@ std::wstring FormatDesignData(const DesignNode& root) {
 }
 
 DesignNode ParseDesignData(std::wstring_view text) {
+    breakdown::Scope counted(breakdown::Work::DesignData);
     DesignNode root = DesignReader().Read(text);
     NameChecker().Check(root);
     return root;

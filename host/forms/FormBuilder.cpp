@@ -4,6 +4,7 @@
 #include <set>
 #include <utility>
 
+#include "host/values/Breakdown.h"
 #include "host/values/Error.h"
 #include "host/values/Text.h"
 #include "host/forms/UserControl.h"
@@ -87,6 +88,7 @@ struct Placing {
 void BuildChildren(Placing& placing, Container& container, const DesignNode& node);
 
 void BuildControl(Placing& placing, Container& container, const DesignNode& node) {
+    breakdown::Scope counted(breakdown::Work::Controls);
     std::unique_ptr<Control> control;
     InLine(node, node.line, [&] { control = CreateControl(node.kind, node.name); });
     const Variant* index = node.Find(L"Index");
@@ -159,6 +161,7 @@ std::unique_ptr<Control> CreateControl(const std::wstring& kind, const std::wstr
 }
 
 void BuildForm(Form& form, const DesignNode& root) {
+    breakdown::Scope counted(breakdown::Work::Controls);
     if (root.kind != L"Form") throw TextFormatError(root.line, L"the design data must start with a Form");
     const Variant* width = root.Find(L"ClientWidth");
     const Variant* height = root.Find(L"ClientHeight");
@@ -173,6 +176,7 @@ void BuildForm(Form& form, const DesignNode& root) {
 }
 
 std::wstring LoadTextResource(const std::wstring& name) {
+    breakdown::Scope counted(breakdown::Work::DesignData);
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC info = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
     if (!info) Raise(err::FileNotFound, L"No text resource named " + name);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "host/forms/Container.h"
+#include "host/values/Breakdown.h"
 
 namespace host {
 
@@ -30,6 +31,7 @@ void WindowedControl::ContainerWindowCreated() {
 }
 
 void WindowedControl::CreateWindowInContainer() {
+    breakdown::Scope counted(breakdown::Work::Windows);
     CreateControlWindow(GetContainer()->ContainerHwnd());
     EnableWindow(Handle(), Enabled());
     PlaceChanged();
@@ -60,6 +62,7 @@ void WindowedControl::SetFontFromDesign(const Variant& value, FontPtr& field) {
 }
 
 void WindowedControl::FontAttributesChanged() {
+    breakdown::Scope counted(breakdown::Work::Fonts);
     gdi::FontHandle font = font_ ? gdi::FontHandle(CreateFontFor(*font_)) : gdi::FontHandle();
     if (Handle()) SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
     hfont_ = std::move(font);  // the old one goes once the window no longer uses it

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "host/values/Breakdown.h"
 #include "host/values/Error.h"
 
 namespace host {
@@ -62,6 +63,7 @@ void Font::Assign(const FontDesc& d) {
 void Font::Changed(const wchar_t* attribute) { changed_(attribute); }
 
 HFONT CreateFontFor(const Font& font) {
+    breakdown::Scope counted(breakdown::Work::Fonts);
     HDC screen = GetDC(nullptr);
     int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);

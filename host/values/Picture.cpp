@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/values/Breakdown.h"
 #include "host/values/Error.h"
 #include "host/values/Units.h"
 
@@ -225,6 +226,7 @@ Picture::~Picture() {
 PicturePtr LoadPicture() { return std::make_shared<Picture>(PictureType::None, 0, 0, 0, PictureSource{}); }
 
 PicturePtr LoadPicture(const std::wstring& file) {
+    breakdown::Scope counted(breakdown::Work::Pictures);
     if (file.empty()) return LoadPicture();
     if (GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES) Raise(err::FileNotFound);
     PictureSource source{PictureSource::Kind::File, file};
@@ -252,6 +254,7 @@ PicturePtr LoadPicture(const std::wstring& file) {
 }
 
 PicturePtr LoadResPicture(const std::wstring& name) {
+    breakdown::Scope counted(breakdown::Work::Pictures);
     HINSTANCE module = GetModuleHandleW(nullptr);
     PictureSource source{PictureSource::Kind::Resource, name};
     if (auto bitmap = static_cast<HBITMAP>(LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))
@@ -268,6 +271,7 @@ PictureSource Picture::SavedSource() const {
 }
 
 PicturePtr LoadPictureFromSource(const PictureSource& source) {
+    breakdown::Scope counted(breakdown::Work::Pictures);
     switch (source.kind) {
     case PictureSource::Kind::Data: return FromBitmap(BitmapFromFileBytes(FromBase64(source.name)), source);
     case PictureSource::Kind::Resource: return LoadResPicture(source.name);

@@ -4,8 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "host/values/Gdi.h"
+#include "host/values/Breakdown.h"
 #include "host/values/Font.h"
+#include "host/values/Gdi.h"
 #include "host/values/Text.h"
 
 namespace host {
@@ -90,6 +91,7 @@ void Surface::FillImage(HDC dc, SIZE size) const {
 
 HDC Surface::EnsureImage() {
     if (!image_) {
+        breakdown::Scope counted(breakdown::Work::Images);
         image_ = std::make_unique<Image>(ClientSize());
         FillImage(image_->dc, image_->size);
         ApplyPen();
@@ -102,6 +104,7 @@ void Surface::SurfaceResized() {
     if (!image_) return;
     SIZE size = ClientSize();
     if (size.cx == image_->size.cx && size.cy == image_->size.cy) return;
+    breakdown::Scope counted(breakdown::Work::Images);
     gdi::Bitmap bigger = ImageBitmap(size);
     {
         gdi::MemoryDC work(image_->dc.Get());

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "host/values/Breakdown.h"
 #include "host/values/Runtime.h"
 
 namespace host {
@@ -97,7 +98,13 @@ WindowOwner* WindowOwner::FromHwnd(HWND hwnd) {
     return window ? window->owner : nullptr;
 }
 
+bool IsPaintMessage(UINT msg) {
+    return msg == WM_PAINT || msg == WM_ERASEBKGND || msg == WM_NCPAINT || msg == WM_PRINTCLIENT ||
+           (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC);
+}
+
 LRESULT WindowOwner::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
+    breakdown::Scope counted(IsPaintMessage(msg) ? breakdown::Work::Paint : breakdown::Work::None);
     LRESULT result = 0;
     bool done = false;
     Guarded([&] {
@@ -137,12 +144,14 @@ LRESULT WindowOwner::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 HWND WindowOwner::CreateOwnWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
                                   const wchar_t* text) {
+    breakdown::Scope counted(breakdown::Work::Windows);
     CreateWindowExW(exStyle, className, text, style, 0, 0, 0, 0, parent, nullptr, Instance(), this);
     return hwnd_;
 }
 
 HWND WindowOwner::CreateSystemWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
                                      const wchar_t* text) {
+    breakdown::Scope counted(breakdown::Work::Windows);
     hwnd_ = CreateWindowExW(exStyle, className, text, style, 0, 0, 0, 0, parent, nullptr, Instance(), nullptr);
     if (hwnd_) {
         auto original = reinterpret_cast<WNDPROC>(
