@@ -114,7 +114,9 @@ void WorkbenchWindow::SaveAs() {
     dialog.nMaxFile = MAX_PATH;
     dialog.lpstrDefExt = L"design";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameW(&dialog)) return;
+    static const auto saveFileName =
+        host::LibraryFunction<decltype(&GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+    if (!saveFileName || !saveFileName(&dialog)) return;
     try {
         preview_.SaveTo(file);
         Get<host::Timer>(L"tmrWatch").SetEnabled(true);

@@ -4,6 +4,7 @@
 
 #include "host/values/Gdi.h"
 #include "host/forms/Windowless.h"
+#include "host/windows/Window.h"
 
 namespace host {
 
@@ -82,7 +83,7 @@ void Container::InvalidatePixels(const RECT& area) const {
     if (HWND hwnd = ContainerHwnd()) {
         RECT r = area;
         InflateRect(&r, 1, 1);
-        InvalidateRect(hwnd, &r, FALSE);
+        InvalidateShown(hwnd, &r);
     }
 }
 

@@ -18,27 +18,27 @@ void HostFrame::CreateControlWindow(HWND parent) {
 
 void HostFrame::SetCaption(const std::wstring& caption) {
     caption_ = caption;
-    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    if (Handle()) InvalidateShown(Handle());
 }
 
 void HostFrame::SetFont(FontPtr font) {
     font_ = font ? std::move(font) : Font::Create();
     hfont_.Reset();
-    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    if (Handle()) InvalidateShown(Handle());
     AnnounceAmbientChange(L"Font");
 }
 
 void HostFrame::SetBackColor(OleColor colour) {
     TranslateColor(colour);
     backColor_ = colour;
-    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    if (Handle()) InvalidateShown(Handle());
     AnnounceAmbientChange(L"BackColor");
 }
 
 void HostFrame::SetForeColor(OleColor colour) {
     TranslateColor(colour);
     foreColor_ = colour;
-    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+    if (Handle()) InvalidateShown(Handle());
 }
 
 void HostFrame::PaintFrame(HDC dc, const RECT& client) const {

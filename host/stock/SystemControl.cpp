@@ -18,8 +18,39 @@ void SystemControl::Attach(Container* container, bool constituent) {
     WindowedControl::Attach(container, constituent);
 }
 
+namespace {
+
+// What a window is sent while it is placed, sized, styled and hidden: none of it
+// reads or shows the text.
+bool LeavesTextAlone(UINT msg, WPARAM wParam) {
+    switch (msg) {
+    case WM_SETFONT:
+    case WM_WINDOWPOSCHANGING:
+    case WM_WINDOWPOSCHANGED:
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_NCCALCSIZE:
+    case WM_GETMINMAXINFO:
+    case WM_STYLECHANGING:
+    case WM_STYLECHANGED:
+    case WM_ENABLE:
+    case WM_DESTROY:
+    case WM_NCDESTROY: return true;
+    case WM_SHOWWINDOW: return !wParam;
+    default: return false;
+    }
+}
+
+}  // namespace
+
 void SystemControl::WindowCreated() {
     ApplyFont(font_);
+    textWaiting_ = TextCanWait();
+    if (!textWaiting_) SetWindowTextW(Handle(), pendingText_.c_str());
+}
+
+void SystemControl::GiveWaitingText() {
+    textWaiting_ = false;
     SetWindowTextW(Handle(), pendingText_.c_str());
 }
 
@@ -27,13 +58,13 @@ void SystemControl::SetBackColor(OleColor colour) {
     TranslateColor(colour);
     backColor_ = colour;
     brush_.Reset();
-    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+    if (Handle()) InvalidateShown(Handle(), nullptr, true);
 }
 
 void SystemControl::SetForeColor(OleColor colour) {
     TranslateColor(colour);
     foreColor_ = colour;
-    if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
+    if (Handle()) InvalidateShown(Handle(), nullptr, true);
 }
 
 void SystemControl::SetFont(FontPtr font) {
@@ -49,7 +80,7 @@ HBRUSH SystemControl::OnCtlColor(HDC dc) {
 }
 
 std::wstring SystemControl::ReadWindowText() const {
-    if (!Handle()) return pendingText_;
+    if (!Handle() || textWaiting_) return pendingText_;
     int n = GetWindowTextLengthW(Handle());
     std::wstring text(static_cast<size_t>(n) + 1, L'\0');
     GetWindowTextW(Handle(), text.data(), n + 1);
@@ -59,10 +90,12 @@ std::wstring SystemControl::ReadWindowText() const {
 
 void SystemControl::StoreWindowText(const std::wstring& text) {
     pendingText_ = text;
-    if (Handle()) SetWindowTextW(Handle(), text.c_str());
+    textWaiting_ = Handle() && TextCanWait();
+    if (Handle() && !textWaiting_) SetWindowTextW(Handle(), text.c_str());
 }
 
 LRESULT SystemControl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (textWaiting_ && !LeavesTextAlone(msg, wParam)) GiveWaitingText();
     switch (msg) {
     case WM_SETFOCUS: {
         // GotFocus follows the ExitFocus of a user control the focus came from.

@@ -35,13 +35,19 @@ protected:
     void WindowCreated() override;
     std::wstring ReadWindowText() const;
     void StoreWindowText(const std::wstring& text);
+    // True when the window may go without its text until something needs it,
+    // which must raise no event when it comes (see TextBox).
+    virtual bool TextCanWait() const { return false; }
 
 private:
     OleColor backColor_;
     OleColor foreColor_;
     gdi::Brush brush_;
     FontPtr font_;
-    std::wstring pendingText_;  // text set before the window exists
+    void GiveWaitingText();
+
+    std::wstring pendingText_;  // text set before the window exists, or waiting for it
+    bool textWaiting_ = false;  // the window has yet to be given pendingText_
 };
 
 }  // namespace host

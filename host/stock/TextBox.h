@@ -57,6 +57,10 @@ public:
 protected:
     void CreateControlWindow(HWND parent) override;
     void WindowCreated() override;
+    // A hidden multi-line box gets its text when it shows or is asked for it:
+    // breaking a long text into the lines of a narrow box takes Wine tens of
+    // milliseconds, and a multi-line box announces no change for a text set whole.
+    bool TextCanWait() const override { return multiLine_ && !Visible(); }
 
 private:
     void RaiseMouseEvent(UINT msg, WPARAM wParam, LPARAM lParam);

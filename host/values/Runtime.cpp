@@ -10,21 +10,29 @@ SideEffects realEffects;
 SideEffects* current = &realEffects;
 std::wstring appTitle = L"Program";
 bool ending = false;
+
+HINSTANCE Execute(HWND owner, const wchar_t* operation, const wchar_t* file, const wchar_t* parameters,
+                  const wchar_t* directory, int show) {
+    static const auto shellExecute = LibraryFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute) return reinterpret_cast<HINSTANCE>(SE_ERR_DLLNOTFOUND);
+    return shellExecute(owner, operation, file, parameters, directory, show);
+}
 }  // namespace
 
 intptr_t SideEffects::OpenWithShell(HWND owner, const std::wstring& operation, const std::wstring& file,
                                     const std::wstring& parameters, const std::wstring& directory, int show) {
     auto orNull = [](const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); };
     return reinterpret_cast<intptr_t>(
-        ShellExecuteW(owner, orNull(operation), file.c_str(), orNull(parameters), orNull(directory), show));
+        Execute(owner, orNull(operation), file.c_str(), orNull(parameters), orNull(directory), show));
 }
 
 void SideEffects::NavigateTo(const std::wstring& address) {
-    ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    Execute(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 bool SideEffects::PlaySoundFile(const std::string& ansiFile, unsigned flags) {
-    return ::PlaySoundA(ansiFile.c_str(), nullptr, flags) != FALSE;
+    static const auto playSound = LibraryFunction<decltype(&::PlaySoundA)>(L"winmm.dll", "PlaySoundA");
+    return playSound && playSound(ansiFile.c_str(), nullptr, flags) != FALSE;
 }
 
 int SideEffects::ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, unsigned type) {

@@ -30,6 +30,15 @@ SideEffects& Effects();
 // Installs a replacement (nullptr restores the real one). The caller keeps ownership.
 void SetEffects(SideEffects* effects);
 
+// A function of a system library that the program needs only now and then,
+// loaded on the first call for it (null when it cannot be): under Wine each
+// library loaded at start delays the first window by milliseconds.
+template <class Function>
+Function LibraryFunction(const wchar_t* library, const char* name) {
+    HMODULE module = LoadLibraryW(library);  // kept loaded for the process's life
+    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
 // The title used by the host's own message boxes (the program's name).
 void SetApplicationTitle(const std::wstring& title);
 const std::wstring& ApplicationTitle();

@@ -8,6 +8,7 @@
 #include "host/values/Font.h"
 #include "host/values/Gdi.h"
 #include "host/values/Text.h"
+#include "host/windows/Window.h"
 
 namespace host {
 
@@ -129,7 +130,7 @@ void Surface::ApplyFont() {
 void Surface::Changed() {
     if (autoRedraw_ && repaintPending_) return;
     repaintPending_ = autoRedraw_;
-    if (HWND hwnd = SurfaceWindow()) InvalidateRect(hwnd, nullptr, FALSE);
+    if (HWND hwnd = SurfaceWindow()) InvalidateShown(hwnd);
 }
 
 void Surface::SetAutoRedraw(bool on) {

@@ -183,6 +183,10 @@ void WindowOwner::DestroyOwnedWindow() {
     DestroyWindow(hwnd);
 }
 
+void InvalidateShown(HWND hwnd, const RECT* area, bool erase) {
+    if (IsWindowVisible(hwnd)) InvalidateRect(hwnd, area, erase);
+}
+
 void NotifyFocusMove(HWND from, HWND to) {
     auto left = OwnersAround(from);
     auto entered = OwnersAround(to);

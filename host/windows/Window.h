@@ -45,6 +45,12 @@ private:
 // `to` that it came in, outermost first.
 void NotifyFocusMove(HWND from, HWND to);
 
+// Marks an area of the window's client area (all of it when `area` is null) to be
+// painted, unless the window is hidden: a window is painted whole when it shows,
+// and under Wine each mark is a round trip to the server, hundreds of them while
+// a window is being built.
+void InvalidateShown(HWND hwnd, const RECT* area = nullptr, bool erase = false);
+
 // The host's window class names (registered on first use).
 namespace window_class {
 const wchar_t* Form();

@@ -30,6 +30,46 @@ TEST_F(ControlsTest, TextAndCaptionsKeepWhatWasSetBeforeTheWindowAndAnnounceChan
     EXPECT_EQ(2, changes);
 }
 
+// A hidden multi-line box is given its text only when it shows or something asks
+// for it: whoever asks, through the control or straight at its window, finds the
+// text last set, and no change is announced on the way.
+TEST_F(ControlsTest, AHiddenMultiLineBoxHasItsTextWhenAskedOrShown) {
+    auto windowText = [](TextBox& box) {
+        wchar_t text[32]{};
+        GetWindowTextW(box.Hwnd(), text, 32);
+        return std::wstring(text);
+    };
+    auto selection = [](TextBox& box) {
+        box.SetSelection(2, 3);
+        return std::to_wstring(box.SelStart()) + L"+" + std::to_wstring(box.SelLength());
+    };
+    const std::wstring lines = L"line 1\r\nline 2";
+    // clang-format off
+    const struct { const char* label; std::function<std::wstring(TextBox&)> read; std::wstring expected; } rows[] = {
+        {"the control's text", [](TextBox& box) { return box.Text(); }, lines},
+        {"the window's text", windowText, lines},
+        {"shown", [&](TextBox& box) { return box.SetVisible(true), windowText(box); }, lines},
+        {"a selection in it", selection, L"2+3"},
+    };
+    // clang-format on
+    form.Show();
+    for (bool setBeforeTheWindow : {true, false}) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(std::string(row.label) + (setBeforeTheWindow ? ", set before the window" : ", set after"));
+            auto box = std::make_unique<TextBox>(L"txt");
+            box->SetMultiLine(true);
+            box->SetVisible(false);
+            if (setBeforeTheWindow) box->SetText(lines);
+            auto& text = form.Add(std::move(box));
+            int changes = 0;
+            Connection counting = text.Change.Connect([&] { ++changes; });
+            if (!setBeforeTheWindow) text.SetText(lines);
+            EXPECT_EQ(row.expected, row.read(text));
+            EXPECT_EQ(0, changes);
+        }
+    }
+}
+
 TEST_F(ControlsTest, ListsAddRemoveAndSelectTheirItems) {
     std::unique_ptr<ItemList> kinds[] = {std::make_unique<ComboBox>(L"cbo"), std::make_unique<ListBox>(L"lst")};
     for (auto& kind : kinds) {
