@@ -98,6 +98,9 @@ void Form::ApplyStyle() {
         if (maxButton_) style |= WS_MAXIMIZEBOX;
         if (minButton_) style |= WS_MINIMIZEBOX;
     }
+    // Each change of frame is a round trip to the window system: a setting that
+    // leaves the style as it is (a maximize button without a border) changes nothing.
+    if (static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)) == style) return;
     RECT client;
     GetClientRect(Handle(), &client);
     SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>(style));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -253,8 +254,9 @@ PicturePtr LoadPicture(const std::wstring& file) {
     return FromBitmap(bitmap, std::move(source));
 }
 
-PicturePtr LoadResPicture(const std::wstring& name) {
-    breakdown::Scope counted(breakdown::Work::Pictures);
+namespace {
+
+PicturePtr DecodeResPicture(const std::wstring& name) {
     HINSTANCE module = GetModuleHandleW(nullptr);
     PictureSource source{PictureSource::Kind::Resource, name};
     if (auto bitmap = static_cast<HBITMAP>(LoadImageW(module, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))
@@ -262,6 +264,21 @@ PicturePtr LoadResPicture(const std::wstring& name) {
     if (auto icon = static_cast<HICON>(LoadImageW(module, name.c_str(), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)))
         return FromIcon(icon, std::move(source));
     Raise(err::InvalidPicture, L"No picture resource named " + name);
+}
+
+}  // namespace
+
+// Pictures never change, so a resource picture is decoded once and shared while
+// anything holds it: every title-bar button holds the same twelve looks, every
+// option button the same eight states.
+PicturePtr LoadResPicture(const std::wstring& name) {
+    breakdown::Scope counted(breakdown::Work::Pictures);
+    static std::map<std::wstring, std::weak_ptr<Picture>> shared;
+    std::weak_ptr<Picture>& entry = shared[name];
+    if (PicturePtr held = entry.lock()) return held;
+    PicturePtr picture = DecodeResPicture(name);
+    entry = picture;
+    return picture;
 }
 
 PictureSource Picture::SavedSource() const {

@@ -52,7 +52,8 @@ PicturePtr LoadPicture();
 // LoadPicture(file): a .bmp or .ico file; a missing or unreadable file raises
 // error 53 (file not found) or 481 (invalid picture).
 PicturePtr LoadPicture(const std::wstring& file);
-// A bitmap or icon resource of this executable, by name.
+// A bitmap or icon resource of this executable, by name; one picture object for
+// a name while any holder keeps it.
 PicturePtr LoadResPicture(const std::wstring& name);
 // Resolves a stored reference (used when loading bags and design data).
 PicturePtr LoadPictureFromSource(const PictureSource& source);

@@ -51,6 +51,23 @@ TEST_F(TopBtTest, EachGlyphShowsItsNormalPressedAndDisabledPicture) {
     }
 }
 
+// The looks are decoded once for every button, and again only after no button holds them.
+TEST_F(TopBtTest, ButtonsShareTheirPicturesWhileAnyHoldsThem) {
+    auto loaded = [](const wchar_t* name) {
+        auto made = std::make_unique<controls::TopBt>(name);
+        made->Load(nullptr);
+        return made;
+    };
+    auto first = loaded(L"TopBt1"), second = loaded(L"TopBt2");
+    EXPECT_EQ(first->GetPicture(), second->GetPicture());
+    std::weak_ptr<host::Picture> watched = first->GetPicture();
+    first.reset();
+    EXPECT_FALSE(watched.expired()) << "the second button still holds it";
+    second.reset();
+    EXPECT_TRUE(watched.expired()) << "nothing keeps a picture nobody holds";
+    EXPECT_NE(0u, loaded(L"TopBt3")->GetPicture()->Handle()) << "decoded again";
+}
+
 TEST_F(TopBtTest, WritesShowTheLookOfTheGlyphAndStateWrittenLast) {
     using B = controls::TopBt;
     // clang-format off
