@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "host/values/Breakdown.h"
+#include "host/windows/Pump.h"
 #ifdef BREAKDOWN_OF_GALLERY
 #include "workbench/CommandLine.h"
 #include "workbench/WorkbenchWindow.h"
@@ -52,15 +53,6 @@ double Stage(const wchar_t* row, const std::function<void()>& stage) {
     return ms;
 }
 
-// Until every window has painted and nothing is waiting.
-void PumpUntilIdle() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 }  // namespace
 
 int wmain() {
@@ -81,7 +73,7 @@ int wmain() {
     staged += Stage(L"build the window", [&] { form = std::make_unique<app::Form1>(); });
     staged += Stage(L"show", [&] { form->Show(); });
 #endif
-    staged += Stage(L"paint what is left", PumpUntilIdle);
+    staged += Stage(L"paint what is left", host::DoEvents);
     Row(L"from process start (working set then)", NowMs() - ProcessStartMs(),
         static_cast<long long>(breakdown::WorkingSet()));
     double inScopes = 0;

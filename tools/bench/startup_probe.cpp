@@ -12,20 +12,13 @@
 #include <cwchar>
 #include <string>
 
+#include "PaintTiming.h"
+
 namespace {
 
 constexpr DWORD kGiveUpMs = 30000;
 
-double NowMs() {
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double NowMs() { return bench::NowUs() / 1000; }
 
 // The probe's own command line less its first argument: the program's.
 std::wstring ProgramCommandLine() {
