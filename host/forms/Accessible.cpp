@@ -5,6 +5,7 @@
 
 #include "host/forms/Container.h"
 #include "host/forms/Form.h"
+#include "host/values/Runtime.h"
 #include "host/windows/Window.h"
 
 namespace host {
@@ -105,6 +106,18 @@ void SetLong(VARIANT* out, long value) {
     out->lVal = value;
 }
 
+// The accessibility library is loaded when a reader first asks: a window that
+// nobody reads starts without it.
+constexpr wchar_t kAccessibilityLibrary[] = L"oleacc.dll";
+
+// The object of a window's client area, as a reader gets it.
+HRESULT ClientObjectOf(HWND window, IDispatch** out) {
+    static const auto fromWindow =
+        LibraryFunction<decltype(&AccessibleObjectFromWindow)>(kAccessibilityLibrary, "AccessibleObjectFromWindow");
+    if (!fromWindow) return E_FAIL;
+    return fromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch, reinterpret_cast<void**>(out));
+}
+
 template <class Fn>
 HRESULT Shielded(Fn&& fn) noexcept {
     try {
@@ -175,8 +188,7 @@ public:
         *child = nullptr;
         return ReadEntry(id, [&](const Snapshot&, const Entry& e) {
             if (!e.window) return S_FALSE;  // a part: the caller asks this object about it
-            return AccessibleObjectFromWindow(e.window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
-                                              reinterpret_cast<void**>(child));
+            return ClientObjectOf(e.window, child);
         });
     }
 
@@ -345,8 +357,7 @@ private:
     static HRESULT ChildVariant(const Entry& entry, long id, VARIANT* out) {
         if (!entry.window) return SetLong(out, id), S_OK;
         IDispatch* child = nullptr;
-        HRESULT hr = AccessibleObjectFromWindow(entry.window, static_cast<DWORD>(OBJID_CLIENT), IID_IDispatch,
-                                                reinterpret_cast<void**>(&child));
+        HRESULT hr = ClientObjectOf(entry.window, &child);
         if (FAILED(hr)) return hr;
         out->vt = VT_DISPATCH;
         out->pdispVal = child;
@@ -402,14 +413,19 @@ void StartCom() {
 
 LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
+    static const auto standardObject =
+        LibraryFunction<decltype(&CreateStdAccessibleObject)>(kAccessibilityLibrary, "CreateStdAccessibleObject");
+    static const auto resultFromObject =
+        LibraryFunction<decltype(&LresultFromObject)>(kAccessibilityLibrary, "LresultFromObject");
+    if (!standardObject || !resultFromObject) return 0;
     StartCom();
     // The system's standard object for the window (Wine has no CreateStdAccessibleProxy).
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(hwnd, static_cast<LONG>(OBJID_CLIENT), IID_IAccessible,
-                                         reinterpret_cast<void**>(&standard))))
+    if (FAILED(standardObject(hwnd, static_cast<LONG>(OBJID_CLIENT), IID_IAccessible,
+                              reinterpret_cast<void**>(&standard))))
         return 0;
     auto* object = new AccessibleObject(hwnd, standard);
-    const LRESULT answer = LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(object));
+    const LRESULT answer = resultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(object));
     object->Release();
     return answer > 0 ? answer : 0;
 }
