@@ -1,8 +1,6 @@
 #include "workbench/CommandLine.h"
 
-#include <windows.h>
-
-#include <shellapi.h>
+#include <stdlib.h>
 
 #include "host/values/Error.h"
 
@@ -29,12 +27,11 @@ CommandLine ParseCommandLine(const std::vector<std::wstring>& args) {
     return line;
 }
 
+// The C runtime has split the command line by the system's rules already; asking
+// the shell to do it again would load its library at every start.
 std::vector<std::wstring> ProcessArguments() {
-    int count = 0;
-    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::wstring> args;
-    for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
-    LocalFree(argv);
+    for (int i = 1; __wargv && i < __argc; ++i) args.emplace_back(__wargv[i]);
     return args;
 }
 

@@ -2,8 +2,6 @@
 // paints the strip into the control's off-screen image.
 #include "controls/ctlTabs/ctlTabsPaint.h"
 
-#include <olectl.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -104,11 +102,7 @@ private:
 
 }  // namespace
 
-COLORREF DrawnColour(host::OleColor colour) {
-    COLORREF rgb = 0;
-    if (FAILED(OleTranslateColor(static_cast<OLE_COLOR>(colour), nullptr, &rgb))) return RGB(0, 0, 0);
-    return rgb;
-}
+COLORREF DrawnColour(host::OleColor colour) { return host::TranslatedColor(colour).value_or(RGB(0, 0, 0)); }
 
 RECT ContainerRect(const Look& look) {
     RECT r{0, 0, look.size.cx, look.size.cy};

@@ -93,13 +93,22 @@ Snapshot Take(const Target& t) {
     return s;
 }
 
+// The COM libraries too are loaded only when a reader asks; strings a reader frees
+// must come from the system's allocator.
+BSTR Allocated(const std::wstring& text) {
+    static const auto allocate = LibraryFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+    return allocate ? allocate(text.data(), static_cast<UINT>(text.size())) : nullptr;
+}
+
 HRESULT Text(const std::wstring& text, BSTR* out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (text.empty()) return S_FALSE;
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *out = Allocated(text);
     return *out ? S_OK : E_OUTOFMEMORY;
 }
+
+void SetEmpty(VARIANT* out) { out->vt = VT_EMPTY; }
 
 void SetLong(VARIANT* out, long value) {
     out->vt = VT_I4;
@@ -204,7 +213,7 @@ public:
             id,
             [&](const AccessibleDescription& d) {
                 if (!d.value) return standard_->get_accValue(id, value);
-                *value = SysAllocStringLen(d.value->data(), static_cast<UINT>(d.value->size()));
+                *value = Allocated(*d.value);
                 return *value ? S_OK : E_OUTOFMEMORY;
             },
             [&](const AccessibleItem&) { return Text(L"", value); });
@@ -257,7 +266,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
         if (!selection) return E_POINTER;
-        VariantInit(selection);
+        SetEmpty(selection);
         return Read([&](const Snapshot& s) {
             for (size_t i = 0; i < s.entries.size(); ++i)
                 if (s.entries[i].item.state & STATE_SYSTEM_SELECTED) return SetLong(selection, Id(i)), S_OK;
@@ -298,7 +307,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
         if (!end) return E_POINTER;
-        VariantInit(end);
+        SetEmpty(end);
         if (start.vt != VT_I4) return E_INVALIDARG;
         return Read([&](const Snapshot& s) -> HRESULT {
             const long count = static_cast<long>(s.entries.size());
@@ -324,7 +333,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* hit) override {
         if (!hit) return E_POINTER;
-        VariantInit(hit);
+        SetEmpty(hit);
         return Read([&](const Snapshot& s) {
             POINT point{x, y};
             ScreenToClient(hwnd_, &point);
@@ -407,7 +416,8 @@ private:
 
 // The window's thread answers through COM, which it may not have started yet.
 void StartCom() {
-    static thread_local const HRESULT started = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    static const auto initialize = LibraryFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    static thread_local const HRESULT started = initialize ? initialize(nullptr, COINIT_APARTMENTTHREADED) : E_FAIL;
     (void)started;
 }
 

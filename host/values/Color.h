@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace host {
 
@@ -15,7 +16,9 @@ inline constexpr OleColor kButtonText = SystemColor(COLOR_BTNTEXT);
 inline constexpr OleColor kWindowBackground = SystemColor(COLOR_WINDOW);
 inline constexpr OleColor kWindowText = SystemColor(COLOR_WINDOWTEXT);
 
-// OleTranslateColor with no palette; an invalid colour raises error 380.
+// OleTranslateColor with no palette: nothing for an invalid colour.
+std::optional<COLORREF> TranslatedColor(OleColor colour);
+// The same; an invalid colour raises error 380.
 COLORREF TranslateColor(OleColor colour);
 
 }  // namespace host
