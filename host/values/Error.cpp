@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "host/values/Text.h"
+
 namespace host {
 
 namespace {
@@ -10,24 +12,6 @@ constexpr char32_t kReplacementChar = 0xFFFD;
 
 bool IsHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // UTF-16 (or UTF-32 where wchar_t is 32 bits) to UTF-8; a lone surrogate becomes U+FFFD.
 std::string ToUtf8(const std::wstring& text) {

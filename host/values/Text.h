@@ -13,4 +13,7 @@ bool SameName(std::wstring_view a, std::wstring_view b);
 // The lines a text prints in: split at CR LF, CR or LF.
 std::vector<std::wstring> SplitLines(const std::wstring& text);
 
+// Appends the UTF-8 bytes of one code point (surrogates are encoded as they are).
+void AppendUtf8(std::string& out, char32_t c);
+
 }  // namespace host
