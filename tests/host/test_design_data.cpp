@@ -10,21 +10,11 @@ using namespace std::literals;
 namespace {
 
 const wchar_t kSampleForm[] =
-    L"\xFEFF' Form1 as it opens\r\n"
-    L"Begin Form Form1\r\n"
-    L"    Caption = \"投票\"\r\n"
-    L"ClientWidth = 8760\r\n"
-    L"    Begin xForm xForm1\r\n"
-    L"        # its stored bag\r\n"
-    L"\t\tBegin Frame Frame1\r\n"
-    L"            Font = Font(\"宋体\", 10.5, 400, 134)\r\n"
-    L"        END\r\n"
-    L"    End\r\n"
-    L"    Begin Label Label5\r\n"
-    L"        Begin = \"a property named Begin\"\r\n"
-    L"        End = 1\r\n"
-    L"    End\r\n"
-    L"End\r\n";
+    L"\xFEFF' Form1 as it opens\r\nBegin Form Form1\r\n    Caption = \"投票\"\r\nClientWidth = 8760\r\n"
+    L"    Begin xForm xForm1\r\n        # its stored bag\r\n\t\tBegin Frame Frame1\r\n"
+    L"            Font = Font(\"宋体\", 10.5, 400, 134)\r\n        END\r\n    End\r\n"
+    L"    Begin Label Label5\r\n        Begin = \"a property named Begin\"\r\n        End = 1\r\n"
+    L"    End\r\nEnd\r\n";
 
 }  // namespace
 
