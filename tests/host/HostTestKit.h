@@ -1,6 +1,5 @@
 #pragma once
-// What the host's tests share: the stock controls, side effects recorded instead of done, and a journaling user
-// control.
+// What the host's tests share: the stock controls, side effects recorded instead of done, a journaling user control.
 #include "TestKit.h"
 #include "host/forms/Control.h"
 #include "host/forms/Form.h"
@@ -75,10 +74,6 @@ public:
     void OnGotFocus() override { Note(L"GotFocus"); }
     void OnLostFocus() override { Note(L"LostFocus"); }
     void OnAccessKeyPress(int16_t keyAscii) override { Note(L"AccessKeyPress " + std::to_wstring(keyAscii)); }
-    void OnClick() override { Note(L"Click"); }
-    void OnDblClick() override { Note(L"DblClick"); }
-    void OnMouseDown(int16_t button, int16_t, float, float) override { Note(L"MouseDown " + std::to_wstring(button)); }
-    void OnMouseUp(int16_t button, int16_t, float, float) override { Note(L"MouseUp " + std::to_wstring(button)); }
 
     // What ReadProperties found under "Value" (read as a Boolean), and the whole bag.
     bool value = false;

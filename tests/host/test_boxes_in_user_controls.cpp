@@ -66,11 +66,7 @@ TEST_F(BoxesTest, WindowsComeWithTheUserControlsAndKeepWhatWasSetBefore) {
     EXPECT_EQ(text.Text(), L"early");
     EXPECT_EQ(TipOf(text.Hwnd()), L"tip");
     text.SetToolTipText(L"Type here");
-    text.SetDataField(L"Name");
-    text.SetLocked(true);
-    EXPECT_EQ((std::vector{text.ToolTipText(), TipOf(text.Hwnd()), text.DataField()}),
-              (std::vector<std::wstring>{L"Type here", L"Type here", L"Name"}));
-    EXPECT_TRUE(text.Locked() && (GetWindowLongW(text.Hwnd(), GWL_STYLE) & ES_READONLY));
+    EXPECT_EQ(TipOf(text.Hwnd()), L"Type here");
     const struct {
         const char* label;
         int32_t length;
@@ -85,31 +81,6 @@ TEST_F(BoxesTest, WindowsComeWithTheUserControlsAndKeepWhatWasSetBefore) {
         EXPECT_EQ(ErrorOf([&] { text.SetMaxLength(row.length); }), row.error) << row.label;
         EXPECT_EQ(text.MaxLength(), row.kept) << row.label;
     }
-}
-
-// Places in twips from the box's corner; a release away from the box is no click.
-TEST_F(BoxesTest, TextBoxReportsTheMouseAndClicks) {
-    TextBox& text = *composed.text;
-    Entries events;
-    const auto note = [&events](const wchar_t* what) {
-        return [&events, what](int16_t b, int16_t, float x, float y) {
-            events.push_back(what + std::to_wstring(b) + L" " + std::to_wstring(TwipsToPixelsX(x)) + L"," +
-                             std::to_wstring(TwipsToPixelsY(y)));
-        };
-    };
-    Connections watching;
-    watching += text.MouseDown.Connect(note(L"MouseDown "));
-    watching += text.MouseMove.Connect(note(L"MouseMove "));
-    watching += text.MouseUp.Connect(note(L"MouseUp "));
-    watching += text.Click.Connect([&events] { events.push_back(L"Click"); });
-    for (auto [msg, keys, x] : {std::tuple{WM_MOUSEMOVE, 0, 4},
-                                {WM_LBUTTONDOWN, MK_LBUTTON, 4},
-                                {WM_LBUTTONUP, 0, 5},
-                                {WM_LBUTTONDOWN, MK_LBUTTON, 4},
-                                {WM_LBUTTONUP, 0, 500}})
-        SendMessageW(text.Hwnd(), UINT(msg), WPARAM(keys), MAKELPARAM(x, 2));
-    EXPECT_EQ(events, (Entries{L"MouseMove 0 4,2", L"MouseDown 1 4,2", L"MouseUp 1 5,2", L"Click", L"MouseDown 1 4,2",
-                               L"MouseUp 1 500,2"}));
 }
 
 // The system reports a pick while its field still shows the text from before.

@@ -1,4 +1,4 @@
-// Building a form from design text: nesting, user-control bags, Booleans, form buttons, errors naming the line.
+// Building a form from design text: nesting, user-control bags, form buttons, errors naming the line.
 #include "HostTestKit.h"
 #include "host/forms/FormBuilder.h"
 
@@ -13,24 +13,10 @@ void Build(Form& form, const std::wstring& text) {
 }
 
 const wchar_t kNestedForm[] =
-    L"Begin Form Built\n"
-    L"    Caption = \"Built\"\n"
-    L"    Begin PictureBox pic\n"
-    L"        Begin HostFrame fra\n"
-    L"            Begin TextBox txt\n"
-    L"            End\n"
-    L"        End\n"
-    L"    End\n"
-    L"    Begin Journaling uc\n"
-    L"        Left = 1500\n"
-    L"        Default = True\n"
-    L"        Value = 1\n"
-    L"        Caption = \"stored\"\n"
-    L"    End\n"
-    L"    Begin CommandButton no\n"
-    L"        Cancel = -1\n"
-    L"    End\n"
-    L"End\n";
+    L"Begin Form Built\n    Caption = \"Built\"\n    Begin PictureBox pic\n        Begin HostFrame fra\n"
+    L"            Begin TextBox txt\n            End\n        End\n    End\n    Begin Journaling uc\n"
+    L"        Left = 1500\n        Default = True\n        Value = 1\n        Caption = \"stored\"\n"
+    L"    End\n    Begin CommandButton no\n        Cancel = -1\n    End\nEnd\n";
 
 }  // namespace
 
@@ -59,55 +45,13 @@ TEST(FormBuilder, BuildsNestedContainersAndGivesUserControlsTheirBag) {
     Journal().clear();
 }
 
-TEST(FormBuilder, BooleansFollowTheHostsConversion) {
-    struct Row {
-        const wchar_t* literal;
-        bool visible;
-        bool error;
-    };
-    const Row rows[] = {
-        {L"-1", true, false}, {L"0", false, false}, {L"\"True\"", true, false}, {L"\"maybe\"", false, true}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(row.literal)));
-        Form form(L"Booleans");
-        const std::wstring text = std::wstring(L"Begin Form f\n  Begin Label x\n    Visible = ") + row.literal +
-                                  L"\n  End\n  Begin Journaling uc\n    Value = " + row.literal + L"\n  End\nEnd\n";
-        const int errorLine = FormatErrorOf([&] { Build(form, text); }).Line();
-        EXPECT_EQ(row.error ? 3 : 0, errorLine);
-        if (errorLine == 0) {
-            EXPECT_EQ(row.visible, form.FindControl(L"x")->Visible());
-            EXPECT_EQ(row.visible, dynamic_cast<Journaling*>(form.FindControl(L"uc"))->value);
-        }
-    }
-    Journal().clear();
-}
-
-// Controls that share a name and differ in Index form a control array.
-TEST(FormBuilder, ControlArraysShareANameAndDifferInIndex) {
-    Form form(L"Arrays");
-    Build(form,
-          L"Begin Form f\n  Begin CommandButton cmd\n    Index = 1\n    Caption = \"Up\"\n  End\n"
-          L"  Begin CommandButton cmd\n    Index = 0\n    Caption = \"Down\"\n  End\nEnd\n");
-    auto* down = dynamic_cast<CommandButton*>(form.FindControl(L"cmd", 0));
-    auto* up = dynamic_cast<CommandButton*>(form.FindControl(L"cmd", 1));
-    ASSERT_TRUE(down && up);
-    EXPECT_EQ(down->Caption(), L"Down");
-    EXPECT_EQ(up->Caption(), L"Up");
-    EXPECT_EQ(form.FindControl(L"cmd"), nullptr);
-}
-
 TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
     // clang-format off
     const struct { const char* label; const wchar_t* text; int line; const wchar_t* mentions; } rows[] = {
         {"unknown kind", L"Begin Form f\n  Begin Gizmo g\n  End\nEnd\n", 2, L"Gizmo"},
-        {"bad colour", L"Begin Form f\n  Begin Label x\n    BackColor = &H80000050&\n  End\nEnd\n", 3, L"'x'"},
         {"unknown property", L"Begin Form f\n  Begin Label x\n    Colour = 1\n  End\nEnd\n", 3, L"Colour"},
         {"a control inside a text box", L"Begin Form f\n  Begin TextBox t\n    Begin Label x\n    End\n  End\nEnd\n",
             3, L"'t'"},
-        {"a default that is no Boolean",
-            L"Begin Form f\n  Begin CommandButton b\n    Caption = \"OK\"\n    Default = \"yes\"\n  End\nEnd\n", 4,
-            L"'b'"},
-        {"unknown form property", L"Begin Form f\n  Caption = \"f\"\n  Colour = 1\nEnd\n", 3, L"Colour"},
         {"not a form", L"Begin Label x\nEnd\n", 1, L"Form"},
         {"Mended: a carriage return in a user control's key",
             L"Begin Form f\n  Begin Journaling uc\n    Caption = \"x\"\n    XP\rStyle = True\n  End\nEnd\n", 4,

@@ -17,8 +17,7 @@ BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
     return TRUE;
 }
 
-// The host's own GDI objects, the process's GDI objects and this thread's windows,
-// once pending messages have run.
+// The host's and the process's GDI objects and this thread's windows, once pending messages have run.
 std::array<long, 3> Settled() {
     testsupport::PumpMessagesFor(20ms);
     int windows = 0;
@@ -26,8 +25,7 @@ std::array<long, 3> Settled() {
     return {gdi::LiveObjects(), testsupport::CountLiveGdiObjects(), windows};
 }
 
-// Puts one of each windowless control, a text box, and a user control
-// with a drawing surface on a container.
+// One of each windowless control, a text box and a user control with a drawing surface.
 void Populate(Container& c, const std::wstring& prefix) {
     auto& label = c.Add(std::make_unique<Label>(prefix + L"lbl"));
     label.Move(60, 60, 1500, 300);

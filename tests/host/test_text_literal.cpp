@@ -13,8 +13,7 @@ namespace {
 
 constexpr int kLine = 7;
 
-// What a saved line must not hold raw: line breaks, NUL, DEL, a byte-order mark
-// or half of a surrogate pair, which a UTF-8 file and a line reader would not keep.
+// What a UTF-8 file read line by line would not keep raw.
 const std::wstring kUnsafe = L"\r\n\0\x7F\xFEFF\xD800\xDC00"s;
 
 }  // namespace
@@ -81,9 +80,7 @@ TEST(TextLiteral, BadLiteralsNameTheLine) {
             << testing::PrintToString(std::wstring(text));
 }
 
-// Mended: the reader took a stack frame per level of a value nested in itself, and
-// some 2,550 levels of Font(...) ended the process without a word, through a bag
-// or design data alike. A shallow nesting still gets the ordinary complaint.
+// Mended: some 2,550 levels of Font(...) overflowed the reader's stack and ended the process without a word.
 TEST(TextLiteral, NestingIsCappedWithAnErrorNamingTheLine) {
     std::wstring deep;
     for (int i = 0; i < 5000; ++i) deep += L"Font(\"a\", ";

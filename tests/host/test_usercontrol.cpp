@@ -1,4 +1,4 @@
-// User controls: lifecycle, saving, ambient values, the extender, MousePointer and mouse input.
+// User controls: lifecycle, saving, ambient values, the extender and MousePointer.
 #include "HostTestKit.h"
 
 using namespace host;
@@ -73,19 +73,12 @@ TEST(UserControlAmbient, ComesFromTheContainerAndItsChangesAreAnnounced) {
         EXPECT_EQ((Entries{L"AmbientChanged BackColor", L"AmbientChanged Font"}), JournalOf(name)) << name;
 }
 
-TEST(UserControlExtender, ContainerParentFormButtonsAndMousePointer) {
+TEST(UserControlExtender, ParentsControlsAndMousePointer) {
     Form form(L"ExtenderForm");
     auto& a = form.Add(std::make_unique<Journaling>(L"a"));
     auto& b = form.Add(std::make_unique<Journaling>(L"b"));
     a.Add(std::make_unique<Label>(L"part"), /*constituent=*/true);
-    EXPECT_EQ(static_cast<Container*>(&form), a.GetContainer());
-    ASSERT_EQ(&form, a.Parent());
-    EXPECT_EQ((std::vector<Control*>{&a, &b}), a.Parent()->Controls());
-
-    form.SetDefaultControl(&a);
-    form.SetCancelControl(&b);
-    EXPECT_TRUE(a.Default() && !a.Cancel());
-    EXPECT_TRUE(b.Cancel() && !b.Default());
+    EXPECT_EQ((std::vector<Control*>{&a, &b}), a.Parent()->Controls()) << "constituents are no controls of the form";
     EXPECT_EQ(err::Overflow, ErrorOf([&] { b.SetMousePointer(32768); })) << "MousePointer is a 16-bit value";
 
     auto icon = std::make_shared<Picture>(PictureType::Icon,
@@ -100,23 +93,4 @@ TEST(UserControlExtender, ContainerParentFormButtonsAndMousePointer) {
     EXPECT_EQ(LoadCursorW(nullptr, IDC_ARROW), cursorFor(0, nullptr));
     EXPECT_EQ(LoadCursorW(nullptr, IDC_WAIT), cursorFor(11, icon));
     EXPECT_EQ(reinterpret_cast<HCURSOR>(icon->Handle()), cursorFor(99, icon));
-}
-
-TEST(UserControlMouse, PressAndReleaseInsideClick) {
-    Form form(L"MouseForm");
-    auto& uc = form.Add(std::make_unique<Journaling>(L"uc"));
-    uc.SetCanGetFocus(false);
-    uc.Move(0, 0, PixelsToTwipsX(100), PixelsToTwipsY(50));
-    uc.Load(nullptr);
-    auto send = [&](UINT msg, WPARAM keys, int x) { SendMessageW(uc.hWnd(), msg, keys, MAKELPARAM(x, 5)); };
-    Journal().clear();
-    send(WM_LBUTTONDOWN, MK_LBUTTON, 50);
-    send(WM_LBUTTONUP, 0, 51);
-    send(WM_LBUTTONDBLCLK, MK_LBUTTON, 50);
-    send(WM_LBUTTONUP, 0, 50);
-    send(WM_RBUTTONDOWN, MK_RBUTTON, 50);
-    send(WM_RBUTTONUP, 0, 200);  // released outside
-    EXPECT_EQ(
-        (Entries{L"MouseDown 1", L"MouseUp 1", L"Click", L"DblClick", L"MouseUp 1", L"MouseDown 2", L"MouseUp 2"}),
-        JournalOf(L"uc"));
 }

@@ -21,8 +21,7 @@ void Watch(T& control, const std::wstring& name, Connections& watching) {
         [name](int16_t b, int16_t, float, float) { Journal().push_back(name + L".MouseUp " + std::to_wstring(b)); });
 }
 
-// A borderless picture box on a form, holding (front to back) a label, an image
-// and a shape that overlap, and a text box.
+// A borderless picture box holding, front to back, an overlapping label, image and shape, and a text box.
 class WindowlessTest : public ::testing::Test {
 protected:
     WindowlessTest() {

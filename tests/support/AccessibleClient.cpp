@@ -34,8 +34,7 @@ AccessibleNode Read(const Object& object, long child, int depth) {
     return node;
 }
 
-// A window object (as the system's object gives child windows) reads as nothing
-// until asked through the window's client object.
+// A window object (as the system gives child windows) reads as nothing until asked through its client object.
 Object ClientOf(const Object& object) {
     HWND window = nullptr;
     const long role = Read(object, CHILDID_SELF, 0).role;

@@ -1,6 +1,5 @@
 #pragma once
-// An assistive-technology client for tests: walks the objects a window answers
-// with, as a screen reader does, and reads what each one tells.
+// An assistive-technology client for tests: walks the objects a window answers with, as a screen reader does.
 #include <windows.h>
 #include <oleacc.h>
 
@@ -33,9 +32,7 @@ struct ComSession {
     ~ComSession() { CoUninitialize(); }
 };
 
-// Every object and part under `window`'s client object, depth first: children
-// from get_accChild, or from AccessibleChildren for a system object that refuses
-// it; a window object is read through the window's client object.
+// Every object and part under `window`'s client object, depth first (a window object read through its client).
 std::vector<AccessibleNode> Walk(HWND window);
 
 // The first node of `role` named `name`, or null.

@@ -11,9 +11,7 @@
 namespace testsupport {
 namespace {
 
-// One slot of the GDI handle table Wine keeps in each process's memory. The
-// process environment block points at an array of these; a handle's low 16 bits
-// are its index. Wine leaves the owner field zero: the table is per process.
+// One slot of the per-process GDI handle table the environment block points at; a handle's low 16 bits index it.
 struct GdiHandleEntry {
     std::uint64_t object;
     std::uint32_t owner;

@@ -1,12 +1,10 @@
 #pragma once
-// Lets a test's windows and timers run: dispatches the calling thread's messages
-// while waiting, without keeping a processor busy.
+// Lets a test's windows and timers run without keeping a processor busy.
 #include <chrono>
 
 namespace testsupport {
 
-// Dispatches this thread's messages for the given time. Returns early when
-// WM_QUIT arrives, and posts it again so the caller's own loop sees it too.
+// Dispatches this thread's messages for the given time; at WM_QUIT returns early and posts it again.
 void PumpMessagesFor(std::chrono::milliseconds duration);
 
 }  // namespace testsupport

@@ -1,11 +1,6 @@
-// What the drawing and leak tests take for granted: the display, the Chinese UI font, the GDI count and the pump.
+// What the drawing tests take for granted: a true-colour display at 96 dpi and a UI font that draws Chinese.
 #include <gtest/gtest.h>
 #include <windows.h>
-
-#include <vector>
-
-#include "GdiObjectCount.h"
-#include "MessagePump.h"
 
 namespace {
 
@@ -26,40 +21,6 @@ TEST(TestEnvironment, TrueColourAt96DpiAndTheUiFontDrawsChinese) {
         EXPECT_TRUE(glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF) << testing::PrintToString(std::wstring(face));
     }
     ReleaseDC(nullptr, screen);
-}
-
-TEST(GdiObjectCount, FollowsEachKindOfObjectUpAndBackDown) {
-    const std::pair<const char*, HGDIOBJ (*)()> kinds[] = {
-        {"brush", [] { return HGDIOBJ(CreateSolidBrush(RGB(12, 34, 56))); }},
-        {"pen", [] { return HGDIOBJ(CreatePen(PS_SOLID, 1, 0)); }},
-        {"region", [] { return HGDIOBJ(CreateRectRgn(0, 0, 8, 8)); }},
-        {"bitmap", [] { return HGDIOBJ(CreateBitmap(8, 8, 1, 32, nullptr)); }},
-        {"font", [] { return HGDIOBJ(CreateFontW(-8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, L"Tahoma")); }},
-        {"memory DC", [] { return HGDIOBJ(CreateCompatibleDC(nullptr)); }},
-    };
-    for (const auto& [name, create] : kinds) {
-        const auto destroy = [](HGDIOBJ o) { GetObjectType(o) == OBJ_MEMDC ? DeleteDC(HDC(o)) : DeleteObject(o); };
-        destroy(create());  // the first of a kind may make the system create helpers of its own
-        const int before = testsupport::CountLiveGdiObjects();
-        std::vector<HGDIOBJ> objects;
-        for (int i = 0; i < 100; ++i) objects.push_back(create());
-        EXPECT_EQ(testsupport::CountLiveGdiObjects(), before + 100) << name;
-        for (HGDIOBJ object : objects) destroy(object);
-        EXPECT_EQ(testsupport::CountLiveGdiObjects(), before) << name;
-    }
-}
-
-int ticks = 0;
-TEST(MessagePump, DispatchesTimersAndStopsAtQuitLeavingItQueued) {
-    UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { ++ticks; });
-    testsupport::PumpMessagesFor(std::chrono::milliseconds(200));
-    KillTimer(nullptr, timer);
-    EXPECT_GE(ticks, 2);
-    PostQuitMessage(7);
-    testsupport::PumpMessagesFor(std::chrono::seconds(60));  // returns at the quit, not after a minute
-    MSG msg;
-    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, WPARAM{7});
 }
 
 }  // namespace

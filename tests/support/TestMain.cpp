@@ -1,5 +1,4 @@
-// Entry point of every test program. The programs link as Unicode (wmain), which
-// GoogleTest's own main does not provide.
+// Entry point of every test program: they link as Unicode (wmain), which GoogleTest's own main does not provide.
 #include <gmock/gmock.h>
 
 int wmain(int argc, wchar_t** argv) {
