@@ -5,6 +5,8 @@
 #include <iterator>
 #include <sstream>
 
+#include "host/values/Text.h"
+
 namespace fuzz {
 
 namespace {
@@ -108,24 +110,10 @@ void EditBytes(Random& random, std::string& bytes, const std::string& other) {
 std::string EncodeText(const std::wstring& text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        uint32_t c = text[i];
+        char32_t c = text[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        host::AppendUtf8(out, c);
     }
     return out;
 }
