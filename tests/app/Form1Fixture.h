@@ -1,6 +1,5 @@
 #pragma once
-// A main window under test: outside effects recorded instead of performed, and
-// the window's controls at hand.
+// A main window under test: outside effects recorded instead of performed, and the window's controls at hand.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,6 +10,7 @@
 #include "host/values/Runtime.h"
 #include "host/stock/TextBox.h"
 #include "host/stock/Timer.h"
+#include "host/windows/Pump.h"
 
 namespace app {
 
@@ -63,6 +63,13 @@ protected:
         return *c;
     }
     std::wstring Caption(const wchar_t* label) { return Control<host::Label>(label).Caption(); }
+    // Runs the host's own pump (which routes the form keyboard) for a while.
+    static void Pump(int milliseconds) {
+        for (int i = 0; i < milliseconds / 10; ++i) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            host::DoEvents();
+        }
+    }
 
     RecordedEffects effects;
     std::unique_ptr<Form1> form;

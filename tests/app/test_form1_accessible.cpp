@@ -1,6 +1,4 @@
-// The main window as a screen reader reads it, in this process and from another:
-// the start and exit buttons by role and name, the start button pressed through
-// its default action, and a disabled button.
+// The main window as a screen reader reads it, in this process and from another.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -70,8 +68,7 @@ TEST(Form1FromAnotherProcess, FindsStartAndExitAndPressesStart) {
     EXPECT_TRUE(CountsOneRun(program.window));
 }
 
-// In this process: a disabled button, and the start button's click deferred until
-// the request has been answered.
+// A disabled button; the start button's click deferred until the request has been answered.
 TEST_F(Form1Test, DisabledButtonReadsUnavailableAndStartsRunOnceAnswered) {
     testsupport::ComSession com;
     form->Show();

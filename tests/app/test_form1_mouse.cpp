@@ -1,11 +1,9 @@
-// Real pointer input on the window: a press whose release never reaches the window
-// must leave no mouse capture behind.
+// Real pointer input on the window: a press whose release never reaches the window leaves no capture behind.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "Form1Fixture.h"
-#include "host/windows/Pump.h"
 
 namespace app {
 namespace {
@@ -17,13 +15,6 @@ void SendMouse(POINT screen, DWORD buttons) {
     in.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     in.mi.dwFlags = buttons | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &in, sizeof in);
-}
-
-void Pump(int milliseconds) {
-    for (int i = 0; i < milliseconds / 10; ++i) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        host::DoEvents();
-    }
 }
 
 POINT CentreOf(HWND parent, RECT r) {
@@ -41,10 +32,7 @@ protected:
     }
 };
 
-// A right click in a text box opens its menu; a left click on the notice text of
-// a frame closes it, and the menu's loop can take that click's release from the
-// queue. Here the release is taken the same way, so that the label's press never
-// sees it.
+// A menu's loop can take a click's release from the queue; here it is taken so, and the label never sees it.
 TEST_F(Form1MouseTest, APressWhoseReleaseWasTakenLeavesNoCapture) {
     form->Show();
     Pump(100);

@@ -1,13 +1,12 @@
-// The run cycle as the window's user sees it: counts, status, page fragment,
-// notices, and what stops the cycle.
+// The run cycle as the window's user sees it: counts, status, page fragment, notices, and what stops the cycle.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "Form1Fixture.h"
 #include "app/Product.h"
 #include "host/stock/Image.h"
-#include "host/windows/Pump.h"
 
 namespace app {
 namespace {
@@ -172,25 +171,23 @@ TEST_F(RunCycleTest, AStartClickDuringAWaitBeginsANewRunAtOnceAndTheOldNeverResu
     EXPECT_EQ(form->RunCount(), 2);
 }
 
-TEST_F(RunCycleTest, TheExitButtonEndsTheProgramDuringAWait) {
-    SetDelay(L"5");
-    host::Timer probe(L"probe");
-    host::Connection probing = probe.TimerEvent.Connect([&] { form->FlatCmd2Click(); });
-    probe.SetInterval(20);
-    probe.SetEnabled(true);
-    form->FlatCmd1Click();
-    EXPECT_EQ(effects.ends, 1);
-    EXPECT_EQ(form->RunCount(), 1);
-}
-
-TEST_F(RunCycleTest, ClosingTheWindowEndsTheProgramDuringAWait) {
-    SetDelay(L"5");
-    host::Timer probe(L"probe");
-    host::Connection probing = probe.TimerEvent.Connect([&] { PostMessageW(form->hWnd(), WM_CLOSE, 0, 0); });
-    probe.SetInterval(20);
-    probe.SetEnabled(true);
-    form->FlatCmd1Click();
-    EXPECT_EQ(effects.ends, 1);
+TEST_F(RunCycleTest, TheExitButtonOrClosingTheWindowEndsTheProgramDuringAWait) {
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"exit button", [this] { form->FlatCmd2Click(); }},
+        {"close", [this] { PostMessageW(form->hWnd(), WM_CLOSE, 0, 0); }},
+    };
+    for (const auto& [label, stop] : rows) {
+        SCOPED_TRACE(label);
+        effects.ends = 0;
+        SetDelay(L"5");
+        host::Timer probe(L"probe");
+        host::Connection probing = probe.TimerEvent.Connect(stop);
+        probe.SetInterval(20);
+        probe.SetEnabled(true);
+        form->FlatCmd1Click();
+        EXPECT_EQ(effects.ends, 1);
+        host::ResetEnding();
+    }
 }
 
 TEST_F(RunCycleTest, TheLastCountStopsTheCycleWithANotice) {
@@ -224,25 +221,20 @@ TEST_F(RunCycleTest, ManyRunsLeaveTheCallDepthFlat) {
     EXPECT_EQ(depth[0], depth[398]);
 }
 
+// A real click on the badge, through its container's window.
 TEST_F(RunCycleTest, TheChatBadgeOpensTheContactLink) {
-    form->Image1Click();
-    // And a real click on the badge, through its container's window.
     auto& badge = Control<host::Image>(L"Image1");
     RECT r = badge.PixelRect();
     LPARAM at = MAKELPARAM(r.left + 5, r.top + 5);
     HWND container = badge.GetContainer()->ContainerHwnd();
     SendMessageW(container, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageW(container, WM_LBUTTONUP, 0, at);
-
-    ASSERT_EQ(effects.shell.size(), 2u);
-    for (auto& call : effects.shell) {
-        EXPECT_EQ(call.owner, form->hWnd());
-        EXPECT_EQ(call.operation, L"open");
-        EXPECT_EQ(call.file, std::wstring(kContactHost) + L"/msgrd?v=3&uin=" + kSupportNumber + L"&site=qq&menu=yes");
-        EXPECT_EQ(call.parameters, L"");
-        EXPECT_EQ(call.directory, L"");
-        EXPECT_EQ(call.show, 0);
-    }
+    ASSERT_EQ(effects.shell.size(), 1u);
+    const auto& call = effects.shell[0];
+    EXPECT_EQ(std::tuple(call.owner, call.operation, call.file, call.parameters, call.directory, call.show),
+              std::tuple(form->hWnd(), L"open",
+                         std::wstring(kContactHost) + L"/msgrd?v=3&uin=" + kSupportNumber + L"&site=qq&menu=yes", L"",
+                         L"", 0));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
-// Writing forms back: the gallery resaved, then its output resaved, gives the same
-// text and keeps every control's stored keys; a malformed file names its line.
+// Writing forms back: resaving twice gives the same text and keeps every stored key; a malformed file names its line.
 #include <gtest/gtest.h>
 
 #include <map>

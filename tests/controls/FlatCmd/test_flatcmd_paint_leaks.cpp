@@ -15,21 +15,16 @@ TEST_F(FlatCmdLeaks, TenThousandRepaintsInEveryLook) {
         host::PicturePtr (*picture)();
         PaintState state;
     };
+    // clang-format off
     const Look looks[] = {
         {"3D, BEVEL 4 (with the default frame)", true, false, false, true, true, nullptr, {.down = true}},
         {"3D, transparent", false, false, true, false, true, nullptr, {.over = true}},
         {"XP flat, hovered", false, true, false, false, true, nullptr, {.over = true}},
-        {"XP window, focused and hovered, bitmap",
-         true,
-         true,
-         false,
-         false,
-         true,
-         bitmap,
-         {.over = true, .focus = true}},
+        {"XP window, focused and hovered, bitmap", true, true, false, false, true, bitmap, {.over = true, .focus = true}},
         {"bitmap, disabled", true, false, false, false, false, bitmap, {}},
         {"icon, disabled", true, false, false, false, false, HalfRedIcon, {}},
     };
+    // clang-format on
     for (const Look& look : looks) {
         FlatCmd& b = Place(nullptr, L"Look");
         if (look.isDefault) b.SetBEVEL(4);

@@ -14,48 +14,34 @@ struct Ends {
 void PrintTo(const Ends& e, std::ostream* os) { *os << e.x1 << ", " << e.y1 << " to " << e.x2 << ", " << e.y2; }
 using Outline = std::array<Ends, 10>;  // Line1 to Line10
 
-// The 3000 x 1500 outline, its top edge broken for a caption or an icon up to gapEnd.
-Outline Captioned3000x1500(double gapEnd) {
+// A w x h outline, its top edge broken up to gapEnd; with neither caption nor icon (bare) the top edge moves up.
+Outline Expected(double w, double h, bool bare, double gapEnd) {
+    const double top = bare ? 100 : 200, line5Top = bare ? 115 : 225;
     // clang-format off
-    return {{{0, 200, 0, 1500}, {0, 1470, 3000, 1470}, {2970, 1500, 2970, 200}, {0, 200, 210, 200}, {9, 225, 9, 1470},
-        {0, 1490, 3000, 1490}, {10, 215, 210, 215}, {2990, 1500, 2990, 190}, {gapEnd, 200, 2980, 200}, {gapEnd, 215,
-        2970, 215}}};
-    // clang-format on
-}
-// With neither caption nor icon the top edge moves up and runs unbroken.
-Outline Bare3000x1500(double) {
-    // clang-format off
-    return {{{0, 100, 0, 1500}, {0, 1470, 3000, 1470}, {2970, 1500, 2970, 100}, {0, 100, 210, 100}, {9, 115, 9, 1470},
-        {0, 1490, 3000, 1490}, {10, 115, 210, 115}, {2990, 1500, 2990, 90}, {210, 100, 2980, 100}, {210, 115, 2970,
-        115}}};
-    // clang-format on
-}
-// Narrower than its caption: the top lines right of the caption run backwards.
-Outline Captioned600x900(double gapEnd) {
-    // clang-format off
-    return {{{0, 200, 0, 900}, {0, 870, 600, 870}, {570, 900, 570, 200}, {0, 200, 210, 200}, {9, 225, 9, 870}, {0,
-        890, 600, 890}, {10, 215, 210, 215}, {590, 900, 590, 190}, {gapEnd, 200, 580, 200}, {gapEnd, 215, 570, 215}}};
+    return {{{0, top, 0, h}, {0, h - 30, w, h - 30}, {w - 30, h, w - 30, top}, {0, top, 210, top}, {9, line5Top, 9, h - 30},
+        {0, h - 10, w, h - 10}, {10, top + 15, 210, top + 15}, {w - 10, h, w - 10, top - 10}, {gapEnd, top, w - 20, top},
+        {gapEnd, top + 15, w - 30, top + 15}}};
     // clang-format on
 }
 
 // One frame takes the looks in turn, so that each pass follows another look.
 TEST_F(FrameTest, LayoutPlacesOutlineCaptionAndIconForTheCurrentLookOnly) {
     using enum host::Label::BackStyle;
-    // A gapEnd of 0 stands for just right of the caption.
+    // A gapEnd of 0 stands for just right of the caption; narrower than the caption, the top lines run backwards.
     const struct {
         const char* label;
         double width, height;
         const wchar_t* caption;
         bool icon;
         host::Label::BackStyle captionBack;
-        Outline (*outline)(double gapEnd);
+        bool bare;
         double gapEnd;
     } cases[] = {
-        {"caption without icon", 3000, 1500, L"投票设置", false, Opaque, Captioned3000x1500, 0},
-        {"bare", 3000, 1500, L"", false, Transparent, Bare3000x1500, 0},
-        {"narrower than the caption, after a bare pass", 600, 900, L"投票设置", false, Opaque, Captioned600x900, 0},
-        {"icon without caption, after a bare pass", 3000, 1500, L"", true, Transparent, Captioned3000x1500, 210},
-        {"caption after a 16 x 16 icon", 3000, 1500, L"投票设置", true, Opaque, Captioned3000x1500, 0},
+        {"caption without icon", 3000, 1500, L"投票设置", false, Opaque, false, 0},
+        {"bare", 3000, 1500, L"", false, Transparent, true, 210},
+        {"narrower than the caption, after a bare pass", 600, 900, L"投票设置", false, Opaque, false, 0},
+        {"icon without caption, after a bare pass", 3000, 1500, L"", true, Transparent, false, 210},
+        {"caption after a 16 x 16 icon", 3000, 1500, L"投票设置", true, Opaque, false, 0},
     };
     controls::Frame& frame = Place(3000, 1500);
     const host::Label& lbl = CaptionLabel(frame);
@@ -73,7 +59,8 @@ TEST_F(FrameTest, LayoutPlacesOutlineCaptionAndIconForTheCurrentLookOnly) {
             EXPECT_EQ((std::vector{img.Left(), img.Top()}), (std::vector{240.0, 70.0}));
             EXPECT_NEAR(img.Width(), 16 * host::Screen::TwipsPerPixelX(), 1);
         }
-        const Outline expected = c.outline(c.gapEnd ? c.gapEnd : lbl.Left() + lbl.Width() + 10);
+        const Outline expected =
+            Expected(c.width, c.height, c.bare, c.gapEnd ? c.gapEnd : lbl.Left() + lbl.Width() + 10);
         for (int number = 1; number <= 10; ++number) {
             const host::LineControl& line = LineOf(frame, number);
             EXPECT_EQ((Ends{line.X1(), line.Y1(), line.X2(), line.Y2()}), expected[number - 1]) << "Line" << number;

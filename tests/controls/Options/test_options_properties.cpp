@@ -1,4 +1,4 @@
-// Where the parts sit, the property bag, refusing missing values, and no GDI objects left by hovering and painting.
+// The property bag, refusing missing values, and no GDI objects left by hovering and painting.
 #include "OptionsTestSupport.h"
 
 namespace {
@@ -8,32 +8,6 @@ constexpr UINT kRepaintAll = RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW;
 // A 16 x 16 pixel (240 x 240 twips) bitmap picture.
 host::PicturePtr Icon16() {
     return host::PictureFromBitmap(reinterpret_cast<uintptr_t>(CreateBitmap(16, 16, 1, 32, nullptr)));
-}
-
-TEST_F(OptionsTest, LayoutFollowsTheIcon) {
-    const struct {
-        const char* label;
-        host::PicturePtr icon;
-        double height, iconLeft, captionLeft, imageTop;
-    } rows[] = {
-        {"no icon", nullptr, 195, 240, 330, 0},
-        {"240 x 240 twip icon", Icon16(), 240, 330, 670, 32},
-        {"empty icon after it", host::LoadPicture(), 195, 330, 330, 0},
-    };
-    Options& button = Place();
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.label);
-        if (row.icon) button.SetIcon(row.icon);
-        const auto& icon = PartOf<host::Image>(button, L"Image1");
-        const auto& lbl = PartOf<host::Label>(button, L"lbl");
-        const auto& p = StateBox(button);
-        EXPECT_EQ(button.Height(), row.height);
-        EXPECT_EQ((std::vector{icon.Left(), icon.Top()}), (std::vector{row.iconLeft, 0.0}));
-        EXPECT_EQ((std::vector{lbl.Left(), lbl.Top()}),
-                  (std::vector{row.captionLeft, double(std::lround(row.height - lbl.Height()) / 2)}));
-        EXPECT_EQ((std::vector{p.Left(), p.Top(), p.Width(), p.Height()}),
-                  (std::vector{0.0, row.imageTop, 195.0, 195.0}));
-    }
 }
 
 TEST_F(OptionsTest, BagRoundTripsEveryKeyWithTheIconAlwaysStored) {

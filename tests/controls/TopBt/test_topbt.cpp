@@ -35,22 +35,6 @@ protected:
     host::Connections connections;
 };
 
-TEST_F(TopBtTest, EachGlyphShowsItsNormalPressedAndDisabledPicture) {
-    Place();
-    for (int32_t glyph = 0; glyph < 4; ++glyph) {
-        button->SetValue(glyph);
-        EXPECT_EQ(Shown(), kTopBtPictures[glyph][0]);
-        Mouse(WM_LBUTTONDOWN, MK_LBUTTON);
-        EXPECT_EQ(Shown(), kTopBtPictures[glyph][1]);
-        Mouse(WM_LBUTTONUP);
-        EXPECT_EQ(Shown(), kTopBtPictures[glyph][0]);
-        button->SetEnabled(false);
-        EXPECT_EQ(Shown(), kTopBtPictures[glyph][2]);
-        button->SetEnabled(true);
-        EXPECT_EQ(Shown(), kTopBtPictures[glyph][0]);
-    }
-}
-
 // The looks are decoded once for every button, and again only after no button holds them.
 TEST_F(TopBtTest, ButtonsShareTheirPicturesWhileAnyHoldsThem) {
     auto loaded = [](const wchar_t* name) {

@@ -22,12 +22,8 @@ TEST_F(TabsState, AssignmentsByNameAnnounceAndRaiseInOrder) {
         Log expected;
         int16_t selectedAfter;
     } cases[] = {
-        {"tab colour", L"TabColor", Variant::Lng(0xFF), 2, 1, {L"Changed TABCOLOR"}, 1},
-        {"font", L"TabFontActive", Variant(host::Font::Create()), 2, 1, {L"Changed TABFONTACTIVE"}, 1},
         {"style 8 ignored", L"Style", Variant::Lng(8), 2, 1, {}, 1},
-        {"style -1 ignored", L"Style", Variant::Lng(-1), 2, 1, {}, 1},
         {"alignment 8", L"CaptionAlignment", Variant::Lng(8), 2, 1, {L"Changed CAPTIONSTYLE"}, 1},
-        {"alignment 9 ignored", L"CaptionAlignment", Variant::Lng(9), 2, 1, {}, 1},
         {"tabs 0 ignored", L"Tabs", Variant::Int(0), 2, 1, {}, 1},
         {"more tabs", L"Tabs", Variant::Int(4), 2, 1, {L"Changed TABCOUNT"}, 1},
         {"fewer tabs than the selected", L"Tabs", Variant::Int(3), 5, 5, {L"Changed TABCOUNT", L"Changed TABSELECTED",
@@ -123,11 +119,6 @@ TEST_F(TabsState, MissingFontKeysShareTheControlsOwnFont) {
     ctlTabs& shared = Place(&activeOnly);
     shared.SetSelectedTab(2);
     EXPECT_EQ(shared.TabFont()->Desc(), host::FontDesc{});
-}
-
-TEST_F(TabsState, ScaleModeIsAlwaysTwipsAndTheDeviceContextReadOnly) {
-    EXPECT_EQ(host::CallByNameGet(*tabs, L"scalemode").ToLong(), 1);
-    EXPECT_EQ(ErrorOf([&] { host::CallByNameLet(*tabs, L"hDC", Variant::Lng(0)); }), host::err::PropertyReadOnly);
 }
 
 }  // namespace
