@@ -40,9 +40,11 @@ T& Form1::Get(const wchar_t* name) const {
     return *control;
 }
 
-Form1::Form1() : host::Form(L"Form1") {
+Form1::Form1() : Form1(host::ParseDesignData(Form1DesignText())) {}
+
+Form1::Form1(const host::DesignNode& design) : host::Form(L"Form1", host::DesignedBorderStyle(design)) {
     host::SetApplicationTitle(kProductName);
-    host::BuildForm(*this, host::ParseDesignData(Form1DesignText()));
+    host::BuildForm(*this, design);
     label5_ = &Get<host::Label>(L"Label5");
     label10_ = &Get<host::Label>(L"Label10");
     label11_ = &Get<host::Label>(L"Label11");

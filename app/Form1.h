@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/design/DesignData.h"
 #include "host/forms/Form.h"
 
 namespace host {
@@ -32,6 +33,7 @@ public:
 
 private:
     friend struct Form1TestAccess;
+    explicit Form1(const host::DesignNode& design);
     // Who began a run: its errors go to the host when the start button began it
     // and are ignored when the hand-over did.
     enum class Starter { StartButton, HandOver };

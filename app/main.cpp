@@ -1,15 +1,11 @@
 // The program starts with its main window and runs until the window ends it.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "app/Form1.h"
 #include "host/windows/Pump.h"
 #include "host/values/Runtime.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&common);
     int result = 0;
     host::Guarded([&] {
         static app::Form1 form;

@@ -9,7 +9,7 @@ namespace workbench {
 BuiltForm BuildDesignedForm(std::wstring_view text) {
     BuiltForm built;
     built.source = host::ParseDesignData(text);
-    built.form = std::make_unique<host::Form>(built.source.name);
+    built.form = std::make_unique<host::Form>(built.source.name, host::DesignedBorderStyle(built.source));
     host::BuildForm(*built.form, built.source);
     return built;
 }

@@ -18,8 +18,8 @@ namespace {
 constexpr host::OleColor kStatusText = host::SystemColor(COLOR_BTNTEXT);
 constexpr host::OleColor kErrorText = 0x0000C0;  // dark red
 
-bool BuildWindow(host::Form& form) {
-    host::BuildForm(form, host::ParseDesignData(host::LoadTextResource(L"WORKBENCH")));
+bool BuildWindow(host::Form& form, const host::DesignNode& design) {
+    host::BuildForm(form, design);
     return true;
 }
 
@@ -32,9 +32,11 @@ T& WorkbenchWindow::Get(const wchar_t* name) const {
     return *control;
 }
 
-WorkbenchWindow::WorkbenchWindow()
-    : host::Form(L"Workbench"),
-      built_(BuildWindow(*this)),
+WorkbenchWindow::WorkbenchWindow() : WorkbenchWindow(host::ParseDesignData(host::LoadTextResource(L"WORKBENCH"))) {}
+
+WorkbenchWindow::WorkbenchWindow(const host::DesignNode& design)
+    : host::Form(L"Workbench", host::DesignedBorderStyle(design)),
+      built_(BuildWindow(*this, design)),
       journal_(Get<host::ListBox>(L"lstJournal")),
       browser_({Get<host::ListBox>(L"lstControls"), Get<host::ListBox>(L"lstProperties"), Get<host::Label>(L"lblHelp"),
                 Get<host::TextBox>(L"txtValue"), Get<host::Label>(L"lblError")}) {

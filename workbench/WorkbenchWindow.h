@@ -3,6 +3,7 @@
 // property browser and the event journal; beside it, the shown form.
 #include <memory>
 
+#include "host/design/DesignData.h"
 #include "host/forms/Form.h"
 #include "workbench/CommandLine.h"
 #include "workbench/Journal.h"
@@ -27,6 +28,7 @@ public:
     void OpenPropertyPages();
 
 private:
+    explicit WorkbenchWindow(const host::DesignNode& design);
     template <class T>
     T& Get(const wchar_t* name) const;
     void Connect();

@@ -3,8 +3,6 @@
 // design file from the form it builds (--resave) without showing a window.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "host/values/Runtime.h"
 #include "host/windows/Pump.h"
 #include "workbench/CommandLine.h"
@@ -13,8 +11,6 @@
 #include "workbench/WorkbenchWindow.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&common);
     host::SetApplicationTitle(L"Control workbench");
     workbench::CommandLine line;
     try {

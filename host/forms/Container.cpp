@@ -97,16 +97,18 @@ void Container::Restack() const {
     }
 }
 
-// One call for the new window, not one per sibling: the others are in order already.
+// One call for the new window, not one per sibling: the others are in order
+// already; none when the window was made where it goes (after the last one).
 void Container::StackInPlace(const Control& child) const {
     HWND h = child.Hwnd();
     if (!h) return;
-    HWND after = HWND_TOP;
+    HWND after = nullptr;
     for (auto& c : children_) {
         if (c.get() == &child) break;
         if (HWND w = c->Hwnd()) after = w;
     }
-    SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (GetWindow(h, GW_HWNDPREV) == after) return;
+    SetWindowPos(h, after ? after : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 WindowlessControl* Container::WindowlessAt(POINT pixel) const {

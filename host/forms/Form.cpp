@@ -40,10 +40,9 @@ Control* FindIn(const Container& container, const std::function<bool(const Contr
 
 const std::vector<Form*>& OpenForms() { return forms; }
 
-Form::Form(std::wstring name) : name_(std::move(name)) {
+Form::Form(std::wstring name, BorderStyle border) : name_(std::move(name)), border_(border) {
     SetFont(Font::Create());
-    CreateOwnWindow(window_class::Form(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, nullptr,
-                    name_.c_str());
+    CreateOwnWindow(window_class::Form(), FrameStyle(), WS_EX_CONTROLPARENT, WindowPlace{}, name_.c_str());
     forms.push_back(this);
     SetMessageFilter(RouteFormKeyboard);
     OnCloseRequest = [this] {
@@ -84,8 +83,8 @@ void Form::SetMinButton(bool on) {
     ApplyStyle();
 }
 
-void Form::ApplyStyle() {
-    DWORD style = WS_CLIPCHILDREN | (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE);
+DWORD Form::FrameStyle() const {
+    DWORD style = WS_CLIPCHILDREN;
     switch (border_) {
     case BorderStyle::None: style |= WS_POPUP; break;
     case BorderStyle::FixedSingle: style |= WS_CAPTION | WS_SYSMENU | WS_BORDER; break;
@@ -98,6 +97,11 @@ void Form::ApplyStyle() {
         if (maxButton_) style |= WS_MAXIMIZEBOX;
         if (minButton_) style |= WS_MINIMIZEBOX;
     }
+    return style;
+}
+
+void Form::ApplyStyle() {
+    const DWORD style = FrameStyle() | (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE);
     // Each change of frame is a round trip to the window system: a setting that
     // leaves the style as it is (a maximize button without a border) changes nothing.
     if (static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)) == style) return;

@@ -24,7 +24,10 @@ public:
         SizableToolWindow = 5
     };
 
-    explicit Form(std::wstring name);
+    // The window is made with the frame `border` gives it: under Wine, changing a
+    // window's frame between one with a caption and one without, even before it
+    // shows, costs about as much as making the whole window.
+    explicit Form(std::wstring name, BorderStyle border = BorderStyle::Sizable);
     ~Form() override;
 
     const std::wstring& Name() const { return name_; }
@@ -79,6 +82,7 @@ protected:
 private:
     void Paint();
     void ApplyStyle();
+    DWORD FrameStyle() const;
     void CenterOnScreen();
 
     std::wstring name_;

@@ -175,6 +175,16 @@ void BuildForm(Form& form, const DesignNode& root) {
     BuildChildren(placing, form, root);
 }
 
+Form::BorderStyle DesignedBorderStyle(const DesignNode& root) {
+    const Variant* border = root.Find(L"BorderStyle");
+    try {
+        const int16_t value = border ? border->ToInteger() : -1;
+        if (value >= 0 && value <= static_cast<int16_t>(Form::BorderStyle::SizableToolWindow))
+            return static_cast<Form::BorderStyle>(value);
+    } catch (const HostError&) {}
+    return Form::BorderStyle::Sizable;
+}
+
 std::wstring LoadTextResource(const std::wstring& name) {
     breakdown::Scope counted(breakdown::Work::DesignData);
     HMODULE module = GetModuleHandleW(nullptr);

@@ -32,6 +32,10 @@ std::unique_ptr<Control> CreateControl(const std::wstring& kind, const std::wstr
 // Errors name the design line that caused them.
 void BuildForm(Form& form, const DesignNode& root);
 
+// The border a form's design data gives it (Sizable when it gives none it can
+// have), to make the form's window with: BuildForm reports a bad value.
+Form::BorderStyle DesignedBorderStyle(const DesignNode& root);
+
 // A UTF-8 text resource of the executable (RCDATA), as wide text.
 std::wstring LoadTextResource(const std::wstring& name);
 

@@ -37,9 +37,9 @@ void UserControl::BeforeDestroy() {
     DestroyChildren();
 }
 
-void UserControl::CreateControlWindow(HWND parent) {
-    CreateOwnWindow(window_class::Container(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
-                    parent, Name().c_str());
+void UserControl::CreateControlWindow(const WindowPlace& place) {
+    CreateOwnWindow(window_class::Container(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, place,
+                    Name().c_str());
 }
 
 void UserControl::Attach(Container* container, bool constituent) {

@@ -103,7 +103,7 @@ public:
 protected:
     void PropertyChanged(const std::wstring& name);
     HWND SurfaceWindow() const override { return Handle(); }
-    void CreateControlWindow(HWND parent) override;
+    void CreateControlWindow(const WindowPlace& place) override;
     // EnterFocus and ExitFocus.
     void FocusWithinChanged(bool within) override;
 

@@ -32,17 +32,18 @@ void WindowedControl::ContainerWindowCreated() {
 
 void WindowedControl::CreateWindowInContainer() {
     breakdown::Scope counted(breakdown::Work::Windows);
-    CreateControlWindow(GetContainer()->ContainerHwnd());
-    EnableWindow(Handle(), Enabled());
-    PlaceChanged();
-    VisibilityChanged();
+    placed_ = WindowRect();
+    CreateControlWindow({GetContainer()->ContainerHwnd(), placed_,
+                         static_cast<DWORD>((Visible() ? WS_VISIBLE : 0) | (Enabled() ? 0 : WS_DISABLED))});
     WindowCreated();
     if (auto* self = dynamic_cast<Container*>(this)) self->CreateChildWindows();
 }
 
 void WindowedControl::PlaceChanged() {
     if (!Handle()) return;
-    RECT r = PixelRect();
+    const RECT r = WindowRect();
+    if (EqualRect(&r, &placed_)) return;
+    placed_ = r;
     SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -29,10 +29,12 @@ public:
 protected:
     // Creates the window inside the container's, then those of the controls on it.
     void CreateWindowInContainer();
-    // Creates the window as a child of `parent` (hidden, at 0,0).
-    virtual void CreateControlWindow(HWND parent) = 0;
+    // Creates the window in `place`, shown and enabled as the control is.
+    virtual void CreateControlWindow(const WindowPlace& place) = 0;
     // The window was just created, placed and shown or hidden.
     virtual void WindowCreated() {}
+    // The window's rectangle in its container's client pixels.
+    virtual RECT WindowRect() const { return PixelRect(); }
     void PlaceChanged() override;
     void VisibilityChanged() override;
     // Gives a system control the font (the HFONT lives as long as the control).
@@ -41,6 +43,7 @@ protected:
 
 private:
     void FontAttributesChanged();
+    RECT placed_{};  // where the window was last put: putting it there again is no call
     FontPtr font_;
     Connection fontChanges_;
     gdi::FontHandle hfont_;

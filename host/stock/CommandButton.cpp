@@ -5,8 +5,8 @@ namespace host {
 CommandButton::CommandButton(std::wstring name)
     : SystemControl(L"CommandButton", std::move(name), kButtonFace, kButtonText) {}
 
-void CommandButton::CreateControlWindow(HWND parent) {
-    CreateSystemWindow(L"BUTTON", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, 0, parent, L"");
+void CommandButton::CreateControlWindow(const WindowPlace& place) {
+    CreateSystemWindow(L"BUTTON", WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, 0, place, L"");
 }
 
 void CommandButton::OnAccessKey(wchar_t) {

@@ -28,7 +28,7 @@ public:
     void SetDesignProperty(const std::wstring& key, const Variant& value) override;
 
 protected:
-    void CreateControlWindow(HWND parent) override;
+    void CreateControlWindow(const WindowPlace& place) override;
 };
 
 }  // namespace host

@@ -11,9 +11,9 @@ HostFrame::HostFrame(std::wstring name) : WindowedControl(L"HostFrame", std::mov
 
 HostFrame::~HostFrame() { DestroyChildren(); }
 
-void HostFrame::CreateControlWindow(HWND parent) {
-    CreateOwnWindow(window_class::Container(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT,
-                    parent, Name().c_str());
+void HostFrame::CreateControlWindow(const WindowPlace& place) {
+    CreateOwnWindow(window_class::Container(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, place,
+                    Name().c_str());
 }
 
 void HostFrame::SetCaption(const std::wstring& caption) {

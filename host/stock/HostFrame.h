@@ -35,7 +35,7 @@ public:
     void SetDesignProperty(const std::wstring& key, const Variant& value) override;
 
 protected:
-    void CreateControlWindow(HWND parent) override;
+    void CreateControlWindow(const WindowPlace& place) override;
 
 private:
     void PaintFrame(HDC dc, const RECT& client) const;

@@ -81,20 +81,19 @@ const ItemList::Messages& ComboBox::Msg() const {
     return m;
 }
 
-void ComboBox::CreateControlWindow(HWND parent) {
+void ComboBox::CreateControlWindow(const WindowPlace& place) {
     DWORD kind = style_ == Style::Simple ? CBS_SIMPLE : style_ == Style::DropDownList ? CBS_DROPDOWNLIST : CBS_DROPDOWN;
     CreateSystemWindow(L"COMBOBOX", WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | CBS_AUTOHSCROLL | kind, 0,
-                       parent, L"");
+                       place, L"");
 }
 
-void ComboBox::PlaceChanged() {
-    if (!Handle()) return;
+RECT ComboBox::WindowRect() const {
     // The window's height includes the dropped-down list; the field's height
     // follows the font.
     constexpr int kListHeight = 160;
     RECT r = PixelRect();
-    int height = style_ == Style::Simple ? r.bottom - r.top : r.bottom - r.top + kListHeight;
-    SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (style_ != Style::Simple) r.bottom += kListHeight;
+    return r;
 }
 
 bool ComboBox::DroppedDown() const { return SendMessageW(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; }
@@ -132,10 +131,10 @@ const ItemList::Messages& ListBox::Msg() const {
     return m;
 }
 
-void ListBox::CreateControlWindow(HWND parent) {
+void ListBox::CreateControlWindow(const WindowPlace& place) {
     CreateSystemWindow(L"LISTBOX",
                        WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_CLIPSIBLINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                       WS_EX_CLIENTEDGE, parent, L"");
+                       WS_EX_CLIENTEDGE, place, L"");
 }
 
 void ListBox::OnCommand(WORD code) {

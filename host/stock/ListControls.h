@@ -54,8 +54,8 @@ public:
     void SetDesignProperty(const std::wstring& key, const Variant& value) override;
 
 protected:
-    void CreateControlWindow(HWND parent) override;
-    void PlaceChanged() override;
+    void CreateControlWindow(const WindowPlace& place) override;
+    RECT WindowRect() const override;
     const Messages& Msg() const override;
 
 private:
@@ -69,7 +69,7 @@ public:
     void OnCommand(WORD code) override;
 
 protected:
-    void CreateControlWindow(HWND parent) override;
+    void CreateControlWindow(const WindowPlace& place) override;
     const Messages& Msg() const override;
 };
 

@@ -7,7 +7,7 @@ PictureBox::PictureBox(std::wstring name) : WindowedControl(L"PictureBox", std::
 
 PictureBox::~PictureBox() { DestroyChildren(); }
 
-void PictureBox::CreateControlWindow(HWND parent) {
+void PictureBox::CreateControlWindow(const WindowPlace& place) {
     DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP;
     DWORD exStyle = WS_EX_CONTROLPARENT;
     if (border_) {
@@ -16,7 +16,7 @@ void PictureBox::CreateControlWindow(HWND parent) {
         else
             exStyle |= WS_EX_CLIENTEDGE;
     }
-    CreateOwnWindow(window_class::Container(), style, exStyle, parent, Name().c_str());
+    CreateOwnWindow(window_class::Container(), style, exStyle, place, Name().c_str());
 }
 
 void PictureBox::SetAutoSize(bool on) {

@@ -43,7 +43,7 @@ protected:
     void OnMouseDown(int16_t button, int16_t shift, float x, float y) override { MouseDown(button, shift, x, y); }
     void OnMouseMove(int16_t button, int16_t shift, float x, float y) override { MouseMove(button, shift, x, y); }
     void OnMouseUp(int16_t button, int16_t shift, float x, float y) override { MouseUp(button, shift, x, y); }
-    void CreateControlWindow(HWND parent) override;
+    void CreateControlWindow(const WindowPlace& place) override;
     HWND SurfaceWindow() const override { return Handle(); }
 
 private:

@@ -45,8 +45,7 @@ void CallByNameLet(Control& control, const std::wstring& name, const Variant& va
 }
 
 PropertyPageDialog::PropertyPageDialog(std::unique_ptr<PropertyPage> page, double pageWidth, double pageHeight)
-    : Form(L"PropertyPageDialog") {
-    SetBorderStyle(BorderStyle::FixedDialog);
+    : Form(L"PropertyPageDialog", BorderStyle::FixedDialog) {
     SetMaxButton(false);
     SetMinButton(false);
     SetCenteredOnScreen(true);

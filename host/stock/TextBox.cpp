@@ -10,7 +10,7 @@ namespace host {
 
 TextBox::TextBox(std::wstring name) : SystemControl(L"TextBox", std::move(name), kWindowBackground, kWindowText) {}
 
-void TextBox::CreateControlWindow(HWND parent) {
+void TextBox::CreateControlWindow(const WindowPlace& place) {
     DWORD style = WS_CHILD | WS_TABSTOP | WS_CLIPSIBLINGS | ES_NOHIDESEL;
     style |= multiLine_ ? (ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN) : ES_AUTOHSCROLL;
     if (alignment_ == Alignment::Right) style |= ES_RIGHT;
@@ -25,7 +25,7 @@ void TextBox::CreateControlWindow(HWND parent) {
         else
             exStyle |= WS_EX_CLIENTEDGE;
     }
-    CreateSystemWindow(L"EDIT", style, exStyle, parent, L"");
+    CreateSystemWindow(L"EDIT", style, exStyle, place, L"");
     if (maxLength_ > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
 }
 

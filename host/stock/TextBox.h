@@ -55,7 +55,7 @@ public:
     void LetProperty(const std::wstring& name, const Variant& value, const std::vector<Variant>& index = {}) override;
 
 protected:
-    void CreateControlWindow(HWND parent) override;
+    void CreateControlWindow(const WindowPlace& place) override;
     void WindowCreated() override;
     // A hidden multi-line box gets its text when it shows or is asked for it:
     // breaking a long text into the lines of a narrow box takes Wine tens of

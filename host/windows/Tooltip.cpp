@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "host/values/Runtime.h"
+
 namespace host {
 
 namespace {
@@ -31,8 +33,11 @@ void Tooltip::Show(HWND tool, const std::wstring& text) {
         SendMessageW(window_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
         return;
     }
+    // The common controls are loaded with the first tip: nothing else of theirs is used.
+    static const auto initialize =
+        LibraryFunction<decltype(&InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx");
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};  // registers the tooltip class
-    InitCommonControlsEx(&classes);
+    if (!initialize || !initialize(&classes)) return;
     window_ =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, tool, nullptr, GetModuleHandleW(nullptr), nullptr);

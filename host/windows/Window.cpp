@@ -142,17 +142,26 @@ LRESULT WindowOwner::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(msg, wParam, lParam);
 }
 
-HWND WindowOwner::CreateOwnWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
+namespace {
+HWND CreatePlacedWindow(const wchar_t* className, DWORD style, DWORD exStyle, const WindowPlace& place,
+                        const wchar_t* text, void* owner) {
+    const RECT& r = place.rect;
+    return CreateWindowExW(exStyle, className, text, style | place.state, r.left, r.top, r.right - r.left,
+                           r.bottom - r.top, place.parent, nullptr, Instance(), owner);
+}
+}  // namespace
+
+HWND WindowOwner::CreateOwnWindow(const wchar_t* className, DWORD style, DWORD exStyle, const WindowPlace& place,
                                   const wchar_t* text) {
     breakdown::Scope counted(breakdown::Work::Windows);
-    CreateWindowExW(exStyle, className, text, style, 0, 0, 0, 0, parent, nullptr, Instance(), this);
+    CreatePlacedWindow(className, style, exStyle, place, text, this);
     return hwnd_;
 }
 
-HWND WindowOwner::CreateSystemWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent,
+HWND WindowOwner::CreateSystemWindow(const wchar_t* className, DWORD style, DWORD exStyle, const WindowPlace& place,
                                      const wchar_t* text) {
     breakdown::Scope counted(breakdown::Work::Windows);
-    hwnd_ = CreateWindowExW(exStyle, className, text, style, 0, 0, 0, 0, parent, nullptr, Instance(), nullptr);
+    hwnd_ = CreatePlacedWindow(className, style, exStyle, place, text, nullptr);
     if (hwnd_) {
         auto original = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HostSubclassProc)));

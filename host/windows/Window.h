@@ -5,6 +5,15 @@
 
 namespace host {
 
+// Where a new window goes and how it starts. A window made in its place, shown or
+// disabled from the start, needs no move, show or enable afterwards: under Wine
+// each of those is a round trip to the window system.
+struct WindowPlace {
+    HWND parent = nullptr;
+    RECT rect{};
+    DWORD state = 0;  // WS_VISIBLE, WS_DISABLED
+};
+
 class WindowOwner {
 public:
     virtual ~WindowOwner();
@@ -22,9 +31,11 @@ public:
 
 protected:
     // Creates a window of one of the host's own classes, owned by this object.
-    HWND CreateOwnWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, const wchar_t* text);
+    HWND CreateOwnWindow(const wchar_t* className, DWORD style, DWORD exStyle, const WindowPlace& place,
+                         const wchar_t* text);
     // Creates a system control window and subclasses it.
-    HWND CreateSystemWindow(const wchar_t* className, DWORD style, DWORD exStyle, HWND parent, const wchar_t* text);
+    HWND CreateSystemWindow(const wchar_t* className, DWORD style, DWORD exStyle, const WindowPlace& place,
+                            const wchar_t* text);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
     void DestroyOwnedWindow();
     // The focus came into this window or one inside it (true), or left them all.

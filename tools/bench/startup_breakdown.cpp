@@ -8,8 +8,6 @@
 // number of times each kind was entered. For tools/bench-startup.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -59,10 +57,6 @@ int wmain() {
     Row(L"process start to main (working set then)", NowMs() - ProcessStartMs(),
         static_cast<long long>(breakdown::WorkingSet()));
     breakdown::SwitchOn();
-    Stage(L"common controls", [] {
-        INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&common);
-    });
     double staged = 0;
 #ifdef BREAKDOWN_OF_GALLERY
     std::unique_ptr<workbench::WorkbenchWindow> window;
