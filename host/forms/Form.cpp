@@ -84,7 +84,7 @@ void Form::SetMinButton(bool on) {
 }
 
 DWORD Form::FrameStyle() const {
-    DWORD style = WS_CLIPCHILDREN;
+    DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;  // the system clips every top-level window's siblings
     switch (border_) {
     case BorderStyle::None: style |= WS_POPUP; break;
     case BorderStyle::FixedSingle: style |= WS_CAPTION | WS_SYSMENU | WS_BORDER; break;

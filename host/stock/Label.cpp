@@ -87,7 +87,7 @@ UINT Label::TextFormat() const {
 
 void Label::FitToText() {
     if (!autoSize_) return;
-    gdi::WindowDC screen(nullptr);
+    gdi::MemoryDC screen(nullptr);  // measures as the screen would, with no round trip to the window system
     gdi::Selection select(screen, FontHandle());
     RECT r{0, 0, wordWrap_ ? PixelRect().right - PixelRect().left : 0, 0};
     std::wstring text = caption_.empty() ? std::wstring() : caption_;

@@ -52,7 +52,7 @@ UINT_PTR NextId() {
 Timer::Timer(std::wstring name) : Control(L"Timer", std::move(name)), id_(NextId()) { Timers()[id_] = this; }
 
 Timer::~Timer() {
-    KillTimer(TimerWindow(), id_);
+    if (running_) KillTimer(TimerWindow(), id_);
     Timers().erase(id_);
 }
 
@@ -67,9 +67,11 @@ void Timer::SetEnabled(bool enabled) {
     Restart();
 }
 
+// Only a running timer has anything to stop, and the timers' window is made
+// when the first one runs: most wait, and each call is a window-system round trip.
 void Timer::Restart() {
-    KillTimer(TimerWindow(), id_);
-    if (Enabled() && interval_ > 0) SetTimer(TimerWindow(), id_, static_cast<UINT>(interval_), nullptr);
+    if (running_) KillTimer(TimerWindow(), id_);
+    running_ = Enabled() && interval_ > 0 && SetTimer(TimerWindow(), id_, static_cast<UINT>(interval_), nullptr);
 }
 
 void Timer::Tick() {

@@ -34,6 +34,7 @@ private:
     void Restart();
     int32_t interval_ = 0;
     UINT_PTR id_ = 0;
+    bool running_ = false;
     std::shared_ptr<bool> ticking_ = std::make_shared<bool>(false);
 };
 

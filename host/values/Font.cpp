@@ -5,6 +5,7 @@
 
 #include "host/values/Breakdown.h"
 #include "host/values/Error.h"
+#include "host/values/Units.h"
 
 namespace host {
 
@@ -64,11 +65,8 @@ void Font::Changed(const wchar_t* attribute) { changed_(attribute); }
 
 HFONT CreateFontFor(const Font& font) {
     breakdown::Scope counted(breakdown::Work::Fonts);
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
     LOGFONTW lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(font.Size() * dpi / 72.0));
+    lf.lfHeight = -static_cast<LONG>(std::lround(font.Size() * Screen::PixelsPerInchY() / 72.0));
     lf.lfWeight = font.Weight();
     lf.lfItalic = font.Italic();
     lf.lfUnderline = font.Underline();

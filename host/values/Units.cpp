@@ -9,21 +9,16 @@
 namespace host {
 
 namespace {
-double TwipsPerPixel(int capability) {
-    static const int dpiX = [] {
-        HDC dc = GetDC(nullptr);
-        int v = GetDeviceCaps(dc, LOGPIXELSX);
-        ReleaseDC(nullptr, dc);
-        return v;
-    }();
-    static const int dpiY = [] {
-        HDC dc = GetDC(nullptr);
-        int v = GetDeviceCaps(dc, LOGPIXELSY);
-        ReleaseDC(nullptr, dc);
-        return v;
-    }();
-    int dpi = capability == LOGPIXELSX ? dpiX : dpiY;
-    return 1440.0 / (dpi > 0 ? dpi : 96);
+int PixelsPerInch(int capability) {
+    HDC dc = GetDC(nullptr);
+    int v = GetDeviceCaps(dc, capability);
+    ReleaseDC(nullptr, dc);
+    return v > 0 ? v : 96;
+}
+
+int DpiX() {
+    static const int dpi = PixelsPerInch(LOGPIXELSX);
+    return dpi;
 }
 
 constexpr double kTwipsPerInch = 1440.0;
@@ -31,8 +26,13 @@ constexpr double kTwipsPerCharX = 120.0;
 constexpr double kTwipsPerCharY = 240.0;
 }  // namespace
 
-double Screen::TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
-double Screen::TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+double Screen::TwipsPerPixelX() { return kTwipsPerInch / DpiX(); }
+double Screen::TwipsPerPixelY() { return kTwipsPerInch / PixelsPerInchY(); }
+
+int Screen::PixelsPerInchY() {
+    static const int dpi = PixelsPerInch(LOGPIXELSY);
+    return dpi;
+}
 
 double TwipsPerUnit(ScaleMode mode, bool horizontal) {
     switch (mode) {

@@ -17,6 +17,8 @@ enum class ScaleMode : int {
 struct Screen {
     static double TwipsPerPixelX();
     static double TwipsPerPixelY();
+    // Pixels in a logical inch down the screen (read once).
+    static int PixelsPerInchY();
 };
 
 // Twips in one unit of `mode` along x (horizontal) or y.
