@@ -23,11 +23,11 @@ void WindowedControl::SetFocus() {
 
 void WindowedControl::Attach(Container* container, bool constituent) {
     Control::Attach(container, constituent);
-    if (container->ContainerHwnd()) CreateWindowInContainer();
+    if (container->ContainerHwnd() && WindowWanted()) CreateWindowInContainer();
 }
 
 void WindowedControl::ContainerWindowCreated() {
-    if (!Handle()) CreateWindowInContainer();
+    if (!Handle() && WindowWanted()) CreateWindowInContainer();
 }
 
 void WindowedControl::CreateWindowInContainer() {
@@ -48,7 +48,12 @@ void WindowedControl::PlaceChanged() {
 }
 
 void WindowedControl::VisibilityChanged() {
-    if (Handle()) ShowWindow(Handle(), Visible() ? SW_SHOWNA : SW_HIDE);
+    if (Handle()) {
+        ShowWindow(Handle(), Visible() ? SW_SHOWNA : SW_HIDE);
+    } else if (Visible() && GetContainer() && GetContainer()->ContainerHwnd()) {
+        CreateWindowInContainer();  // one that waited while hidden
+        GetContainer()->StackInPlace(*this);
+    }
 }
 
 void WindowedControl::ApplyFont(const FontPtr& font) {

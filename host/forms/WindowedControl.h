@@ -29,6 +29,9 @@ public:
 protected:
     // Creates the window inside the container's, then those of the controls on it.
     void CreateWindowInContainer();
+    // A control that answers true gets no window while it is hidden, only when it
+    // is first shown: each window costs a millisecond or more at start under Wine.
+    virtual bool WindowWaitsWhileHidden() const { return false; }
     // Creates the window in `place`, shown and enabled as the control is.
     virtual void CreateControlWindow(const WindowPlace& place) = 0;
     // The window was just created, placed and shown or hidden.
@@ -42,6 +45,7 @@ protected:
     void SetFontFromDesign(const Variant& value, FontPtr& field);
 
 private:
+    bool WindowWanted() const { return Visible() || !WindowWaitsWhileHidden(); }
     void FontAttributesChanged();
     RECT placed_{};  // where the window was last put: putting it there again is no call
     FontPtr font_;

@@ -1,4 +1,7 @@
 #include "host/stock/PictureBox.h"
+
+#include <algorithm>
+
 #include "host/stock/ColourKeys.h"
 
 namespace host {
@@ -7,16 +10,22 @@ PictureBox::PictureBox(std::wstring name) : WindowedControl(L"PictureBox", std::
 
 PictureBox::~PictureBox() { DestroyChildren(); }
 
+DWORD PictureBox::Style() const {
+    return WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP | (border_ && flat_ ? WS_BORDER : 0);
+}
+
+DWORD PictureBox::ExStyle() const { return WS_EX_CONTROLPARENT | (border_ && !flat_ ? WS_EX_CLIENTEDGE : 0); }
+
 void PictureBox::CreateControlWindow(const WindowPlace& place) {
-    DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP;
-    DWORD exStyle = WS_EX_CONTROLPARENT;
-    if (border_) {
-        if (flat_)
-            style |= WS_BORDER;
-        else
-            exStyle |= WS_EX_CLIENTEDGE;
-    }
-    CreateOwnWindow(window_class::Container(), style, exStyle, place, Name().c_str());
+    CreateOwnWindow(window_class::Container(), Style(), ExStyle(), place, Name().c_str());
+}
+
+SIZE PictureBox::ClientSizeWithoutWindow() const {
+    RECT frame{};
+    AdjustWindowRectEx(&frame, Style(), FALSE, ExStyle());
+    const RECT r = PixelRect();
+    return SIZE{std::max(0L, (r.right - r.left) - (frame.right - frame.left)),
+                std::max(0L, (r.bottom - r.top) - (frame.bottom - frame.top))};
 }
 
 void PictureBox::SetAutoSize(bool on) {

@@ -44,9 +44,14 @@ protected:
     void OnMouseMove(int16_t button, int16_t shift, float x, float y) override { MouseMove(button, shift, x, y); }
     void OnMouseUp(int16_t button, int16_t shift, float x, float y) override { MouseUp(button, shift, x, y); }
     void CreateControlWindow(const WindowPlace& place) override;
+    // A hidden box often only stores a picture (or is drawn on to be shown later).
+    bool WindowWaitsWhileHidden() const override { return true; }
     HWND SurfaceWindow() const override { return Handle(); }
+    SIZE ClientSizeWithoutWindow() const override;
 
 private:
+    DWORD Style() const;
+    DWORD ExStyle() const;
     void FitToPicture();
     bool border_ = true;
     bool flat_ = false;

@@ -63,8 +63,10 @@ Surface::Surface() = default;
 Surface::~Surface() = default;
 
 SIZE Surface::ClientSize() const {
+    HWND hwnd = SurfaceWindow();
+    if (!hwnd) return ClientSizeWithoutWindow();
     RECT r{};
-    if (HWND hwnd = SurfaceWindow()) GetClientRect(hwnd, &r);
+    GetClientRect(hwnd, &r);
     return SIZE{r.right, r.bottom};
 }
 

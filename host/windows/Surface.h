@@ -74,6 +74,8 @@ public:
 
 protected:
     virtual HWND SurfaceWindow() const = 0;
+    // The client size the window will have, while there is none yet.
+    virtual SIZE ClientSizeWithoutWindow() const { return SIZE{0, 0}; }
     // Called when the background changed so that owners can notify (ambient changes).
     virtual void SurfaceBackColorChanged() {}
     virtual void SurfaceFontChanged() {}

@@ -21,10 +21,11 @@ public:
         PlaceInPixels(*box, 3, 4, 100, 40);
         PlaceInPixels(*text, 10, 10, 60, 20);
         PlaceInPixels(*combo, 0, 50, 150, 20);
+        PlaceInPixels(*hidden, 0, 0, 30, 20);
         hidden->SetVisible(false);
         hidden->SetEnabled(false);
     }
-    void OnInitialize() override { windowsAtInitialize = box->Hwnd() && text->Hwnd() && hidden->Hwnd(); }
+    void OnInitialize() override { windowsAtInitialize = box->Hwnd() && text->Hwnd() && !hidden->Hwnd(); }
     PictureBox *box, *hidden;
     TextBox* text;
     ComboBox* combo;
@@ -60,7 +61,15 @@ TEST_F(BoxesTest, WindowsComeWithTheUserControlsAndKeepWhatWasSetBefore) {
     GetWindowRect(composed.box->Hwnd(), &r);
     MapWindowPoints(nullptr, composed.hWnd(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ(Corners(r), (std::array<LONG, 4>{3, 4, 103, 44}));
-    EXPECT_FALSE(IsWindowVisible(composed.hidden->Hwnd()) || IsWindowEnabled(composed.hidden->Hwnd()));
+    // A hidden box waits for its window until it shows, measuring as it will then.
+    PictureBox& hidden = *composed.hidden;
+    const double width = hidden.ScaleWidth();
+    EXPECT_GT(width, 0);
+    hidden.SetVisible(true);
+    ASSERT_NE(hidden.Hwnd(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(hidden.Hwnd()) && !IsWindowEnabled(hidden.Hwnd()));
+    EXPECT_EQ(GetWindow(composed.combo->Hwnd(), GW_HWNDNEXT), hidden.Hwnd()) << "stacked in order";
+    EXPECT_EQ(hidden.ScaleWidth(), width);
     EXPECT_EQ(GetParent(text.Hwnd()), composed.box->Hwnd());
     EXPECT_EQ(GetWindow(composed.box->Hwnd(), GW_HWNDNEXT), composed.combo->Hwnd()) << "stacked in order";
     EXPECT_EQ(text.Text(), L"early");
