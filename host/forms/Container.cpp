@@ -87,28 +87,35 @@ void Container::InvalidatePixels(const RECT& area) const {
     }
 }
 
+namespace {
+// Puts `h` just below `above` (null: at the top). Windows made in order are there
+// already, and asking costs less than a move, which every window's procedure hears.
+void StackBelow(HWND h, HWND above) {
+    if (GetWindow(h, GW_HWNDPREV) == above) return;
+    SetWindowPos(h, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+}  // namespace
+
 void Container::Restack() const {
-    HWND after = HWND_TOP;
+    HWND above = nullptr;
     for (auto& c : children_) {
         HWND h = c->Hwnd();
         if (!h) continue;
-        SetWindowPos(h, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = h;
+        StackBelow(h, above);
+        above = h;
     }
 }
 
-// One call for the new window, not one per sibling: the others are in order
-// already; none when the window was made where it goes (after the last one).
+// One window, not one per sibling: the others are in order already.
 void Container::StackInPlace(const Control& child) const {
     HWND h = child.Hwnd();
     if (!h) return;
-    HWND after = nullptr;
+    HWND above = nullptr;
     for (auto& c : children_) {
         if (c.get() == &child) break;
-        if (HWND w = c->Hwnd()) after = w;
+        if (HWND w = c->Hwnd()) above = w;
     }
-    if (GetWindow(h, GW_HWNDPREV) == after) return;
-    SetWindowPos(h, after ? after : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    StackBelow(h, above);
 }
 
 WindowlessControl* Container::WindowlessAt(POINT pixel) const {

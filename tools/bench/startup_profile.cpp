@@ -1,6 +1,7 @@
-// A sampling profile of the main window's start-up from inside the process, for
+// A sampling profile of the main window's (startup_profile_app) or the workbench
+// gallery's (startup_profile_gallery) start-up from inside the process, for
 // where tools/bench-startup's breakdown leaves the time unexplained: a second
-// thread stops the main thread every half millisecond while it builds, shows and
+// thread stops the main thread every millisecond while it builds, shows and
 // paints the window, and prints the call stack it finds, one line a sample:
 //   module-of-the-innermost-frame  address address ...   (innermost first)
 // The addresses are the program's own return addresses (the system's are left
@@ -15,8 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "app/Form1.h"
 #include "host/windows/Pump.h"
+#ifdef PROFILE_OF_GALLERY
+#include "workbench/CommandLine.h"
+#include "workbench/WorkbenchWindow.h"
+#else
+#include "app/Form1.h"
+#endif
 
 namespace {
 
@@ -138,8 +144,13 @@ int wmain() {
     samples.reserve(20000);
     HANDLE sampler = CreateThread(nullptr, 0, Sampler, nullptr, 0, nullptr);
     {
-        auto form = std::make_unique<app::Form1>();
-        form->Show();
+#ifdef PROFILE_OF_GALLERY
+        workbench::WorkbenchWindow window;
+        window.Start(workbench::CommandLine{});
+#else
+        app::Form1 form;
+        form.Show();
+#endif
         host::DoEvents();
         sampling = false;
         WaitForSingleObject(sampler, INFINITE);
