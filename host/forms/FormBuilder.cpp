@@ -123,11 +123,21 @@ void BuildChildren(Placing& placing, Container& container, const DesignNode& nod
     for (auto& child : node.children) BuildControl(placing, container, child);
 }
 
+bool IsBorderStyle(int16_t value) {
+    return value >= 0 && value <= static_cast<int16_t>(Form::BorderStyle::SizableToolWindow);
+}
+
+// A value outside the six styles would make a window with no frame of any kind.
+Form::BorderStyle ToBorderStyle(int16_t value) {
+    if (!IsBorderStyle(value)) Raise(err::InvalidPropertyValue, L"BorderStyle must be 0 to 5");
+    return static_cast<Form::BorderStyle>(value);
+}
+
 void ApplyFormProperty(Form& form, const std::wstring& key, const Variant& value) {
     if (SameName(key, L"Caption"))
         form.SetCaption(value.ToString());
     else if (SameName(key, L"BorderStyle"))
-        form.SetBorderStyle(static_cast<Form::BorderStyle>(value.ToInteger()));
+        form.SetBorderStyle(ToBorderStyle(value.ToInteger()));
     else if (SameName(key, L"MaxButton"))
         form.SetMaxButton(value.ToBool());
     else if (SameName(key, L"MinButton"))
@@ -179,8 +189,7 @@ Form::BorderStyle DesignedBorderStyle(const DesignNode& root) {
     const Variant* border = root.Find(L"BorderStyle");
     try {
         const int16_t value = border ? border->ToInteger() : -1;
-        if (value >= 0 && value <= static_cast<int16_t>(Form::BorderStyle::SizableToolWindow))
-            return static_cast<Form::BorderStyle>(value);
+        if (IsBorderStyle(value)) return static_cast<Form::BorderStyle>(value);
     } catch (const HostError&) {}
     return Form::BorderStyle::Sizable;
 }

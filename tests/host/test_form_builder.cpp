@@ -84,3 +84,28 @@ TEST(FormBuilder, ErrorsNameTheLineAndTheControl) {
         EXPECT_EQ(3, FormatErrorOf([&] { BuildForm(form, {L"Form", L"f", 1, {}, {}, children}); }).Line()) << label;
     }
 }
+
+// The form's window is made with the border its data gives; a border that is no style is refused.
+TEST(FormBuilder, FormsAreMadeWithTheBorderTheirDataGives) {
+    // clang-format off
+    const struct { const char* label; const wchar_t* border; Form::BorderStyle made; bool refused; } rows[] = {
+        {"none given", L"", Form::BorderStyle::Sizable, false},
+        {"borderless", L"    BorderStyle = 0\n", Form::BorderStyle::None, false},
+        {"dialog", L"    BorderStyle = 3\n", Form::BorderStyle::FixedDialog, false},
+        {"Mended: a number that is no style", L"    BorderStyle = 9\n", Form::BorderStyle::Sizable, true},
+        {"not a number", L"    BorderStyle = \"thin\"\n", Form::BorderStyle::Sizable, true},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        const DesignNode design = ParseDesignData(std::wstring(L"Begin Form f\n") + row.border + L"End\n");
+        EXPECT_EQ(DesignedBorderStyle(design), row.made) << row.label;
+        Form form(L"f", DesignedBorderStyle(design));
+        if (row.refused) {
+            EXPECT_EQ(FormatErrorOf([&] { BuildForm(form, design); }).Line(), 2) << row.label;
+            continue;
+        }
+        BuildForm(form, design);
+        const bool caption = (GetWindowLongW(form.hWnd(), GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+        EXPECT_EQ(caption, row.made != Form::BorderStyle::None) << row.label;
+    }
+}
