@@ -116,8 +116,12 @@ void Form::SetClientSize(double widthTwips, double heightTwips) {
     RECT r{0, 0, TwipsToPixelsX(widthTwips), TwipsToPixelsY(heightTwips)};
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
-    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size{r.right - r.left, r.bottom - r.top};
+    // A hidden form that opens centred goes there in the same call.
+    const bool centre = centred_ && !IsWindowVisible(Handle());
+    const POINT at = centre ? CentredOrigin(size) : POINT{};
+    SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (centre ? 0 : SWP_NOMOVE));
 }
 
 void Form::SetIcon(PicturePtr icon) {
@@ -127,13 +131,16 @@ void Form::SetIcon(PicturePtr icon) {
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, handle);
 }
 
+POINT Form::CentredOrigin(SIZE size) {
+    return POINT{(GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2, (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2};
+}
+
 void Form::CenterOnScreen() {
     RECT w;
     GetWindowRect(Handle(), &w);
-    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    int x = work.left + ((work.right - work.left) - (w.right - w.left)) / 2;
-    int y = work.top + ((work.bottom - work.top) - (w.bottom - w.top)) / 2;
-    SetWindowPos(Handle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = CentredOrigin(SIZE{w.right - w.left, w.bottom - w.top});
+    if (at.x == w.left && at.y == w.top) return;  // sized there already
+    SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::Show() {

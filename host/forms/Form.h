@@ -84,6 +84,7 @@ private:
     void ApplyStyle();
     DWORD FrameStyle() const;
     void CenterOnScreen();
+    static POINT CentredOrigin(SIZE size);
 
     std::wstring name_;
     BorderStyle border_ = BorderStyle::Sizable;
