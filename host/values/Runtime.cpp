@@ -3,6 +3,8 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include "host/values/SystemLook.h"
+
 namespace host {
 
 namespace {
@@ -36,6 +38,7 @@ bool SideEffects::PlaySoundFile(const std::string& ansiFile, unsigned flags) {
 }
 
 int SideEffects::ShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, unsigned type) {
+    SystemLook look;
     return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
 }
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "host/values/Runtime.h"
+#include "host/values/SystemLook.h"
 
 namespace host {
 
@@ -34,6 +35,7 @@ void Tooltip::Show(HWND tool, const std::wstring& text) {
         return;
     }
     // The common controls are loaded with the first tip: nothing else of theirs is used.
+    SystemLook look;
     static const auto initialize =
         LibraryFunction<decltype(&InitCommonControlsEx)>(L"comctl32.dll", "InitCommonControlsEx");
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};  // registers the tooltip class
