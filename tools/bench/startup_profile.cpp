@@ -10,10 +10,9 @@
 
 #include <psapi.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <string>
 #include <vector>
 
 #include "host/windows/Pump.h"
@@ -42,7 +41,7 @@ struct Module {
 };
 
 HANDLE mainThread;
-volatile bool sampling = true;
+std::atomic<bool> sampling{true};
 std::vector<Sample> samples;
 std::vector<Module> modules;  // taken while the main thread runs: no lock is held while it is stopped
 DWORD64 programBase, programEnd;
