@@ -101,10 +101,11 @@ DWORD Form::FrameStyle() const {
 }
 
 void Form::ApplyStyle() {
-    const DWORD style = FrameStyle() | (GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE);
+    const auto current = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE));
+    const DWORD style = FrameStyle() | (current & WS_VISIBLE);
     // Each change of frame is a round trip to the window system: a setting that
     // leaves the style as it is (a maximize button without a border) changes nothing.
-    if (static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)) == style) return;
+    if (current == style) return;
     RECT client;
     GetClientRect(Handle(), &client);
     SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>(style));

@@ -37,10 +37,7 @@ void UserControl::BeforeDestroy() {
     DestroyChildren();
 }
 
-void UserControl::CreateControlWindow(const WindowPlace& place) {
-    CreateOwnWindow(window_class::Container(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, place,
-                    Name().c_str());
-}
+void UserControl::CreateControlWindow(const WindowPlace& place) { CreateContainerWindow(place); }
 
 void UserControl::Attach(Container* container, bool constituent) {
     WindowedControl::Attach(container, constituent);

@@ -39,6 +39,11 @@ void WindowedControl::CreateWindowInContainer() {
     if (auto* self = dynamic_cast<Container*>(this)) self->CreateChildWindows();
 }
 
+void WindowedControl::CreateContainerWindow(const WindowPlace& place, DWORD style, DWORD exStyle) {
+    CreateOwnWindow(window_class::Container(), kContainerStyle | style, WS_EX_CONTROLPARENT | exStyle, place,
+                    Name().c_str());
+}
+
 void WindowedControl::PlaceChanged() {
     if (!Handle()) return;
     const RECT r = WindowRect();

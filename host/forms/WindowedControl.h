@@ -9,6 +9,14 @@
 
 namespace host {
 
+// The border a text or picture box draws: a flat line, a sunken edge, or none.
+struct BoxBorder {
+    bool on = true;
+    bool flat = false;
+    DWORD Style() const { return on && flat ? WS_BORDER : 0; }
+    DWORD ExStyle() const { return on && !flat ? WS_EX_CLIENTEDGE : 0; }
+};
+
 class WindowedControl : public Control, public WindowOwner {
 public:
     using Control::Control;
@@ -34,6 +42,9 @@ protected:
     virtual bool WindowWaitsWhileHidden() const { return false; }
     // Creates the window in `place`, shown and enabled as the control is.
     virtual void CreateControlWindow(const WindowPlace& place) = 0;
+    // A window of the host's container class, named after the control.
+    void CreateContainerWindow(const WindowPlace& place, DWORD style = 0, DWORD exStyle = 0);
+    static constexpr DWORD kContainerStyle = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     // The window was just created, placed and shown or hidden.
     virtual void WindowCreated() {}
     // The window's rectangle in its container's client pixels.

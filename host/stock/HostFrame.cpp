@@ -11,10 +11,7 @@ HostFrame::HostFrame(std::wstring name) : WindowedControl(L"HostFrame", std::mov
 
 HostFrame::~HostFrame() { DestroyChildren(); }
 
-void HostFrame::CreateControlWindow(const WindowPlace& place) {
-    CreateOwnWindow(window_class::Container(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, place,
-                    Name().c_str());
-}
+void HostFrame::CreateControlWindow(const WindowPlace& place) { CreateContainerWindow(place); }
 
 void HostFrame::SetCaption(const std::wstring& caption) {
     caption_ = caption;

@@ -10,19 +10,13 @@ PictureBox::PictureBox(std::wstring name) : WindowedControl(L"PictureBox", std::
 
 PictureBox::~PictureBox() { DestroyChildren(); }
 
-DWORD PictureBox::Style() const {
-    return WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP | (border_ && flat_ ? WS_BORDER : 0);
-}
-
-DWORD PictureBox::ExStyle() const { return WS_EX_CONTROLPARENT | (border_ && !flat_ ? WS_EX_CLIENTEDGE : 0); }
-
 void PictureBox::CreateControlWindow(const WindowPlace& place) {
-    CreateOwnWindow(window_class::Container(), Style(), ExStyle(), place, Name().c_str());
+    CreateContainerWindow(place, WS_TABSTOP | border_.Style(), border_.ExStyle());
 }
 
 SIZE PictureBox::ClientSizeWithoutWindow() const {
     RECT frame{};
-    AdjustWindowRectEx(&frame, Style(), FALSE, ExStyle());
+    AdjustWindowRectEx(&frame, kContainerStyle | border_.Style(), FALSE, WS_EX_CONTROLPARENT | border_.ExStyle());
     const RECT r = PixelRect();
     return SIZE{std::max(0L, (r.right - r.left) - (frame.right - frame.left)),
                 std::max(0L, (r.bottom - r.top) - (frame.bottom - frame.top))};

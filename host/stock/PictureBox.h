@@ -13,8 +13,8 @@ public:
     explicit PictureBox(std::wstring name);
     ~PictureBox() override;
 
-    void SetBorder(bool on) { border_ = on; }
-    void SetFlat(bool flat) { flat_ = flat; }
+    void SetBorder(bool on) { border_.on = on; }
+    void SetFlat(bool flat) { border_.flat = flat; }
     // With AutoSize the box takes the size of its picture.
     void SetAutoSize(bool on);
     void SetPictureAndFit(PicturePtr picture);
@@ -50,11 +50,8 @@ protected:
     SIZE ClientSizeWithoutWindow() const override;
 
 private:
-    DWORD Style() const;
-    DWORD ExStyle() const;
     void FitToPicture();
-    bool border_ = true;
-    bool flat_ = false;
+    BoxBorder border_;
     bool autoSize_ = false;
 };
 

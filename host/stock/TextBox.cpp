@@ -18,14 +18,7 @@ void TextBox::CreateControlWindow(const WindowPlace& place) {
     if (scrollBars_ & 1) style |= WS_HSCROLL;
     if (scrollBars_ & 2) style |= WS_VSCROLL;
     if (locked_) style |= ES_READONLY;
-    DWORD exStyle = 0;
-    if (border_) {
-        if (flat_)
-            style |= WS_BORDER;
-        else
-            exStyle |= WS_EX_CLIENTEDGE;
-    }
-    CreateSystemWindow(L"EDIT", style, exStyle, place, L"");
+    CreateSystemWindow(L"EDIT", style | border_.Style(), border_.ExStyle(), place, L"");
     if (maxLength_ > 0) SendMessageW(Handle(), EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
 }
 

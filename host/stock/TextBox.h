@@ -18,8 +18,8 @@ public:
     void SetMultiLine(bool on) { multiLine_ = on; }
     bool MultiLine() const { return multiLine_; }
     void SetAlignment(Alignment alignment) { alignment_ = alignment; }
-    void SetBorder(bool on) { border_ = on; }
-    void SetFlat(bool flat) { flat_ = flat; }
+    void SetBorder(bool on) { border_.on = on; }
+    void SetFlat(bool flat) { border_.flat = flat; }
     void SetScrollBars(int bars) { scrollBars_ = bars; }
     // Read-only for the user.
     bool Locked() const { return locked_; }
@@ -67,8 +67,7 @@ private:
 
     bool multiLine_ = false;
     Alignment alignment_ = Alignment::Left;
-    bool border_ = true;
-    bool flat_ = false;
+    BoxBorder border_;
     int scrollBars_ = 0;
     bool locked_ = false;
     int32_t maxLength_ = 0;

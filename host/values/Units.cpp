@@ -16,18 +16,18 @@ int PixelsPerInch(int capability) {
     return v > 0 ? v : 96;
 }
 
-int DpiX() {
-    static const int dpi = PixelsPerInch(LOGPIXELSX);
-    return dpi;
-}
-
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kTwipsPerCharX = 120.0;
 constexpr double kTwipsPerCharY = 240.0;
 }  // namespace
 
-double Screen::TwipsPerPixelX() { return kTwipsPerInch / DpiX(); }
+double Screen::TwipsPerPixelX() { return kTwipsPerInch / PixelsPerInchX(); }
 double Screen::TwipsPerPixelY() { return kTwipsPerInch / PixelsPerInchY(); }
+
+int Screen::PixelsPerInchX() {
+    static const int dpi = PixelsPerInch(LOGPIXELSX);
+    return dpi;
+}
 
 int Screen::PixelsPerInchY() {
     static const int dpi = PixelsPerInch(LOGPIXELSY);

@@ -17,7 +17,8 @@ enum class ScaleMode : int {
 struct Screen {
     static double TwipsPerPixelX();
     static double TwipsPerPixelY();
-    // Pixels in a logical inch down the screen (read once).
+    // Pixels in a logical inch across and down the screen (read once).
+    static int PixelsPerInchX();
     static int PixelsPerInchY();
 };
 
