@@ -6,11 +6,13 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "host/values/Breakdown.h"
 #include "host/values/Error.h"
+#include "host/values/Text.h"
 #include "host/values/Units.h"
 
 namespace host {
@@ -45,37 +47,10 @@ PicturePtr FromIcon(HICON icon, PictureSource source) {
                                      PixelsToHimetric(width, true), PixelsToHimetric(height, false), std::move(source));
 }
 
-constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-
-std::wstring ToBase64(const std::vector<unsigned char>& bytes) {
-    std::wstring out;
-    for (size_t i = 0; i < bytes.size(); i += 3) {
-        size_t n = std::min<size_t>(3, bytes.size() - i);
-        uint32_t chunk = static_cast<uint32_t>(bytes[i]) << 16;
-        if (n > 1) chunk |= static_cast<uint32_t>(bytes[i + 1]) << 8;
-        if (n > 2) chunk |= bytes[i + 2];
-        for (size_t k = 0; k < 4; ++k)
-            out += k <= n ? static_cast<wchar_t>(kBase64[(chunk >> (18 - 6 * k)) & 63]) : L'=';
-    }
-    return out;
-}
-
-std::vector<unsigned char> FromBase64(const std::wstring& text) {
-    std::vector<unsigned char> out;
-    uint32_t chunk = 0;
-    int bits = 0;
-    for (wchar_t c : text) {
-        if (c == L'=') break;
-        const char* at = c < 128 ? std::strchr(kBase64, static_cast<char>(c)) : nullptr;
-        if (!at || !c) Raise(err::InvalidPicture, L"picture data is not base64");
-        chunk = (chunk << 6) | static_cast<uint32_t>(at - kBase64);
-        bits += 6;
-        if (bits >= 8) {
-            bits -= 8;
-            out.push_back(static_cast<unsigned char>((chunk >> bits) & 0xFF));
-        }
-    }
-    return out;
+std::vector<unsigned char> PictureBytes(const std::wstring& base64) {
+    std::optional<std::vector<unsigned char>> bytes = FromBase64(base64);
+    if (!bytes) Raise(err::InvalidPicture, L"picture data is not base64");
+    return std::move(*bytes);
 }
 
 // A bitmap as the bytes of a 24-bit .bmp file.
@@ -290,7 +265,7 @@ PictureSource Picture::SavedSource() const {
 PicturePtr LoadPictureFromSource(const PictureSource& source) {
     breakdown::Scope counted(breakdown::Work::Pictures);
     switch (source.kind) {
-    case PictureSource::Kind::Data: return FromBitmap(BitmapFromFileBytes(FromBase64(source.name)), source);
+    case PictureSource::Kind::Data: return FromBitmap(BitmapFromFileBytes(PictureBytes(source.name)), source);
     case PictureSource::Kind::Resource: return LoadResPicture(source.name);
     case PictureSource::Kind::File: return LoadPicture(source.name);
     case PictureSource::Kind::Empty: break;

@@ -1,5 +1,8 @@
 #include "host/values/Text.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cwctype>
 
 namespace host {
@@ -46,6 +49,41 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+namespace {
+constexpr char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+}  // namespace
+
+std::wstring ToBase64(const std::vector<unsigned char>& bytes) {
+    std::wstring out;
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        size_t n = std::min<size_t>(3, bytes.size() - i);
+        uint32_t chunk = static_cast<uint32_t>(bytes[i]) << 16;
+        if (n > 1) chunk |= static_cast<uint32_t>(bytes[i + 1]) << 8;
+        if (n > 2) chunk |= bytes[i + 2];
+        for (size_t k = 0; k < 4; ++k)
+            out += k <= n ? static_cast<wchar_t>(kBase64[(chunk >> (18 - 6 * k)) & 63]) : L'=';
+    }
+    return out;
+}
+
+std::optional<std::vector<unsigned char>> FromBase64(const std::wstring& text) {
+    std::vector<unsigned char> out;
+    uint32_t chunk = 0;
+    int bits = 0;
+    for (wchar_t c : text) {
+        if (c == L'=') break;
+        const char* at = c < 128 ? std::strchr(kBase64, static_cast<char>(c)) : nullptr;
+        if (!at || !c) return std::nullopt;
+        chunk = (chunk << 6) | static_cast<uint32_t>(at - kBase64);
+        bits += 6;
+        if (bits >= 8) {
+            bits -= 8;
+            out.push_back(static_cast<unsigned char>((chunk >> bits) & 0xFF));
+        }
+    }
+    return out;
 }
 
 }  // namespace host

@@ -1,5 +1,6 @@
 #pragma once
 // String helpers shared by the host's layers.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,5 +16,9 @@ std::vector<std::wstring> SplitLines(const std::wstring& text);
 
 // Appends the UTF-8 bytes of one code point (surrogates are encoded as they are).
 void AppendUtf8(std::string& out, char32_t c);
+
+// Bytes as base64 text, and back (null when the text holds another character).
+std::wstring ToBase64(const std::vector<unsigned char>& bytes);
+std::optional<std::vector<unsigned char>> FromBase64(const std::wstring& text);
 
 }  // namespace host

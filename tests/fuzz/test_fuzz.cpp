@@ -22,6 +22,7 @@
 #include "host/design/PropertyBag.h"
 #include "host/values/Runtime.h"
 #include "host/design/TextLiteral.h"
+#include "host/values/Text.h"
 
 using namespace host;
 using namespace fuzz;
@@ -234,7 +235,8 @@ private:
         Problem problem = HostErrorsOnly(false, [&] { pictures.push_back(LoadPicture(file.wstring())); });
         if (!problem && input.target == Target::Bitmap)
             problem = HostErrorsOnly(false, [&] {
-                pictures.push_back(LoadPictureFromSource({PictureSource::Kind::Data, Base64(input.bytes)}));
+                pictures.push_back(LoadPictureFromSource(
+                    {PictureSource::Kind::Data, ToBase64({input.bytes.begin(), input.bytes.end()})}));
             });
         for (const PicturePtr& picture : pictures)
             if (!problem) problem = HostErrorsOnly(false, [&] { Draw(picture); });
@@ -257,18 +259,6 @@ private:
         DeleteObject(target);
         DeleteDC(dc);
         ReleaseDC(nullptr, screen);
-    }
-
-    static std::wstring Base64(const std::string& bytes) {
-        static const char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-        std::wstring out;
-        for (size_t i = 0; i < bytes.size(); i += 3) {
-            uint32_t chunk = 0;
-            for (size_t k = 0; k < 3; ++k)
-                chunk = chunk << 8 | (i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0);
-            for (size_t k = 0; k < 4; ++k) out += k <= bytes.size() - i ? kDigits[(chunk >> (18 - 6 * k)) & 63] : L'=';
-        }
-        return out;
     }
 
     Counts counts_[5];
