@@ -76,43 +76,25 @@ TEST_F(ComboTest, EnabledIsReportedAndStoredButLoadingAppliesItToNothing) {
     }
 }
 
-TEST_F(ComboTest, BagRoundTripsWithItsKeysInOrderAndStoredValuesReachTheParts) {
-    const struct {
-        const char* label;
-        Act set;
-        Names keys;
-    } rows[] = {
-        {"new: the text area's own font is not the ambient one", [](Combo&) {}, {L"font", L"_extentx", L"_extenty"}},
-        {"every property set",
-         [](Combo& c) {
-             c.SetTEXT(L"投票");
-             c.SetBackColor(RGB(255, 255, 192));
-             c.SetForeColor(RGB(0, 0, 128));
-             c.SetLocked(true);
-             c.SetMaxLength(20);
-             c.SetToolTipText(L"tip");
-             c.SetFieldName(L"Name");
-             c.SetEnabled(true);
-         },
-         {L"text", L"backcolor", L"font", L"forecolor", L"locked", L"maxlength", L"tooltiptext", L"fieldname",
-          L"enabled", L"_extentx", L"_extenty"}},
-    };
-    for (const auto& row : rows) {
-        Combo& original = Place();
-        row.set(original);
-        const host::PropertyBag bag = host::PropertyBag::LoadText(original.Save().SaveText());
-        EXPECT_EQ(bag.Keys(), row.keys) << row.label;
-        Combo& copy = Place(&bag);
-        EXPECT_EQ(copy.Save().SaveText(), bag.SaveText()) << row.label;
-        EXPECT_EQ(BackMain(copy).BackColor(), original.BackColor()) << row.label << ": the panel takes the colour too";
-    }
+TEST_F(ComboTest, BagRoundTripsEveryKeyInOrderAndStoredValuesReachTheParts) {
+    Combo& original = Place();
+    original.SetTEXT(L"投票");
+    original.SetBackColor(RGB(255, 255, 192));
+    original.SetForeColor(RGB(0, 0, 128));
+    original.SetLocked(true);
+    original.SetMaxLength(20);
+    original.SetToolTipText(L"tip");
+    original.SetFieldName(L"Name");
+    original.SetEnabled(true);
+    const host::PropertyBag bag = host::PropertyBag::LoadText(original.Save().SaveText());
+    EXPECT_EQ(bag.Keys(), (Names{L"text", L"backcolor", L"font", L"forecolor", L"locked", L"maxlength", L"tooltiptext",
+                                 L"fieldname", L"enabled", L"_extentx", L"_extenty"}));
+    Combo& copy = Place(&bag);
+    EXPECT_EQ(copy.Save().SaveText(), bag.SaveText());
+    EXPECT_EQ(BackMain(copy).BackColor(), original.BackColor()) << "the panel takes the colour too";
 }
 
 TEST_F(ComboTest, StoredValuesNoPartCanTakeAreLeftAlone) {
-    Combo& chosen = Place();
-    AddThree(chosen);
-    chosen.SetListIndex(1);
-    const host::PropertyBag written = chosen.Save();
     host::PropertyBag noItems;
     noItems.WriteProperty(L"ListIndex", host::Variant::Int(1));
     host::PropertyBag noFont;
@@ -122,8 +104,6 @@ TEST_F(ComboTest, StoredValuesNoPartCanTakeAreLeftAlone) {
         const host::PropertyBag* bag;
         std::function<bool(Combo&)> check;
     } rows[] = {
-        {"the items come back with the index that names one", &written,
-         [](Combo& c) { return c.ListCount() == 3 && c.ListIndex() == 1 && c.TEXT() == L"two"; }},
         {"Mended: an index that names no item of the empty list chooses none", &noItems,
          [](Combo& c) { return c.ListIndex() == -1; }},
         {"Mended: no stored font gives the ambient one", &noFont,

@@ -47,15 +47,6 @@ TEST_F(FlatCmdState, EveryKeyIsReadAndWrittenBackInOrder) {
     EXPECT_EQ(saved.SaveText(), bag.SaveText());
 }
 
-// Each key is read against the default it is written against.
-TEST_F(FlatCmdState, ButtonLoadedFromAnEmptyBagWritesNothingBack) {
-    const PropertyBag empty;
-    FlatCmd& b = Place(&empty, L"Loaded");
-    PropertyBag saved;
-    Host(b).OnWriteProperties(saved);
-    EXPECT_EQ(saved.SaveText(), L"");
-}
-
 // XPWinStyle turns TransparentBG off through its setter, announcing both in order.
 TEST_F(FlatCmdState, XPWinStyleTurnsTransparencyOffAndAnnouncesIt) {
     log.clear();

@@ -71,10 +71,6 @@ TEST_F(TabsState, BagRoundTrip) {
     tabs->SetTabColor(0x12345678);
     tabs->SetTabFont(host::Font::Create({.name = L"Arial", .size = 12}));
     const PropertyBag saved = tabs->Save();
-    EXPECT_EQ(saved.Keys(), (std::vector<std::wstring>{L"tabwide", L"tabhigh", L"tabcount", L"tabselected", L"tabstyle",
-                                                       L"captionstyle", L"focusrect", L"tabcaption1", L"tabcaption3",
-                                                       L"tabfont", L"tabfontactive", L"tabcolor", L"tabcoloractive",
-                                                       L"textcolor", L"textcoloractive", L"_extentx", L"_extenty"}));
     ctlTabs& copy = Place(&saved);
     EXPECT_EQ(std::tuple(copy.Caption(2), copy.Caption(3), copy.TabColor()), std::tuple(L"", L"第三", 0x12345678u));
     EXPECT_EQ(copy.Save().SaveText(), saved.SaveText());
